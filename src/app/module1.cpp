@@ -1,0 +1,29 @@
+#include "module1.h"
+
+#include <algorithm>
+#include <cmath>
+
+Module1::Module1(const Services &services) : svc(services) {}
+
+void Module1::PlaySound(const QString &path, int flags)
+{
+    if (path.isEmpty() || !svc.sound)
+        return;
+    svc.sound->stop();
+    svc.sound->play(path, flags);
+}
+
+void Module1::Pause(float seconds)
+{
+    if (!svc.clock || !(seconds > 0.0f))
+        return;
+    // Measured on a monotonic clock, so midnight and clock changes don't matter.
+    const int64_t wanted = int64_t(std::ceil(double(seconds) * 1000.0));
+    const int64_t start = svc.clock->monotonicMs();
+    for (;;) {
+        const int64_t left = wanted - (svc.clock->monotonicMs() - start);
+        if (left <= 0)
+            break;
+        svc.clock->sleepMs(int(std::min<int64_t>(left, 20)));
+    }
+}

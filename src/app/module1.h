@@ -1,0 +1,32 @@
+#pragma once
+// The values and procedures every window shares: the settings, the program's
+// folder, the fact handed to the fact picture, and AppFile, PlaySound, Pause.
+#include "platform/services.h"
+#include "settings.h"
+
+#include <QString>
+#include <functional>
+
+class Module1
+{
+public:
+    explicit Module1(const Services &services);
+
+    Settings settings;
+    QString AppDir;       // the program's folder, with a trailing "/"
+    QString HelpFile;
+    int16_t PictureFactor = 0;
+    int16_t PictureMultiplier = 0;
+    Services svc;
+
+    QString AppFile(const QString &name) const { return AppDir + name; }
+    QString settingsPath() const { return AppFile(QStringLiteral("kwizzo.ini")); }
+
+    void PlaySound(const QString &path, int flags);
+    // Holds the window thread for the given seconds without spinning and
+    // without handling events: input made meanwhile stays queued.
+    void Pause(float seconds);
+
+    // Ends the program at once; main sets it, tests record it.
+    std::function<void()> endProgram;
+};

@@ -1,0 +1,163 @@
+#include "settings.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+struct Range
+{
+    int lo, hi;
+};
+
+// In file order. StudyType and the operation flags are forced afterwards, so
+// any 16-bit value will do for them here.
+constexpr std::array<Range, SettingsValueCount> Ranges{{
+    {0, 1},                                // Mode
+    {-32768, 32767}, {0, 12},              // StudyType, StudyFactor
+    {-32768, 32767}, {-32768, 32767},      // PracticeTypes 1..4
+    {-32768, 32767}, {-32768, 32767},
+    {-1, 12},                              // PracticeFactor
+    {0, 2}, {1, 60}, {0, DelayMsMax},      // TimerMode, CountDownSteps, DelayMs
+    {0, 12},                               // MaxMultiplier
+}};
+
+int16_t *slot(Settings &s, int i)
+{
+    switch (i) {
+    case 0: return &s.Mode;
+    case 1: return &s.StudyType;
+    case 2: return &s.StudyFactor;
+    case 3: case 4: case 5: case 6: return &s.PracticeTypes[size_t(i - 2)];
+    case 7: return &s.PracticeFactor;
+    case 8: return &s.TimerMode;
+    case 9: return &s.CountDownSteps;
+    case 10: return &s.DelayMs;
+    default: return &s.MaxMultiplier;
+    }
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// A whole decimal number with an optional sign, blanks around it allowed.
+bool parseWhole(const char *b, const char *e, long *out)
+{
+    while (b < e && isBlank(*b)) ++b;
+    while (e > b && isBlank(e[-1])) --e;
+    if (b == e)
+        return false;
+    bool negative = false;
+    if (*b == '-' || *b == '+') {
+        negative = *b == '-';
+        ++b;
+    }
+    if (b == e)
+        return false;
+    long v = 0;
+    for (; b < e; ++b) {
+        if (*b < '0' || *b > '9')
+            return false;
+        v = v * 10 + (*b - '0');
+        if (v > 100000) // far outside 16 bits already; stop before overflow
+            return false;
+    }
+    *out = negative ? -v : v;
+    return true;
+}
+
+} // namespace
+
+Settings parseSettings(const QByteArray &text, int *badValues)
+{
+    Settings s;
+    int bad = 0, index = 0;
+    const char *p = text.constData();
+    const char *end = p + text.size();
+    while (p < end && index < SettingsValueCount) {
+        // one line
+        const char *lineEnd = p;
+        while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')
+            ++lineEnd;
+        const char *q = p;
+        bool blankLine = true;
+        for (const char *c = p; c < lineEnd; ++c)
+            if (!isBlank(*c))
+                blankLine = false;
+        if (!blankLine) {
+            while (index < SettingsValueCount) {
+                const char *fieldEnd = q;
+                while (fieldEnd < lineEnd && *fieldEnd != ',')
+                    ++fieldEnd;
+                long v = 0;
+                const Range r = Ranges[size_t(index)];
+                if (parseWhole(q, fieldEnd, &v) && v >= r.lo && v <= r.hi)
+                    *slot(s, index) = int16_t(v);
+                else
+                    ++bad;
+                ++index;
+                if (fieldEnd >= lineEnd)
+                    break;
+                q = fieldEnd + 1;
+            }
+        }
+        p = lineEnd;
+        if (p < end && *p == '\r') ++p;
+        if (p < end && *p == '\n') ++p;
+    }
+    bad += SettingsValueCount - index;
+    if (badValues)
+        *badValues = bad;
+    return s;
+}
+
+void fixToMultiplication(Settings &s)
+{
+    s.StudyType = 3;
+    s.PracticeTypes = {0, 0, 0, 1, 0};
+}
+
+QByteArray formatSettings(const Settings &s)
+{
+    const QByteArray crlf("\r\n");
+    auto n = [](int16_t v) { return QByteArray::number(v); };
+    QByteArray out;
+    out += n(s.Mode) + crlf;
+    out += n(s.StudyType) + ',' + n(s.StudyFactor) + crlf;
+    out += n(s.PracticeTypes[1]) + ',' + n(s.PracticeTypes[2]) + ',' + n(s.PracticeTypes[3]) + ','
+           + n(s.PracticeTypes[4]) + ',' + n(s.PracticeFactor) + crlf;
+    out += n(s.TimerMode) + ',' + n(s.CountDownSteps) + ',' + n(s.DelayMs) + crlf;
+    out += n(s.MaxMultiplier) + crlf;
+    return out;
+}
+
+Settings loadSettingsFile(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return Settings{};
+    // Five short lines; anything past the first 64 KiB is not ours to read.
+    return parseSettings(f.read(64 * 1024));
+}
+
+bool saveSettingsFile(const QString &path, const Settings &s, QString *error)
+{
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = f.errorString();
+        return false;
+    }
+    const QByteArray bytes = formatSettings(s);
+    if (f.write(bytes) != bytes.size()) {
+        if (error)
+            *error = f.errorString();
+        f.cancelWriting();
+        return false;
+    }
+    if (!f.commit()) {
+        if (error)
+            *error = f.errorString();
+        return false;
+    }
+    return true;
+}

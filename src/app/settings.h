@@ -1,0 +1,43 @@
+#pragma once
+// The settings kept in "kwizzo.ini": five lines of comma-separated integers.
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+struct Settings
+{
+    int16_t Mode = 0;
+    int16_t StudyType = 3;
+    int16_t StudyFactor = 1;
+    std::array<int16_t, 5> PracticeTypes{0, 0, 0, 1, 0}; // elements 1..4 used
+    int16_t PracticeFactor = -1;
+    int16_t TimerMode = 0;
+    int16_t CountDownSteps = 4;
+    int16_t DelayMs = 1000;
+    int16_t MaxMultiplier = 12;
+
+    bool operator==(const Settings &) const = default;
+};
+
+constexpr int SettingsValueCount = 12;
+constexpr int16_t DelayMsMax = 5000;
+
+// Reads the twelve values in file order, separated by commas or line ends.
+// Each value that is missing, not a whole number, outside 16 bits or outside
+// its range keeps its default; the good ones are kept whatever the others are.
+// badValues, when given, counts the values that fell back.
+Settings parseSettings(const QByteArray &text, int *badValues = nullptr);
+
+// Every run studies and practises multiplication only.
+void fixToMultiplication(Settings &s);
+
+// The five CR LF lines Exit writes.
+QByteArray formatSettings(const Settings &s);
+
+// Reads the file; a missing or unreadable one gives the defaults.
+Settings loadSettingsFile(const QString &path);
+
+// Writes atomically (temporary file, then rename): an old file stays whole when
+// anything fails. On failure returns false with the reason in *error.
+bool saveSettingsFile(const QString &path, const Settings &s, QString *error);

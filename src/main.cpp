@@ -1,0 +1,41 @@
+#include "app/module1.h"
+#include "platform/soundplayer.h"
+#include "platform/systemclock.h"
+#include "platform/twips.h"
+#include "print/printer.h"
+#include "windows/frmabout.h"
+#include "windows/helpwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Numbloom"));
+    QApplication::setOrganizationName(QStringLiteral("numbloom"));
+    QApplication::setDesktopFileName(QStringLiteral("numbloom"));
+    installFontSubstitutions();
+
+    QtSoundPlayer sound;
+    SystemClock clock;
+    MtRandom random;
+    HelpWindowViewer help;
+    DesktopBrowser browser;
+    SystemPrinter printer;
+    Services services;
+    services.sound = &sound;
+    services.clock = &clock;
+    services.random = &random;
+    services.help = &help;
+    services.browser = &browser;
+    services.printer = &printer;
+
+    Module1 module(services);
+    module.endProgram = [] { QCoreApplication::exit(0); };
+
+    frmAbout about(module);
+    QApplication::setWindowIcon(QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/numbloom.svg")));
+    about.Form_Load();
+    about.show();
+    return app.exec();
+}

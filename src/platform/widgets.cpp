@@ -1,0 +1,202 @@
+#include "widgets.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+
+void drawBevel(QPainter &p, const QRect &rect, bool raised)
+{
+    const QColor light = Qt::white, mid(0xd4, 0xd0, 0xc8), dark(0x80, 0x80, 0x80), shadow(0x40, 0x40, 0x40);
+    const QRect r = rect.adjusted(0, 0, -1, -1);
+    const QRect r2 = r.adjusted(1, 1, -1, -1);
+    auto edge = [&p](const QRect &q, const QColor &tl, const QColor &br) {
+        p.setPen(tl);
+        p.drawLine(q.topLeft(), q.topRight());
+        p.drawLine(q.topLeft(), q.bottomLeft());
+        p.setPen(br);
+        p.drawLine(q.bottomLeft(), q.bottomRight());
+        p.drawLine(q.topRight(), q.bottomRight());
+    };
+    if (raised) {
+        edge(r, light, shadow);
+        edge(r2, mid, dark);
+    } else {
+        edge(r, dark, light);
+        edge(r2, shadow, mid);
+    }
+}
+
+Frame::Frame(QWidget *parent) : QWidget(parent)
+{
+    m_back = palette().color(QPalette::Window);
+    m_fore = palette().color(QPalette::WindowText);
+    m_font = font();
+}
+
+void Frame::setColors(const QColor &back, const QColor &fore)
+{
+    m_back = back;
+    m_fore = fore;
+    update();
+}
+
+void Frame::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), m_back);
+    const QFontMetrics fm(m_font);
+    const int top = m_caption.isEmpty() ? 0 : fm.height() / 2;
+    const QRect r = rect().adjusted(0, top, -1, -1);
+    // etched: a dark line with a light one beside it
+    p.setPen(QColor(0x80, 0x80, 0x80));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.setPen(Qt::white);
+    p.drawRect(r.adjusted(1, 1, 0, 0));
+    if (!m_caption.isEmpty()) {
+        const int w = fm.horizontalAdvance(m_caption);
+        const QRect text(8, 0, w + 4, fm.height());
+        p.fillRect(text, m_back);
+        p.setFont(m_font);
+        p.setPen(isEnabled() ? m_fore : m_fore.darker(150));
+        p.drawText(text, Qt::AlignCenter, m_caption);
+    }
+}
+
+SpinButton::SpinButton(QWidget *parent) : QWidget(parent)
+{
+    m_repeat.setInterval(100);
+    connect(&m_repeat, &QTimer::timeout, this, [this] {
+        m_repeat.setInterval(100);
+        fire();
+    });
+}
+
+void SpinButton::fire()
+{
+    if (m_pressed > 0)
+        Q_EMIT spinUp();
+    else if (m_pressed < 0)
+        Q_EMIT spinDown();
+}
+
+void SpinButton::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() != Qt::LeftButton)
+        return;
+    m_pressed = e->position().y() < height() / 2.0 ? 1 : -1;
+    update();
+    fire();
+    m_repeat.start(400);
+}
+
+void SpinButton::mouseReleaseEvent(QMouseEvent *)
+{
+    m_repeat.stop();
+    m_pressed = 0;
+    update();
+}
+
+void SpinButton::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::EnabledChange && !isEnabled()) {
+        m_repeat.stop();
+        m_pressed = 0;
+    }
+    QWidget::changeEvent(e);
+}
+
+void SpinButton::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const int h = height() / 2;
+    const QRect up(0, 0, width(), h), down(0, h, width(), height() - h);
+    for (int i = 0; i < 2; ++i) {
+        const QRect r = i == 0 ? up : down;
+        const bool pressed = (i == 0 && m_pressed > 0) || (i == 1 && m_pressed < 0);
+        p.fillRect(r, QColor(0xd4, 0xd0, 0xc8));
+        drawBevel(p, r, !pressed);
+        const QPointF c = QRectF(r).center();
+        const qreal s = qMin(r.width(), r.height()) * 0.22;
+        QPolygonF tri;
+        if (i == 0)
+            tri << QPointF(c.x() - s, c.y() + s / 2) << QPointF(c.x() + s, c.y() + s / 2) << QPointF(c.x(), c.y() - s / 2);
+        else
+            tri << QPointF(c.x() - s, c.y() - s / 2) << QPointF(c.x() + s, c.y() - s / 2) << QPointF(c.x(), c.y() + s / 2);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(isEnabled() ? Qt::black : QColor(0x80, 0x80, 0x80));
+        p.drawPolygon(tri);
+        p.setRenderHint(QPainter::Antialiasing, false);
+    }
+}
+
+PushButton3D::PushButton3D(QWidget *parent) : QAbstractButton(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PushButton3D::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const bool down = isDown() || isChecked();
+    p.fillRect(rect(), QColor(0xd4, 0xd0, 0xc8));
+    drawBevel(p, rect(), !down);
+    const QRect face = rect().adjusted(3, 3, -3, -3).translated(down ? 1 : 0, down ? 1 : 0);
+    if (!m_picture.isNull()) {
+        const int side = qMin(face.width(), face.height());
+        const QRect pic(face.center().x() - side / 2 + 1, face.center().y() - side / 2 + 1, side, side);
+        m_picture.paint(&p, pic, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    }
+    if (!text().isEmpty()) {
+        p.setFont(font());
+        p.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(0x80, 0x80, 0x80));
+        p.drawText(face, Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(4, 4, -5, -5));
+    }
+}
+
+Panel3D::Panel3D(QWidget *parent) : QWidget(parent)
+{
+    m_back = palette().color(QPalette::Window);
+    m_fore = palette().color(QPalette::WindowText);
+    m_font = font();
+}
+
+void Panel3D::setColors(const QColor &back, const QColor &fore)
+{
+    m_back = back;
+    m_fore = fore;
+    update();
+}
+
+void Panel3D::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), m_back);
+    drawBevel(p, rect(), true);
+    p.setFont(m_font);
+    p.setPen(m_fore);
+    p.drawText(rect().adjusted(8, 6, -8, -6), Qt::AlignCenter | Qt::TextWordWrap, m_caption);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent *e)
+{
+    if (e->button() == Qt::LeftButton)
+        Q_EMIT clicked();
+    QLabel::mousePressEvent(e);
+}
+
+void ImageBox::paintEvent(QPaintEvent *)
+{
+    if (m_picture.isNull())
+        return;
+    QPainter p(this);
+    // Rendered at the device's density, then stretched over the whole box.
+    const QPixmap pm = m_picture.pixmap(size(), devicePixelRatioF());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(rect(), pm);
+}

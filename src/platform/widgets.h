@@ -1,0 +1,124 @@
+#pragma once
+// Small controls of the classic desktop look that Qt has no twin for.
+#include <QAbstractButton>
+#include <QFont>
+#include <QIcon>
+#include <QTimer>
+#include <QWidget>
+
+// A frame: a coloured area with an etched border and an optional caption set
+// into its top edge. Children are placed relative to its top-left corner.
+class Frame : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Frame(QWidget *parent = nullptr);
+    void setCaption(const QString &c) { m_caption = c; update(); }
+    QString caption() const { return m_caption; }
+    void setColors(const QColor &back, const QColor &fore);
+    void setCaptionFont(const QFont &f) { m_font = f; update(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QString m_caption;
+    QColor m_back, m_fore;
+    QFont m_font;
+};
+
+// Two arrows that hold no value: a press on either only reports up or down.
+// Holding an arrow repeats it, as such buttons do.
+class SpinButton : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SpinButton(QWidget *parent = nullptr);
+
+Q_SIGNALS:
+    void spinUp();
+    void spinDown();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void changeEvent(QEvent *e) override;
+
+private:
+    void fire();
+    int m_pressed = 0; // 1 up, -1 down, 0 none
+    QTimer m_repeat;
+};
+
+// A push button with a bevelled face that shows a picture or a caption; an
+// "&" in the caption gives the Alt+letter access key.
+class PushButton3D : public QAbstractButton
+{
+    Q_OBJECT
+public:
+    explicit PushButton3D(QWidget *parent = nullptr);
+    void setPicture(const QIcon &icon) { m_picture = icon; update(); }
+    QIcon picture() const { return m_picture; }
+    QSize sizeHint() const override { return size(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QIcon m_picture;
+};
+
+// A bevelled panel that shows its caption wrapped over several lines.
+class Panel3D : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Panel3D(QWidget *parent = nullptr);
+    void setCaption(const QString &c) { m_caption = c; update(); }
+    QString caption() const { return m_caption; }
+    void setColors(const QColor &back, const QColor &fore);
+    void setCaptionFont(const QFont &f) { m_font = f; update(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QString m_caption;
+    QColor m_back, m_fore;
+    QFont m_font;
+};
+
+// Draws the classic two-pixel bevel inside r: raised or sunken.
+class QPainter;
+void drawBevel(QPainter &p, const QRect &r, bool raised);
+
+// A label that reports a mouse press as a click, for the on-screen keys.
+#include <QLabel>
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *e) override;
+};
+
+// An image that stretches its picture over its whole area; empty when null.
+class ImageBox : public QWidget
+{
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    void setPicture(const QIcon &icon) { m_picture = icon; update(); }
+    QIcon picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QIcon m_picture;
+};

@@ -1,0 +1,39 @@
+#include "drill.h"
+#include "app/format.h"
+
+void Drill::countWrong(const Problem &p, int16_t given)
+{
+    ++Missed;
+    if (Missed <= MissedCapacity) {
+        MissedOperand1[size_t(Missed)] = p.Operand1;
+        MissedOperand2[size_t(Missed)] = p.Operand2;
+        MissedGiven[size_t(Missed)] = given;
+        MissedOpCode[size_t(Missed)] = p.OpCode;
+    }
+}
+
+DrillSummary summarizeDrill(int tried, int missed, int timerMode, int timerCount, int countDownSteps)
+{
+    DrillSummary s;
+    if (tried <= 0)
+        return s;
+    s.percent = roundEven(float(tried - missed) / float(tried) * 100.0f);
+    s.lines[0] = QStringLiteral("Problems Tried:") + strNumber(tried);
+    s.lines[1] = QStringLiteral("Problems Correct:") + strNumber(tried - missed) + QStringLiteral(" (")
+                 + QString::number(s.percent) + QStringLiteral("%)");
+    if (timerMode == 0) {
+        s.lines[2] = QStringLiteral("Timer Off");
+    } else {
+        const int elapsed = timerMode == 1 ? timerCount : countDownSteps * 30 - timerCount;
+        s.lines[2] = QStringLiteral("Elapsed Time: ") + clockText(elapsed);
+        const float perProblem = float(elapsed) / float(tried);
+        s.lines[3] = QStringLiteral("Time Per Problem: ") + QString::number(double(perProblem), 'f', 2)
+                     + QStringLiteral(" sec");
+    }
+    if (tried >= 5) {
+        s.fullHeight = true;
+        s.reward = s.percent >= 90 ? 0 : s.percent >= 80 ? 1 : s.percent >= 70 ? 2 : 3;
+    }
+    s.review = missed != 0;
+    return s;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The counters of a practice drill, its record of missed problems and the
+// summary shown when it stops.
+#include "problem.h"
+
+#include <QString>
+#include <array>
+
+constexpr int MissedCapacity = 100;
+
+class Drill
+{
+public:
+    // Counters are plain ints: a drill without a clock can go on past any
+    // 16-bit count without the summary turning to nonsense.
+    int Tried = 0;
+    int Missed = 0;
+    // Records 1..100; element 0 is unused.
+    std::array<int16_t, MissedCapacity + 1> MissedOperand1{};
+    std::array<int16_t, MissedCapacity + 1> MissedOperand2{};
+    std::array<int16_t, MissedCapacity + 1> MissedGiven{};
+    std::array<int16_t, MissedCapacity + 1> MissedOpCode{};
+
+    void start() { Tried = Missed = 0; }
+    // A wrong answer counts always and is recorded while there is room.
+    void countWrong(const Problem &p, int16_t given);
+    void countAnswer() { ++Tried; }
+    // Records that can be reviewed: at most the capacity.
+    int recorded() const { return Missed < MissedCapacity ? Missed : MissedCapacity; }
+};
+
+struct DrillSummary
+{
+    std::array<QString, 4> lines;
+    int percent = 0;
+    int reward = -1;         // index of the reward picture, -1 for none
+    bool fullHeight = false; // the panel covers the whole practice box
+    bool review = false;     // there are missed problems to look at
+};
+
+// timerMode 0 off, 1 counting up, 2 counting down from countDownSteps * 30.
+DrillSummary summarizeDrill(int tried, int missed, int timerMode, int timerCount, int countDownSteps);

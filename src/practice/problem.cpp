@@ -1,0 +1,38 @@
+#include "problem.h"
+#include "platform/services.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+int16_t drawBelow(RandomSource &random, int n)
+{
+    // Int(R * n), kept inside 0..n-1 whatever the source returns
+    const int v = int(std::floor(random.next() * float(n)));
+    return int16_t(std::clamp(v, 0, n - 1));
+}
+} // namespace
+
+int16_t digitCount(int answer)
+{
+    int16_t d = 1;
+    if (answer > 9)
+        d = 2;
+    if (answer > 99)
+        d = 3;
+    return d;
+}
+
+Problem makeProblem(RandomSource &random, int16_t practiceFactor, int16_t maxMultiplier)
+{
+    Problem p;
+    const int16_t f = practiceFactor == -1 ? drawBelow(random, 13) : practiceFactor;
+    p.Operand2 = f;
+    p.Operand1 = drawBelow(random, std::max<int>(maxMultiplier, 0) + 1);
+    p.Answer = int16_t(p.Operand1 * f);
+    p.OpCode = 2;
+    p.ProblemType = 3;
+    p.DigitPos = 1;
+    p.Digits = digitCount(p.Answer);
+    return p;
+}

@@ -1,0 +1,124 @@
+#include "frmabout.h"
+
+#include "app/module1.h"
+#include "frmtable.h"
+#include "platform/twips.h"
+#include "platform/widgets.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+const char *const HomePageUrl = "https://www.brightnook.example/";
+const char *const ErrorPageUrl = "https://www.brightnook.example/logic.htm";
+
+frmAbout::frmAbout(Module1 &module) : QWidget(nullptr), m(module)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Numbloom"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setFixedSize(toPixels(7035), toPixels(3555));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(0x80, 0x80, 0xFF));
+    p.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0x00));
+    setPalette(p);
+    setAutoFillBackground(true);
+
+    Image1 = new ImageBox(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twipsRect(120, 120, 2700, 3000));
+
+    SSPanel1 = new Panel3D(this);
+    SSPanel1->setObjectName(QStringLiteral("SSPanel1"));
+    SSPanel1->setGeometry(twipsRect(2880, 120, 4095, 2295));
+    SSPanel1->setColors(QColor(0xC0, 0x00, 0x00), QColor(0xFF, 0xFF, 0x00));
+    SSPanel1->setCaptionFont(layoutFont(QStringLiteral("Comic Sans MS"), 9.75, false, true));
+
+    Command1 = new QPushButton(QStringLiteral("&OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(4440, 2520, 975, 495));
+    Command1->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
+
+    Command2 = new QPushButton(QStringLiteral("&Visit Brightnook's Web Site"), this);
+    Command2->setObjectName(QStringLiteral("Command2"));
+    Command2->setGeometry(twipsRect(120, 3180, 2715, 315));
+    Command2->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    connect(Command2, &QPushButton::clicked, this, &frmAbout::Command2_Click);
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::Form_Load()
+{
+    if (const QScreen *s = QGuiApplication::primaryScreen()) {
+        const QRect area = s->availableGeometry();
+        move(area.x() + int(float(area.width() - width()) * 0.5f), area.y() + int(float(area.height() - height()) * 0.5f));
+    }
+    if (m.AppDir.isEmpty())
+        m.AppDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    m.HelpFile = m.AppFile(QStringLiteral("kwizzo.hlp"));
+    m.settings = loadSettingsFile(m.settingsPath());
+    fixToMultiplication(m.settings);
+}
+
+void frmAbout::Command1_Click()
+{
+    hide();
+    if (!m_main) {
+        m_main = std::make_unique<frmTable>(m, this);
+        m_main->Form_Load();
+    } else {
+        m_main->show();
+        m_main->raise();
+        m_main->activateWindow();
+    }
+}
+
+void frmAbout::Command2_Click()
+{
+    if (m.svc.browser && m.svc.browser->openUrl(QUrl(QString::fromLatin1(HomePageUrl))))
+        return;
+    QMessageBox::critical(this, QStringLiteral("On-Line Access Error"),
+                          QStringLiteral("An error has occurred trying to go on-line. Try connecting to the "
+                                         "internet in your usual manner and connect to:\r\n\r\n")
+                              + QString::fromLatin1(ErrorPageUrl));
+}
+
+void frmAbout::showModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    connect(this, &frmAbout::hidden, &loop, &QEventLoop::quit);
+    show();
+    raise();
+    activateWindow();
+    Command1->setFocus();
+    loop.exec();
+    setWindowModality(Qt::NonModal);
+}
+
+void frmAbout::hideEvent(QHideEvent *e)
+{
+    QWidget::hideEvent(e);
+    Q_EMIT hidden();
+}
+
+void frmAbout::closeEvent(QCloseEvent *e)
+{
+    // No close box is offered, but a window manager may still close it: once
+    // the main window exists that means OK; before, it ends the program.
+    if (m_main) {
+        e->ignore();
+        Command1_Click();
+        return;
+    }
+    e->accept();
+    if (m.endProgram)
+        m.endProgram();
+}

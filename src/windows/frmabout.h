@@ -1,0 +1,47 @@
+#pragma once
+// The first window: the maker's picture and words, OK and the web-site button.
+// It reads the settings before anything else is shown, and stays loaded,
+// hidden, for the whole run.
+#include <QWidget>
+#include <memory>
+
+class Module1;
+class frmTable;
+class ImageBox;
+class Panel3D;
+class QPushButton;
+
+class frmAbout : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmAbout(Module1 &module);
+    ~frmAbout() override;
+
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+
+    // Info: the same window again, modally, until OK hides it.
+    void showModal();
+    frmTable *mainWindow() const { return m_main.get(); }
+
+    ImageBox *Image1;
+    Panel3D *SSPanel1;
+    QPushButton *Command1, *Command2;
+
+Q_SIGNALS:
+    void hidden();
+
+protected:
+    void hideEvent(QHideEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    Module1 &m;
+    std::unique_ptr<frmTable> m_main;
+};
+
+// The maker's addresses.
+extern const char *const HomePageUrl;
+extern const char *const ErrorPageUrl;

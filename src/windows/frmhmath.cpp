@@ -1,0 +1,3 @@
+#include "frmhmath.h"
+
+void frmHMath::showFact(Module1 &, QWidget *) {}

@@ -1,0 +1,34 @@
+#include "helpwindow.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextBrowser>
+
+HelpWindowViewer::~HelpWindowViewer() { delete m_window.data(); }
+
+void HelpWindowViewer::showHelp(const QString &path)
+{
+    if (!m_window) {
+        m_window = new QTextBrowser;
+        m_window->setObjectName(QStringLiteral("helpWindow"));
+        m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+        m_window->setWindowTitle(QStringLiteral("Numbloom Help"));
+        m_window->setOpenExternalLinks(true);
+        m_window->resize(560, 520);
+    }
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly)) {
+        m_window->setSearchPaths({QFileInfo(path).absolutePath()});
+        m_window->setHtml(QString::fromUtf8(f.read(1 << 20)));
+    } else {
+        m_window->setPlainText(QStringLiteral("Cannot find the help file:\n%1").arg(QDir::toNativeSeparators(path)));
+    }
+    m_window->moveCursor(QTextCursor::Start);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+bool DesktopBrowser::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }

@@ -1,0 +1,57 @@
+#include "fakes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+void FakeSound::play(const QString &path, int flags)
+{
+    played.append({QFileInfo(path).fileName(), flags});
+}
+
+QStringList FakeSound::files() const
+{
+    QStringList out;
+    for (const PlayedSound &p : played)
+        out << p.file;
+    return out;
+}
+
+float ScriptedRandom::next()
+{
+    const int i = drawn++;
+    if (script.isEmpty())
+        return 0.0f;
+    return script.value(qMin<int>(i, int(script.size()) - 1));
+}
+
+TestProgram::TestProgram()
+{
+    const QDir assets(QStringLiteral(NUMBLOOM_ASSET_DIR));
+    for (const QString &f : assets.entryList(QDir::Files))
+        if (!f.endsWith(QLatin1String(".txt")))
+            QFile::copy(assets.filePath(f), m_dir.filePath(f));
+    Services s;
+    s.sound = &sound;
+    s.clock = &clock;
+    s.random = &random;
+    s.help = &help;
+    s.browser = &browser;
+    module = std::make_unique<Module1>(s);
+    module->AppDir = dir();
+    module->endProgram = [this] { ++endCalls; };
+}
+
+void TestProgram::writeIni(const QByteArray &bytes)
+{
+    QFile f(m_dir.filePath(QStringLiteral("kwizzo.ini")));
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(bytes);
+}
+
+QByteArray TestProgram::readIni() const
+{
+    QFile f(m_dir.filePath(QStringLiteral("kwizzo.ini")));
+    f.open(QIODevice::ReadOnly);
+    return f.readAll();
+}

@@ -1,0 +1,273 @@
+// The real windows, created offscreen: start-up through the About window, the
+// main window's controls, the saved mode's layout, Exit.
+#include "app/module1.h"
+#include "fakes.h"
+#include "platform/picturebox.h"
+#include "platform/twips.h"
+#include "platform/widgets.h"
+#include "windows/frmabout.h"
+#include "windows/frmtable.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+// left, top, width, height in twips, relative to the container
+void checkGeometry(QWidget *w, int l, int t, int wd, int h)
+{
+    QVERIFY2(w, "control missing");
+    QCOMPARE(w->geometry(), twipsRect(l, t, wd, h));
+}
+} // namespace
+
+class tst_mainwindow : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { installFontSubstitutions(); }
+    void aboutThenMain();
+    void controlsAtCreation();
+    void digitKeysReadOneToNineThenZero();
+    void savedModeLayout_data();
+    void savedModeLayout();
+    void exitWritesFile_data();
+    void exitWritesFile();
+    void exitFailureIsReported();
+    void closeBoxEndsWithoutSaving();
+    void badFilesStart_data();
+    void badFilesStart();
+
+private:
+    struct Started
+    {
+        std::unique_ptr<TestProgram> prog;
+        std::unique_ptr<frmAbout> about;
+        frmTable *main = nullptr;
+    };
+    Started start(const QByteArray &ini);
+};
+
+tst_mainwindow::Started tst_mainwindow::start(const QByteArray &ini)
+{
+    Started s;
+    s.prog = std::make_unique<TestProgram>();
+    s.prog->writeIni(ini);
+    s.about = std::make_unique<frmAbout>(*s.prog->module);
+    s.about->Form_Load();
+    s.about->show();
+    QTest::mouseClick(s.about->Command1, Qt::LeftButton);
+    s.main = s.about->mainWindow();
+    return s;
+}
+
+void tst_mainwindow::aboutThenMain()
+{
+    TestProgram prog;
+    frmAbout about(*prog.module);
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Numbloom"));
+    QCOMPARE(about.size(), QSize(toPixels(7035), toPixels(3555)));
+    about.Form_Load();
+    about.show();
+    QVERIFY(!about.mainWindow());
+    QCOMPARE(prog.module->HelpFile, prog.dir() + QStringLiteral("kwizzo.hlp"));
+    QCOMPARE(about.Command1->text(), QStringLiteral("&OK"));
+    QTest::mouseClick(about.Command1, Qt::LeftButton);
+    QVERIFY(about.isHidden());
+    QVERIFY(about.mainWindow());
+    QVERIFY(about.mainWindow()->isVisible());
+    // The random source is seeded from the clock at main window load.
+    QCOMPARE(prog.random.seeds.size(), 1);
+}
+
+void tst_mainwindow::controlsAtCreation()
+{
+    Started s = start("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
+    frmTable *w = s.main;
+    QCOMPARE(w->windowTitle(), QStringLiteral("Numbloom"));
+    QCOMPARE(w->size(), QSize(toPixels(9570), toPixels(6585)));
+    QCOMPARE(w->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0x80));
+    QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
+
+    checkGeometry(w->fraMode, 120, 720, 1935, 1215);
+    checkGeometry(w->fraFactor, 120, 2040, 1935, 2595);
+    checkGeometry(w->fraStudy, 120, 4680, 1935, 1395);
+    checkGeometry(w->fraMax, 120, 4680, 1935, 975);
+    checkGeometry(w->picFactor, 2160, 720, 7335, 4815);
+    checkGeometry(w->picPractice, 2160, 720, 5175, 4575);
+    checkGeometry(w->fraPractice, 7440, 720, 2055, 1695);
+    checkGeometry(w->fraTimer, 7440, 2520, 2055, 2415);
+    checkGeometry(w->fraDelay, 7440, 5040, 2055, 1215);
+    checkGeometry(w->optMode[1], 240, 720, 1455, 300);
+    checkGeometry(w->optFactor[0], 240, 360, 1095, 255);
+    checkGeometry(w->optFactor[5], 240, 2100, 495, 255); // "4" stands at 2100
+    checkGeometry(w->optFactor[10], 1200, 720, 495, 255);
+    checkGeometry(w->optFactor[13], 1200, 1800, 615, 255);
+    checkGeometry(w->cmdInfo, 120, 240, 1095, 495);
+    checkGeometry(w->cmdExit, 2520, 240, 1095, 495);
+    checkGeometry(w->cmdStart, 1320, 240, 615, 615);
+    checkGeometry(w->lblTimer, 240, 1560, 1335, 615);
+    checkGeometry(w->hsbDelay, 120, 840, 1815, 255);
+    checkGeometry(w->lblMax, 600, 360, 615, 375);
+    checkGeometry(w->cmdResults, 3840, 720, 1215, 495);
+    checkGeometry(w->imgResults, 1440, 1800, 2430, 2655);
+
+    const QStringList factorCaptions{"Random", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"};
+    for (int k = 0; k < 14; ++k)
+        QCOMPARE(w->optFactor[size_t(k)]->text(), factorCaptions[k]);
+    QCOMPARE(w->fraMode->caption(), QStringLiteral("Mode"));
+    QCOMPARE(w->fraFactor->caption(), QStringLiteral("Factor Value"));
+    QCOMPARE(w->fraTimer->caption(), QStringLiteral("Timer Options"));
+    QCOMPARE(w->fraResults->caption(), QStringLiteral("Results"));
+    QCOMPARE(w->Label1->text(), QStringLiteral("Click Problem to See Picture"));
+    QCOMPARE(w->cmdPrintFacts->text(), QStringLiteral("&Print Facts"));
+    QCOMPARE(w->cmdInfo->text(), QStringLiteral("&Info?"));
+    QCOMPARE(w->cmdHelp->text(), QStringLiteral("&Help"));
+    QCOMPARE(w->cmdExit->text(), QStringLiteral("E&xit"));
+    QCOMPARE(w->cmdRevNext->text(), QStringLiteral("&Next"));
+    QCOMPARE(w->cmdRevStop->text(), QStringLiteral("&Stop"));
+    QCOMPARE(w->lblStart->text(), QStringLiteral("Start Practice"));
+    QCOMPARE(w->lblPrint->text(), QStringLiteral("Print Worksheet"));
+    QCOMPARE(w->lblDelay->text(), QStringLiteral("1.00 sec"));
+    QCOMPARE(w->lblMax->text(), QStringLiteral("12"));
+    QVERIFY(!w->Timer1.isActive());
+    QCOMPARE(w->Timer1.interval(), 1000);
+    QCOMPARE(w->hsbDelay->maximum(), 5000);
+    QCOMPARE(w->hsbDelay->minimum(), 0);
+    QCOMPARE(w->hsbDelay->singleStep(), 50);
+    // Hidden inside the practice box until a drill needs them
+    QVERIFY(w->fraKey->isHidden());
+    QVERIFY(w->fraResults->isHidden());
+    QVERIFY(w->fraReview->isHidden());
+    QCOMPARE(w->defaultButton(), static_cast<QAbstractButton *>(w->cmdResults));
+    QCOMPARE(w->cancelButton(), static_cast<QAbstractButton *>(w->cmdRevStop));
+    QCOMPARE(w->picFactor->backColor(), QColor(0xFF, 0xFF, 0xC0));
+    QCOMPARE(w->picPractice->backColor(), QColor(Qt::white));
+    QCOMPARE(w->lbltitle->font().pixelSize(), 32); // Times New Roman 24 bold
+    QVERIFY(w->lbltitle->font().bold());
+}
+
+void tst_mainwindow::digitKeysReadOneToNineThenZero()
+{
+    Started s = start("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
+    QString order;
+    QVector<ClickLabel *> keys(s.main->lblKey.begin(), s.main->lblKey.end());
+    std::sort(keys.begin(), keys.end(), [](QWidget *a, QWidget *b) { return a->x() < b->x(); });
+    for (ClickLabel *k : keys)
+        order += k->text();
+    QCOMPARE(order, QStringLiteral("1234567890"));
+    QCOMPARE(s.main->lblKey[0]->x(), toPixels(4560));
+    QCOMPARE(s.main->lblKey[9]->x(), toPixels(4080));
+}
+
+void tst_mainwindow::savedModeLayout_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<bool>("study");
+    QTest::addColumn<bool>("clock");
+    QTest::addColumn<bool>("arrows");
+    QTest::newRow("study") << QByteArray("0\r\n3,7\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n") << true << false << false;
+    QTest::newRow("practice, timer off") << QByteArray("1\r\n3,7\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n") << false << false << false;
+    QTest::newRow("practice, count up") << QByteArray("1\r\n3,7\r\n0,0,1,0,3\r\n1,4,1000\r\n12\r\n") << false << true << false;
+    QTest::newRow("practice, count down") << QByteArray("1\r\n3,7\r\n0,0,1,0,3\r\n2,4,1000\r\n12\r\n") << false << true << true;
+}
+
+void tst_mainwindow::savedModeLayout()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(bool, study);
+    QFETCH(bool, clock);
+    QFETCH(bool, arrows);
+    Started s = start(ini);
+    frmTable *w = s.main;
+    QVERIFY(w->isVisible());
+    QCOMPARE(w->picFactor->isVisible(), study);
+    QCOMPARE(w->picPractice->isVisible(), !study);
+    QCOMPARE(w->fraStudy->isVisible(), study);
+    QCOMPARE(w->fraMax->isVisible(), !study);
+    QCOMPARE(w->fraPractice->isVisible(), !study);
+    QCOMPARE(w->fraTimer->isVisible(), !study);
+    QCOMPARE(w->fraDelay->isVisible(), !study);
+    QVERIFY(w->lbltitle->isVisible() && w->fraMode->isVisible() && w->fraFactor->isVisible() && w->fraChoice->isVisible());
+    QCOMPARE(w->optMode[study ? 0 : 1]->isChecked(), true);
+    QCOMPARE(w->lbltitle->text(), study ? QStringLiteral("Study Numbloom") : QStringLiteral("Practice Numbloom"));
+    QCOMPARE(w->optFactor[0]->isEnabled(), !study);
+    if (!study) {
+        QCOMPARE(w->lblTimer->isVisibleTo(w), clock);
+        QCOMPARE(w->spnTimer->isVisibleTo(w), arrows);
+    }
+}
+
+void tst_mainwindow::exitWritesFile_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("operations fixed to multiplication")
+        << QByteArray("0\r\n1,5\r\n1,1,0,1,7\r\n0,4,1000\r\n12\r\n") << QByteArray("0\r\n3,5\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n");
+    QTest::newRow("one line rewritten as five") << QByteArray("1,3,4,0,0,1,0,-1,2,4,50,0")
+                                                << QByteArray("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,50\r\n0\r\n");
+    QTest::newRow("bad values take defaults") << QByteArray("7\r\n3,99\r\n0,0,1,0,-1\r\n9,4,99999\r\n13\r\n")
+                                              << QByteArray("0\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
+}
+
+void tst_mainwindow::exitWritesFile()
+{
+    QFETCH(QByteArray, ini);
+    QFETCH(QByteArray, written);
+    Started s = start(ini);
+    QTest::mouseClick(s.main->cmdExit, Qt::LeftButton);
+    QCOMPARE(s.prog->endCalls, 1);
+    QCOMPARE(s.prog->readIni(), written);
+}
+
+void tst_mainwindow::exitFailureIsReported()
+{
+    Started s = start("0\r\n3,5\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n");
+    s.prog->module->AppDir = s.prog->dir() + QStringLiteral("gone/");
+    QString seen;
+    QTimer::singleShot(0, this, [&seen] {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *box = qobject_cast<QMessageBox *>(top)) {
+                seen = box->text();
+                box->accept();
+            }
+    });
+    QTest::mouseClick(s.main->cmdExit, Qt::LeftButton);
+    QVERIFY2(seen.contains(QStringLiteral("gone/kwizzo.ini")), qPrintable(seen));
+    QCOMPARE(s.prog->endCalls, 1); // the program still ends
+}
+
+void tst_mainwindow::closeBoxEndsWithoutSaving()
+{
+    const QByteArray ini("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
+    Started s = start(ini);
+    QTest::mouseClick(s.main->optMode[0], Qt::LeftButton);
+    s.main->close();
+    QCOMPARE(s.prog->endCalls, 1);
+    QCOMPARE(s.prog->readIni(), ini);
+}
+
+void tst_mainwindow::badFilesStart_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("garbage") << QByteArray("\xde\xad\xbe\xef\r\n,,,,\n-\n");
+    QTest::newRow("Mode 5, TimerMode 3") << QByteArray("5\r\n3,4\r\n0,0,1,0,-1\r\n3,4,1000\r\n12\r\n");
+    QTest::newRow("factor out of range") << QByteArray("1\r\n3,40\r\n0,0,1,0,-9\r\n2,4,1000\r\n12\r\n");
+}
+
+void tst_mainwindow::badFilesStart()
+{
+    QFETCH(QByteArray, ini);
+    Started s = start(ini);
+    QVERIFY(s.main && s.main->isVisible());
+    QCOMPARE(s.main->picFactor->isVisible() + s.main->picPractice->isVisible(), 1);
+}
+
+QTEST_MAIN(tst_mainwindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,162 @@
+#include "app/format.h"
+#include "app/settings.h"
+#include "fakes.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+Settings make(int mode, int st, int sf, std::array<int16_t, 5> pt, int pf, int tm, int cds, int dms, int max)
+{
+    Settings s;
+    s.Mode = int16_t(mode);
+    s.StudyType = int16_t(st);
+    s.StudyFactor = int16_t(sf);
+    s.PracticeTypes = pt;
+    s.PracticeFactor = int16_t(pf);
+    s.TimerMode = int16_t(tm);
+    s.CountDownSteps = int16_t(cds);
+    s.DelayMs = int16_t(dms);
+    s.MaxMultiplier = int16_t(max);
+    return s;
+}
+} // namespace
+
+class tst_settings : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void reads_data();
+    void reads();
+    void writesExactBytes_data();
+    void writesExactBytes();
+    void roundTripFixesOperation();
+    void delayAndMaxTexts_data();
+    void delayAndMaxTexts();
+    void missingFileGivesDefaults();
+    void saveReplacesWhole();
+};
+
+void tst_settings::reads_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<Settings>("expected");
+    QTest::addColumn<int>("bad");
+
+    const Settings d;
+    QTest::newRow("example five lines") << QByteArray("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n")
+                                        << make(1, 3, 4, {0, 0, 0, 1, 0}, -1, 2, 4, 1000, 12) << 0;
+    QTest::newRow("one line") << QByteArray("1,3,4,0,0,1,0,-1,2,4,1000,12")
+                              << make(1, 3, 4, {0, 0, 0, 1, 0}, -1, 2, 4, 1000, 12) << 0;
+    QTest::newRow("LF ends and blanks") << QByteArray(" 1 \n3, 4\n0,0,1,0, 7\n\n1,60,0\n 0")
+                                        << make(1, 3, 4, {0, 0, 0, 1, 0}, 7, 1, 60, 0, 0) << 0;
+    QTest::newRow("other operations kept as read") << QByteArray("0\r\n1,5\r\n1,1,0,1,7\r\n0,4,1000\r\n12\r\n")
+                                                   << make(0, 1, 5, {0, 1, 1, 0, 1}, 7, 0, 4, 1000, 12) << 0;
+    QTest::newRow("empty") << QByteArray() << d << 12;
+    QTest::newRow("garbage") << QByteArray("\x00\xff\xfe hello\x01,\x02") << d << 12;
+    QTest::newRow("fewer than 12") << QByteArray("1\r\n3,9\r\n") << make(1, 3, 9, d.PracticeTypes, -1, 0, 4, 1000, 12) << 9;
+    QTest::newRow("not whole numbers") << QByteArray("1\r\n3,2.5\r\n0,0,1,0,x\r\n1e2,4,1000\r\n7\r\n")
+                                       << make(1, 3, 1, d.PracticeTypes, -1, 0, 4, 1000, 7) << 3;
+    QTest::newRow("outside 16 bits") << QByteArray("0\r\n99999,3\r\n0,0,1,0,-40000\r\n0,4,70000\r\n12\r\n")
+                                     << make(0, 3, 3, d.PracticeTypes, -1, 0, 4, 1000, 12) << 3;
+    QTest::newRow("Mode 5") << QByteArray("5\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n")
+                            << make(0, 3, 4, d.PracticeTypes, -1, 2, 4, 1000, 12) << 1;
+    QTest::newRow("TimerMode 3") << QByteArray("1\r\n3,4\r\n0,0,1,0,-1\r\n3,4,1000\r\n12\r\n")
+                                 << make(1, 3, 4, d.PracticeTypes, -1, 0, 4, 1000, 12) << 1;
+    QTest::newRow("CountDownSteps 0") << QByteArray("1\r\n3,4\r\n0,0,1,0,-1\r\n2,0,1000\r\n12\r\n")
+                                      << make(1, 3, 4, d.PracticeTypes, -1, 2, 4, 1000, 12) << 1;
+    QTest::newRow("CountDownSteps 61") << QByteArray("1\r\n3,4\r\n0,0,1,0,-1\r\n2,61,1000\r\n12\r\n")
+                                       << make(1, 3, 4, d.PracticeTypes, -1, 2, 4, 1000, 12) << 1;
+    QTest::newRow("MaxMultiplier 13") << QByteArray("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n13\r\n")
+                                      << make(1, 3, 4, d.PracticeTypes, -1, 2, 4, 1000, 12) << 1;
+    QTest::newRow("DelayMs 99999") << QByteArray("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,99999\r\n12\r\n")
+                                   << make(1, 3, 4, d.PracticeTypes, -1, 2, 4, 1000, 12) << 1;
+    QTest::newRow("factors out of range") << QByteArray("1\r\n3,13\r\n0,0,1,0,-2\r\n2,4,1000\r\n12\r\n")
+                                          << make(1, 3, 1, d.PracticeTypes, -1, 2, 4, 1000, 12) << 2;
+    QTest::newRow("empty field keeps its place") << QByteArray("1\r\n3,\r\n0,0,1,0,5\r\n2,4,1000\r\n9\r\n")
+                                                 << make(1, 3, 1, d.PracticeTypes, 5, 2, 4, 1000, 9) << 1;
+    QTest::newRow("extra values ignored") << QByteArray("1,3,4,0,0,1,0,-1,2,4,1000,12,77,88\r\n")
+                                          << make(1, 3, 4, {0, 0, 0, 1, 0}, -1, 2, 4, 1000, 12) << 0;
+    QTest::newRow("huge number does not overflow") << QByteArray("99999999999999999999999999,3,4")
+                                                   << make(0, 3, 4, d.PracticeTypes, -1, 0, 4, 1000, 12) << 10;
+    QTest::newRow("lone signs") << QByteArray("-,+,4") << make(0, 3, 4, d.PracticeTypes, -1, 0, 4, 1000, 12) << 11;
+}
+
+void tst_settings::reads()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(Settings, expected);
+    QFETCH(int, bad);
+    int badSeen = -1;
+    const Settings got = parseSettings(file, &badSeen);
+    QCOMPARE(formatSettings(got), formatSettings(expected));
+    QCOMPARE(badSeen, bad);
+}
+
+void tst_settings::writesExactBytes_data()
+{
+    QTest::addColumn<Settings>("settings");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("defaults") << Settings{} << QByteArray("0\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
+    QTest::newRow("practice, count-down") << make(1, 3, 4, {0, 0, 0, 1, 0}, 7, 2, 60, 50, 0)
+                                          << QByteArray("1\r\n3,4\r\n0,0,1,0,7\r\n2,60,50\r\n0\r\n");
+}
+
+void tst_settings::writesExactBytes()
+{
+    QFETCH(Settings, settings);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(formatSettings(settings), bytes);
+    QCOMPARE(parseSettings(bytes), settings);
+}
+
+void tst_settings::roundTripFixesOperation()
+{
+    // A file that asks for addition and subtraction still gives
+    // multiplication only, and saving writes that back.
+    Settings s = parseSettings("0\r\n1,5\r\n1,1,0,1,7\r\n0,4,1000\r\n12\r\n");
+    fixToMultiplication(s);
+    QCOMPARE(s.StudyFactor, int16_t(5));
+    QCOMPARE(s.PracticeFactor, int16_t(7));
+    QCOMPARE(formatSettings(s), QByteArray("0\r\n3,5\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n"));
+}
+
+void tst_settings::delayAndMaxTexts_data()
+{
+    QTest::addColumn<int>("ms");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("50") << 50 << "0.05 sec";
+    QTest::newRow("1000") << 1000 << "1.00 sec";
+    QTest::newRow("5000") << 5000 << "5.00 sec";
+    QTest::newRow("0") << 0 << "0.00 sec";
+    QTest::newRow("1234") << 1234 << "1.23 sec";
+}
+
+void tst_settings::delayAndMaxTexts()
+{
+    QFETCH(int, ms);
+    QFETCH(QString, text);
+    QCOMPARE(delayText(ms), text);
+}
+
+void tst_settings::missingFileGivesDefaults()
+{
+    TestProgram prog;
+    QFile::remove(prog.module->settingsPath());
+    QCOMPARE(loadSettingsFile(prog.module->settingsPath()), Settings{});
+}
+
+void tst_settings::saveReplacesWhole()
+{
+    TestProgram prog;
+    prog.writeIni(QByteArray(4096, 'z'));
+    QString why;
+    QVERIFY(saveSettingsFile(prog.module->settingsPath(), make(1, 3, 2, {0, 0, 0, 1, 0}, 3, 1, 5, 200, 6), &why));
+    QCOMPARE(prog.readIni(), QByteArray("1\r\n3,2\r\n0,0,1,0,3\r\n1,5,200\r\n6\r\n"));
+    // A folder that is gone: the save fails with a reason, and nothing is claimed.
+    QVERIFY(!saveSettingsFile(prog.dir() + QStringLiteral("gone/kwizzo.ini"), Settings{}, &why));
+    QVERIFY(!why.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(tst_settings)
+#include "tst_settings.moc"
