@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Numbloom builds, runs and is tested with, but
+# only those that are missing. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+  fonts-liberation2 fonts-comic-neue
+)
+if [ "${1:-}" = "--test" ]; then
+  # headless runs, screenshots, PDF checks, the sanitizer and fuzz builds
+  packages+=(xvfb xdotool imagemagick poppler-utils clang libclang-rt-14-dev
+             desktop-file-utils appstream)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
+  [ "$status" = "installed" ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
