@@ -64,7 +64,24 @@ void PictureBox::ensureImage()
     m_image = fresh;
 }
 
-void PictureBox::resizeEvent(QResizeEvent *) { ensureImage(); }
+void PictureBox::resizeEvent(QResizeEvent *)
+{
+    ensureImage();
+    if (m_client)
+        m_client->setGeometry(inside());
+}
+
+QWidget *PictureBox::client()
+{
+    if (!m_client) {
+        // Transparent: the box's own painting shows through, and presses it
+        // does not take are passed on to the box.
+        m_client = new QWidget(this);
+        m_client->setObjectName(objectName() + QStringLiteral("_client"));
+        m_client->setGeometry(inside());
+    }
+    return m_client;
+}
 
 void PictureBox::dirty(const QRectF &r)
 {

@@ -14,8 +14,9 @@ public:
     explicit PictureBox(QWidget *parent = nullptr, float unitsPerPixel = 15.0f, bool border = true);
 
     void setBackColor(const QColor &c);
-    // Where the inside begins: children are placed relative to it.
-    QPoint insideOrigin() const { return inside().topLeft(); }
+    // The inside as a parent for controls placed in the box: they are clipped
+    // by the border, and presses on the bare inside still reach the box.
+    QWidget *client();
     QColor backColor() const { return m_back; }
     void setBoxFont(const QFont &f);
     QFont boxFont() const { return m_font; }
@@ -75,4 +76,5 @@ private:
     int m_penWidth = 1;
     float m_x = 0, m_y = 0;
     bool m_takesTab = false;
+    QWidget *m_client = nullptr;
 };

@@ -39,14 +39,18 @@ const QString Times = QStringLiteral("Times New Roman");
 void colour(QWidget *w, const QColor &back, const QColor &fore)
 {
     QPalette p = w->palette();
+    // Buttons paint with the Button roles, labels with the Window ones.
     if (back.isValid()) {
         p.setColor(QPalette::Window, back);
+        p.setColor(QPalette::Button, back);
         p.setColor(QPalette::Base, White);
         w->setAutoFillBackground(true);
     }
     if (fore.isValid()) {
-        p.setColor(QPalette::WindowText, fore);
-        p.setColor(QPalette::Disabled, QPalette::WindowText, fore.darker(140));
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+            p.setColor(role, fore);
+            p.setColor(QPalette::Disabled, role, fore.darker(140));
+        }
     }
     w->setPalette(p);
 }
@@ -186,7 +190,7 @@ void frmTable::buildControls()
     fraMax = makeFrame(this, "fraMax", QStringLiteral("Maximum Multiplier"), twipsRect(120, 4680, 1935, 975),
                        layoutFont(Arial, 9), Blue, Yellow);
     lblMax = makeLabel(fraMax, "lblMax", QStringLiteral("12"), twipsRect(600, 360, 615, 375), layoutFont(Arial, 14.25),
-                       White, QColor(), Qt::AlignCenter, true);
+                       White, Black, Qt::AlignCenter, true);
     updMax = new SpinButton(fraMax);
     updMax->setObjectName(QStringLiteral("updMax"));
     updMax->setGeometry(twipsRect(1200, 360, 195, 375));
@@ -212,15 +216,14 @@ void frmTable::buildControls()
     picPractice->setFocusPolicy(Qt::StrongFocus);
     picPractice->hide();
     connect(picPractice, &PictureBox::keyPressed, this, &frmTable::picPractice_KeyPress);
-    const QPoint in = picPractice->insideOrigin();
-    auto inPractice = [in](int l, int t, int w, int h) { return twipsRect(l, t, w, h).translated(in); };
+    QWidget *inside = picPractice->client();
 
-    lblProblem = makeLabel(picPractice, "lblProblem", QString(), inPractice(0, 0, 2655, 495), layoutFont(Arial, 15.75),
+    lblProblem = makeLabel(inside, "lblProblem", QString(), twipsRect(0, 0, 2655, 495), layoutFont(Arial, 15.75),
                            White, Red, Qt::AlignCenter);
-    lblWrong = makeLabel(picPractice, "lblWrong", QString(), inPractice(2520, 0, 2655, 495), layoutFont(Arial, 15.75),
+    lblWrong = makeLabel(inside, "lblWrong", QString(), twipsRect(2520, 0, 2655, 495), layoutFont(Arial, 15.75),
                          White, Red, Qt::AlignCenter);
 
-    fraKey = makeFrame(picPractice, "fraKey", QString(), inPractice(-120, 3600, 5415, 975), font(), Blue, QColor());
+    fraKey = makeFrame(inside, "fraKey", QString(), twipsRect(-120, 3600, 5415, 975), font(), Blue, QColor());
     fraKey->hide();
     for (int k = 0; k < 10; ++k) {
         const int left = k == 0 ? 4560 : 240 + 480 * (k - 1);
@@ -236,7 +239,7 @@ void frmTable::buildControls()
         connect(key, &ClickLabel::clicked, this, [this, k] { lblKey_Click(k); });
     }
 
-    fraResults = makeFrame(picPractice, "fraResults", QStringLiteral("Results"), inPractice(0, 0, 5295, 4575),
+    fraResults = makeFrame(inside, "fraResults", QStringLiteral("Results"), twipsRect(0, 0, 5295, 4575),
                            layoutFont(SansSerif, 12, true), Black, Yellow);
     fraResults->hide();
     const QStringList placeholders{QStringLiteral("Problems Tried: 123"), QStringLiteral("Problems Correct: 123 (88%)"),
@@ -254,7 +257,7 @@ void frmTable::buildControls()
     imgResults->setObjectName(QStringLiteral("imgResults"));
     imgResults->setGeometry(twipsRect(1440, 1800, 2430, 2655));
 
-    fraReview = makeFrame(picPractice, "fraReview", QString(), inPractice(1320, 3600, 2535, 855), font(),
+    fraReview = makeFrame(inside, "fraReview", QString(), twipsRect(1320, 3600, 2535, 855), font(),
                           QColor(0xFF, 0x80, 0x80), QColor());
     fraReview->hide();
     cmdRevNext = makeButton(fraReview, "cmdRevNext", QStringLiteral("&Next"), twipsRect(240, 240, 975, 495),
@@ -700,11 +703,10 @@ void frmTable::cmdStart_Click()
     for (size_t i = 0; i < 4; ++i)
         lblResults[i]->setText(sum.lines[i]);
     imgResults->setPicture(QIcon());
-    const QPoint in = picPractice->insideOrigin();
     const float scaleHeight = picPractice->scaleHeight();
-    fraResults->setGeometry(in.x(), in.y(), fraResults->width(), toPixels(scaleHeight * 0.45f));
+    fraResults->resize(fraResults->width(), toPixels(scaleHeight * 0.45f));
     if (sum.reward >= 0) {
-        fraResults->setGeometry(in.x(), in.y(), fraResults->width(), toPixels(scaleHeight));
+        fraResults->resize(fraResults->width(), toPixels(scaleHeight));
         imgResults->setPicture(imgReward[size_t(sum.reward)]);
     }
     if (drill.Missed != 0) {
