@@ -42,28 +42,7 @@ private Q_SLOTS:
     void badFilesStart_data();
     void badFilesStart();
 
-private:
-    struct Started
-    {
-        std::unique_ptr<TestProgram> prog;
-        std::unique_ptr<frmAbout> about;
-        frmTable *main = nullptr;
-    };
-    Started start(const QByteArray &ini);
 };
-
-tst_mainwindow::Started tst_mainwindow::start(const QByteArray &ini)
-{
-    Started s;
-    s.prog = std::make_unique<TestProgram>();
-    s.prog->writeIni(ini);
-    s.about = std::make_unique<frmAbout>(*s.prog->module);
-    s.about->Form_Load();
-    s.about->show();
-    QTest::mouseClick(s.about->Command1, Qt::LeftButton);
-    s.main = s.about->mainWindow();
-    return s;
-}
 
 void tst_mainwindow::aboutThenMain()
 {
@@ -86,7 +65,7 @@ void tst_mainwindow::aboutThenMain()
 
 void tst_mainwindow::controlsAtCreation()
 {
-    Started s = start("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
+    StartedProgram s("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
     frmTable *w = s.main;
     QCOMPARE(w->windowTitle(), QStringLiteral("Numbloom"));
     QCOMPARE(w->size(), QSize(toPixels(9570), toPixels(6585)));
@@ -154,7 +133,7 @@ void tst_mainwindow::controlsAtCreation()
 
 void tst_mainwindow::digitKeysReadOneToNineThenZero()
 {
-    Started s = start("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
+    StartedProgram s("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
     QString order;
     QVector<ClickLabel *> keys(s.main->lblKey.begin(), s.main->lblKey.end());
     std::sort(keys.begin(), keys.end(), [](QWidget *a, QWidget *b) { return a->x() < b->x(); });
@@ -183,7 +162,7 @@ void tst_mainwindow::savedModeLayout()
     QFETCH(bool, study);
     QFETCH(bool, clock);
     QFETCH(bool, arrows);
-    Started s = start(ini);
+    StartedProgram s(ini);
     frmTable *w = s.main;
     QVERIFY(w->isVisible());
     QCOMPARE(w->picFactor->isVisible(), study);
@@ -219,7 +198,7 @@ void tst_mainwindow::exitWritesFile()
 {
     QFETCH(QByteArray, ini);
     QFETCH(QByteArray, written);
-    Started s = start(ini);
+    StartedProgram s(ini);
     QTest::mouseClick(s.main->cmdExit, Qt::LeftButton);
     QCOMPARE(s.prog->endCalls, 1);
     QCOMPARE(s.prog->readIni(), written);
@@ -227,7 +206,7 @@ void tst_mainwindow::exitWritesFile()
 
 void tst_mainwindow::exitFailureIsReported()
 {
-    Started s = start("0\r\n3,5\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n");
+    StartedProgram s("0\r\n3,5\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n");
     s.prog->module->AppDir = s.prog->dir() + QStringLiteral("gone/");
     QString seen;
     QTimer::singleShot(0, this, [&seen] {
@@ -245,7 +224,7 @@ void tst_mainwindow::exitFailureIsReported()
 void tst_mainwindow::closeBoxEndsWithoutSaving()
 {
     const QByteArray ini("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
-    Started s = start(ini);
+    StartedProgram s(ini);
     QTest::mouseClick(s.main->optMode[0], Qt::LeftButton);
     s.main->close();
     QCOMPARE(s.prog->endCalls, 1);
@@ -264,7 +243,7 @@ void tst_mainwindow::badFilesStart_data()
 void tst_mainwindow::badFilesStart()
 {
     QFETCH(QByteArray, ini);
-    Started s = start(ini);
+    StartedProgram s(ini);
     QVERIFY(s.main && s.main->isVisible());
     QCOMPARE(s.main->picFactor->isVisible() + s.main->picPractice->isVisible(), 1);
 }

@@ -125,6 +125,7 @@ frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(modul
     setFixedSize(toPixels(9570), toPixels(6585));
     colour(this, LightYellow, Red);
     setWindowIcon(QIcon(m.AppFile(QStringLiteral("numbloom.svg"))));
+    showFactPicture = &frmHMath::showFact;
     buildControls();
     m_default = cmdResults;
     m_cancel = cmdRevStop;
@@ -542,7 +543,8 @@ void frmTable::picFactor_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float
     // Cells 13 and 14 hold no fact: nothing to picture.
     if (m.PictureMultiplier > 12)
         return;
-    frmHMath::showFact(m, this);
+    if (showFactPicture)
+        showFactPicture(m, this);
 }
 
 // ------------------------------------------------------------ clock, delay

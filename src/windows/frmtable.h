@@ -4,11 +4,13 @@
 #include "practice/drill.h"
 #include "practice/problem.h"
 
+#include <QAbstractButton>
 #include <QIcon>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class Module1;
 class frmAbout;
@@ -67,6 +69,9 @@ public:
     void setCancelButton(QAbstractButton *b) { m_cancel = b; }
     QAbstractButton *defaultButton() const { return m_default; }
     QAbstractButton *cancelButton() const { return m_cancel; }
+
+    // Opens the fact picture for the pressed cell; tests put a recorder here.
+    std::function<void(Module1 &, QWidget *)> showFactPicture;
 
     // State shared by the handlers
     int16_t Practicing = 0;
