@@ -1,0 +1,480 @@
+// A practice drill through the real main window: start, answers typed on the
+// keyboard and the on-screen keys, the clock, stop, results and review.
+#include "app/module1.h"
+#include "fakes.h"
+#include "platform/picturebox.h"
+#include "platform/twips.h"
+#include "platform/widgets.h"
+#include "windows/frmtable.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+QByteArray ini(int practiceFactor, int timerMode = 0, int steps = 4, int delay = 1000, int max = 12)
+{
+    return QStringLiteral("1\r\n3,1\r\n0,0,1,0,%1\r\n%2,%3,%4\r\n%5\r\n")
+        .arg(practiceFactor).arg(timerMode).arg(steps).arg(delay).arg(max).toLatin1();
+}
+
+struct Run : StartedProgram
+{
+    explicit Run(const QByteArray &settings) : StartedProgram(settings) {}
+    frmTable *w() const { return main; }
+    // The first numbers of the coming problems (the factor is fixed).
+    void next(std::initializer_list<int> firsts, int max = 12)
+    {
+        prog->random.script.clear();
+        prog->random.drawn = 0;
+        for (int v : firsts)
+            prog->random.script << drawFor(v, max + 1);
+    }
+    void start() { QTest::mouseClick(main->cmdStart, Qt::LeftButton); }
+    void type(const char *keys)
+    {
+        for (const char *k = keys; *k; ++k)
+            QTest::keyClick(main->picPractice, *k);
+    }
+    int count(const QString &file) const { return int(prog->sound.files().count(file)); }
+};
+} // namespace
+
+class tst_drill : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { installFontSubstitutions(); }
+    void startLaysOutTheDrill();
+    void answers_data();
+    void answers();
+    void nonDigitsBeep();
+    void keysWhenNotPractising();
+    void onScreenKeyEqualsKey();
+    void pauseUsesCurrentDelay();
+    void factorChangeAppliesToNextProblem();
+    void results_data();
+    void results();
+    void stopBeforeAnyAnswer();
+    void escStopsEnterPressesResults();
+    void countDownRunsOut();
+    void countUpStopsAt30Minutes();
+    void reviewThreeMisses();
+    void reviewOneMiss();
+    void reviewShowsOnlyThisDrill();
+    void manyWrongAnswers();
+};
+
+void tst_drill::startLaysOutTheDrill()
+{
+    Run d(ini(7, 2, 4));
+    d.next({8});
+    d.start();
+    frmTable *w = d.w();
+    QCOMPARE(w->Practicing, int16_t(1));
+    QVERIFY(!w->fraChoice->isVisible());
+    QVERIFY(!w->fraMode->isEnabled());
+    QVERIFY(!w->fraTimer->isEnabled());
+    QVERIFY(!w->cmdPrint->isVisible() && !w->lblPrint->isVisible());
+    QVERIFY(w->fraFactor->isEnabled() && w->fraMax->isEnabled() && w->fraDelay->isEnabled());
+    QCOMPARE(w->lblStart->text(), QStringLiteral("Stop Practice"));
+    QCOMPARE(w->cmdStart->picture().cacheKey(), w->imgButton[1].cacheKey());
+    QCOMPARE(w->cancelButton(), static_cast<QAbstractButton *>(w->cmdStart));
+    QVERIFY(w->Timer1.isActive());
+    QCOMPARE(w->lblTimer->text(), QStringLiteral("2:00"));
+    QVERIFY(w->fraKey->isVisible());
+    QCOMPARE(w->problem.Operand1, int16_t(8));
+    QCOMPARE(w->problem.Operand2, int16_t(7));
+    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(w->picPractice));
+}
+
+void tst_drill::answers_data()
+{
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<QByteArray>("keys");
+    QTest::addColumn<int>("judgedAfter"); // keys typed before the answer counts
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<int>("given");
+    QTest::newRow("7 x 8 as 56") << 8 << 7 << QByteArray("56") << 2 << true << 56;
+    QTest::newRow("7 x 8 as 65") << 8 << 7 << QByteArray("65") << 2 << false << 65;
+    QTest::newRow("0 x 9 as 0") << 9 << 0 << QByteArray("0") << 1 << true << 0;
+    QTest::newRow("12 x 12 as 144") << 12 << 12 << QByteArray("144") << 3 << true << 144;
+    QTest::newRow("1 x 12 as 09") << 12 << 1 << QByteArray("09") << 2 << false << 9;
+}
+
+void tst_drill::answers()
+{
+    QFETCH(int, factor);
+    QFETCH(int, first);
+    QFETCH(QByteArray, keys);
+    QFETCH(int, judgedAfter);
+    QFETCH(bool, right);
+    QFETCH(int, given);
+    Run d(ini(factor));
+    d.next({first, 3});
+    d.start();
+    frmTable *w = d.w();
+    const int64_t before = d.prog->clock.now;
+    for (int i = 0; i < keys.size(); ++i) {
+        QCOMPARE(w->drill.Tried, 0);
+        QTest::keyClick(w->picPractice, keys[i]);
+        QCOMPARE(d.count(QStringLiteral("ding.wav")), i + 1);
+    }
+    QCOMPARE(int(keys.size()), judgedAfter);
+    QCOMPARE(w->drill.Tried, 1);
+    QCOMPARE(w->drill.Missed, right ? 0 : 1);
+    QCOMPARE(w->lblProblem->text(), QStringLiteral("Tried: 1"));
+    QCOMPARE(w->lblWrong->text(), right ? QStringLiteral("Correct: 1") : QStringLiteral("Correct: 0"));
+    QCOMPARE(d.count(QStringLiteral("uhoh.wav")), right ? 0 : 1);
+    for (const PlayedSound &p : d.prog->sound.played) {
+        if (p.file == QLatin1String("uhoh.wav"))
+            QCOMPARE(p.flags, int(SoundPlayer::Wait)); // played to its end
+        else
+            QCOMPARE(p.flags, int(SoundPlayer::Async));
+    }
+    if (!right) {
+        QCOMPARE(int(w->drill.MissedOperand1[1]), first);
+        QCOMPARE(int(w->drill.MissedOperand2[1]), factor);
+        QCOMPARE(int(w->drill.MissedGiven[1]), given);
+        QCOMPARE(int(w->drill.MissedOpCode[1]), 2);
+    }
+    QVERIFY(d.prog->clock.now - before >= 1000); // the pause before the next problem
+    QCOMPARE(w->problem.Operand1, int16_t(3)); // and the next problem is on show
+    QCOMPARE(w->problem.DigitPos, int16_t(1));
+    QVERIFY(w->Typed.isEmpty());
+}
+
+void tst_drill::nonDigitsBeep()
+{
+    Run d(ini(8));
+    d.next({7});
+    d.start();
+    frmTable *w = d.w();
+    const QImage before = w->picPractice->image().copy();
+    const int sounds = int(d.prog->sound.played.size());
+    QTest::keyClick(w->picPractice, 'a');
+    QTest::keyClick(w->picPractice, Qt::Key_Return);
+    QTest::keyClick(w->picPractice, Qt::Key_Backspace);
+    QTest::keyClick(w->picPractice, Qt::Key_Tab);
+    QTest::keyClick(w->picPractice, ' ');
+    QCOMPARE(d.prog->sound.beeps, 5);
+    QCOMPARE(int(d.prog->sound.played.size()), sounds);
+    QVERIFY(w->Typed.isEmpty());
+    QCOMPARE(w->problem.DigitPos, int16_t(1));
+    QCOMPARE(w->picPractice->image(), before);
+    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(w->picPractice));
+    QCOMPARE(w->Practicing, int16_t(1));
+}
+
+void tst_drill::keysWhenNotPractising()
+{
+    Run d(ini(8));
+    frmTable *w = d.w();
+    w->picPractice->setFocus();
+    QTest::keyClick(w->picPractice, '5');
+    QTest::keyClick(w->picPractice, 'a');
+    QCOMPARE(d.prog->sound.beeps, 0);
+    QVERIFY(d.prog->sound.played.isEmpty());
+    QVERIFY(w->Typed.isEmpty());
+}
+
+void tst_drill::onScreenKeyEqualsKey()
+{
+    Run d(ini(8));
+    d.next({4, 2});
+    d.start();
+    frmTable *w = d.w();
+    w->optFactor[3]->setFocus();
+    QTest::mouseClick(w->lblKey[3], Qt::LeftButton);
+    QCOMPARE(w->Typed, QStringLiteral("3"));
+    QCOMPARE(d.count(QStringLiteral("ding.wav")), 1);
+    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(w->picPractice));
+    QTest::mouseClick(w->lblKey[2], Qt::LeftButton);
+    QCOMPARE(w->drill.Tried, 1);
+    QCOMPARE(w->drill.Missed, 0);
+}
+
+void tst_drill::pauseUsesCurrentDelay()
+{
+    Run d(ini(8, 0, 4, 1000));
+    d.next({1});
+    d.start();
+    frmTable *w = d.w();
+    w->hsbDelay->setValue(50); // changed during the drill: applies to this answer
+    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(w->picPractice));
+    const int64_t before = d.prog->clock.now;
+    d.type("8");
+    const int64_t paused = d.prog->clock.now - before;
+    QVERIFY2(paused >= 50 && paused < 100, qPrintable(QString::number(paused)));
+}
+
+void tst_drill::factorChangeAppliesToNextProblem()
+{
+    Run d(ini(7));
+    d.next({2});
+    d.start();
+    frmTable *w = d.w();
+    QTest::mouseClick(w->optFactor[0], Qt::LeftButton, {}, QPoint(8, w->optFactor[0]->height() / 2));
+    QCOMPARE(d.prog->module->settings.PracticeFactor, int16_t(-1));
+    QCOMPARE(w->problem.Operand2, int16_t(7)); // the problem on show stays
+    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(w->picPractice));
+    d.prog->random.script = {drawFor(11, 13), drawFor(5, 13)};
+    d.prog->random.drawn = 0;
+    d.type("14");
+    QCOMPARE(w->problem.Operand2, int16_t(11));
+    QCOMPARE(w->problem.Operand1, int16_t(5));
+}
+
+void tst_drill::results_data()
+{
+    QTest::addColumn<int>("timerMode");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("right");
+    QTest::addColumn<int>("wrong");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("reward");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("12 tried, 2 missed, 125 s") << 1 << 125 << 10 << 2
+        << QStringList{"Problems Tried: 12", "Problems Correct: 10 (83%)", "Elapsed Time: 2:05", "Time Per Problem: 10.42 sec"} << 1 << "&Review";
+    QTest::newRow("4 of 4, timer off") << 0 << 0 << 4 << 0
+        << QStringList{"Problems Tried: 4", "Problems Correct: 4 (100%)", "Timer Off", ""} << -1 << "&OK";
+    QTest::newRow("5 tried, 1 missed") << 0 << 0 << 4 << 1
+        << QStringList{"Problems Tried: 5", "Problems Correct: 4 (80%)", "Timer Off", ""} << 1 << "&Review";
+    QTest::newRow("7 of 10") << 0 << 0 << 7 << 3
+        << QStringList{"Problems Tried: 10", "Problems Correct: 7 (70%)", "Timer Off", ""} << 2 << "&Review";
+    QTest::newRow("count-down stopped at 75") << 2 << 45 << 3 << 0
+        << QStringList{"Problems Tried: 3", "Problems Correct: 3 (100%)", "Elapsed Time: 0:45", "Time Per Problem: 15.00 sec"} << -1 << "&OK";
+    QTest::newRow("0 seconds") << 1 << 0 << 2 << 0
+        << QStringList{"Problems Tried: 2", "Problems Correct: 2 (100%)", "Elapsed Time: 0:00", "Time Per Problem: 0.00 sec"} << -1 << "&OK";
+}
+
+void tst_drill::results()
+{
+    QFETCH(int, timerMode);
+    QFETCH(int, ticks);
+    QFETCH(int, right);
+    QFETCH(int, wrong);
+    QFETCH(QStringList, lines);
+    QFETCH(int, reward);
+    QFETCH(QString, button);
+    Run d(ini(3, timerMode, 4));
+    d.next({2}); // every problem is 2 x 3
+    d.start();
+    frmTable *w = d.w();
+    for (int i = 0; i < ticks; ++i)
+        w->Timer1_Timer();
+    for (int i = 0; i < right; ++i)
+        d.type("6");
+    for (int i = 0; i < wrong; ++i)
+        d.type("7");
+    d.prog->sound.played.clear();
+    d.start(); // stop
+    QCOMPARE(w->Practicing, int16_t(0));
+    QVERIFY(w->fraResults->isVisible());
+    QVERIFY(!w->fraKey->isVisible());
+    QVERIFY(!w->Timer1.isActive());
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(w->lblResults[size_t(i)]->text(), lines[i]);
+    const int full = toPixels(w->picPractice->scaleHeight());
+    const int part = toPixels(w->picPractice->scaleHeight() * 0.45f);
+    QCOMPARE(w->fraResults->height(), right + wrong >= 5 ? full : part);
+    if (reward < 0)
+        QVERIFY(w->imgResults->picture().isNull());
+    else
+        QCOMPARE(w->imgResults->picture().cacheKey(), w->imgReward[size_t(reward)].cacheKey());
+    QCOMPARE(w->cmdResults->text(), button);
+    QCOMPARE(w->defaultButton(), static_cast<QAbstractButton *>(w->cmdResults));
+    QVERIFY(!w->fraPractice->isEnabled() && !w->fraFactor->isEnabled() && !w->fraDelay->isEnabled());
+    QVERIFY(!w->fraChoice->isVisible() && !w->fraMode->isEnabled());
+    QCOMPARE(d.prog->sound.files(), QStringList{QStringLiteral("tada.wav")});
+    QCOMPARE(d.prog->sound.played.first().flags, int(SoundPlayer::Async));
+}
+
+void tst_drill::stopBeforeAnyAnswer()
+{
+    Run d(ini(3, 2, 4));
+    d.start();
+    frmTable *w = d.w();
+    w->Timer1_Timer();
+    w->Timer1_Timer();
+    QCOMPARE(w->lblTimer->text(), QStringLiteral("1:58"));
+    d.start();
+    QVERIFY(!w->fraResults->isVisible());
+    QVERIFY(d.prog->sound.played.isEmpty());
+    QCOMPARE(w->lblStart->text(), QStringLiteral("Start Practice"));
+    QVERIFY(w->fraChoice->isVisible() && w->fraMode->isEnabled() && w->fraTimer->isEnabled());
+    QVERIFY(w->cmdPrint->isVisible());
+    QCOMPARE(w->lblTimer->text(), QStringLiteral("2:00"));
+    QCOMPARE(w->cmdStart->picture().cacheKey(), w->imgButton[0].cacheKey());
+    QCOMPARE(w->defaultButton(), static_cast<QAbstractButton *>(w->cmdStart));
+}
+
+void tst_drill::escStopsEnterPressesResults()
+{
+    Run d(ini(3));
+    d.next({2});
+    d.start();
+    frmTable *w = d.w();
+    d.type("6");
+    QTest::keyClick(w->picPractice, Qt::Key_Escape);
+    QCOMPARE(w->Practicing, int16_t(0));
+    QVERIFY(w->fraResults->isVisible());
+    QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+    QVERIFY(!w->fraResults->isVisible());
+    QCOMPARE(w->lblStart->text(), QStringLiteral("Start Practice"));
+}
+
+void tst_drill::countDownRunsOut()
+{
+    Run d(ini(3, 2, 1));
+    d.next({2});
+    d.start();
+    frmTable *w = d.w();
+    d.type("6");
+    for (int i = 0; i < 29; ++i)
+        w->Timer1_Timer();
+    QCOMPARE(w->Practicing, int16_t(1));
+    w->Timer1_Timer();
+    QCOMPARE(w->Practicing, int16_t(0));
+    QCOMPARE(w->lblResults[2]->text(), QStringLiteral("Elapsed Time: 0:30"));
+    QCOMPARE(w->lblTimer->text(), QStringLiteral("0:00")); // kept while the results show
+    w->Timer1_Timer(); // a stray tick after the stop changes nothing
+    QCOMPARE(w->lblTimer->text(), QStringLiteral("0:00"));
+}
+
+void tst_drill::countUpStopsAt30Minutes()
+{
+    Run d(ini(3, 1));
+    d.next({2});
+    d.start();
+    frmTable *w = d.w();
+    d.type("6");
+    for (int i = 0; i < 1800; ++i)
+        w->Timer1_Timer();
+    QCOMPARE(w->Practicing, int16_t(0));
+    QCOMPARE(w->lblResults[2]->text(), QStringLiteral("Elapsed Time: 30:00"));
+    QCOMPARE(w->lblTimer->text(), QStringLiteral("30:00"));
+}
+
+void tst_drill::reviewThreeMisses()
+{
+    Run d(ini(8, 1));
+    d.next({7, 2, 3, 4});
+    d.start();
+    frmTable *w = d.w();
+    w->Timer1_Timer();
+    d.type("65"); // 7 x 8 wrong
+    d.type("99"); // 2 x 8 wrong
+    d.type("24"); // 3 x 8 right
+    d.type("31"); // 4 x 8 wrong
+    d.start();
+    QTest::mouseClick(w->cmdResults, Qt::LeftButton);
+    QVERIFY(w->fraReview->isVisible() && !w->fraResults->isVisible());
+    QCOMPARE(w->lblProblem->text(), QStringLiteral("Your Answer:"));
+    QCOMPARE(w->lblWrong->text(), QStringLiteral("Correct:"));
+    QVERIFY(w->lblProblem->font().underline() && w->lblWrong->font().underline());
+    QCOMPARE(w->ReviewIndex, int16_t(1));
+    QCOMPARE(w->problem.Operand1, int16_t(7));
+    QVERIFY(w->cmdRevNext->isVisible());
+    const int frameW = toTwips(w->fraReview->width()), nextW = toTwips(w->cmdRevNext->width());
+    QCOMPARE(w->cmdRevNext->x(), toPixels(frameW * 0.25f - nextW * 0.5f));
+    QCOMPARE(w->cmdRevStop->x(), toPixels(frameW * 0.75f - nextW * 0.5f));
+    QCOMPARE(w->defaultButton(), static_cast<QAbstractButton *>(w->cmdRevNext));
+    // The left copy in red, the right in black.
+    const QImage shown = w->picPractice->image();
+    bool redLeft = false, redRight = false;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x)
+            if (shown.pixelColor(x, y) == QColor(Qt::red))
+                (x < shown.width() / 2 ? redLeft : redRight) = true;
+    QVERIFY(redLeft && !redRight);
+
+    QTest::keyClick(w->cmdRevNext, Qt::Key_Return); // Enter acts as Next
+    QCOMPARE(w->ReviewIndex, int16_t(2));
+    QCOMPARE(w->problem.Operand1, int16_t(2));
+    QTest::mouseClick(w->cmdRevNext, Qt::LeftButton);
+    QCOMPARE(w->ReviewIndex, int16_t(3));
+    QCOMPARE(w->problem.Operand1, int16_t(4));
+    QVERIFY(!w->cmdRevNext->isVisible());
+    QCOMPARE(w->cmdRevStop->x(), toPixels(frameW * 0.5f - nextW * 0.5f));
+    QTest::mouseClick(w->cmdRevStop, Qt::LeftButton);
+    QVERIFY(!w->fraReview->isVisible());
+    QCOMPARE(w->lblStart->text(), QStringLiteral("Start Practice"));
+    QCOMPARE(w->lblTimer->text(), QStringLiteral("0:00"));
+    QVERIFY(!w->lblProblem->font().underline());
+    QVERIFY(w->fraChoice->isVisible() && w->cmdPrint->isVisible());
+}
+
+void tst_drill::reviewOneMiss()
+{
+    Run d(ini(8, 2, 4));
+    d.next({7, 1});
+    d.start();
+    frmTable *w = d.w();
+    d.type("65");
+    d.start();
+    QTest::keyClick(w->cmdResults, Qt::Key_Return); // Enter: Review
+    QVERIFY(w->fraReview->isVisible());
+    QVERIFY(!w->cmdRevNext->isVisible());
+    const int frameW = toTwips(w->fraReview->width()), nextW = toTwips(w->cmdRevNext->width());
+    QCOMPARE(w->cmdRevStop->x(), toPixels(frameW * 0.5f - nextW * 0.5f));
+    QTest::keyClick(w->focusWidget(), Qt::Key_Escape); // Esc acts as Stop
+    QVERIFY(!w->fraReview->isVisible());
+    QCOMPARE(w->lblTimer->text(), QStringLiteral("2:00"));
+    // The next review offers Next again.
+    QVERIFY(!w->cmdRevNext->isHidden());
+}
+
+void tst_drill::reviewShowsOnlyThisDrill()
+{
+    Run d(ini(5));
+    d.next({1, 2, 3, 4});
+    d.start();
+    frmTable *w = d.w();
+    d.type("9");
+    d.type("9");
+    d.type("9");
+    d.start();
+    QTest::mouseClick(w->cmdResults, Qt::LeftButton);
+    QTest::mouseClick(w->cmdRevStop, Qt::LeftButton);
+    d.next({6, 1});
+    d.start();
+    d.type("11");
+    d.start();
+    QCOMPARE(w->lblResults[0]->text(), QStringLiteral("Problems Tried: 1"));
+    QTest::mouseClick(w->cmdResults, Qt::LeftButton);
+    QCOMPARE(w->problem.Operand1, int16_t(6));
+    QVERIFY(!w->cmdRevNext->isVisible()); // its only miss is the last
+    QTest::mouseClick(w->cmdRevStop, Qt::LeftButton);
+    QCOMPARE(w->Practicing, int16_t(0));
+}
+
+void tst_drill::manyWrongAnswers()
+{
+    Run d(ini(1, 0, 4, 0));
+    d.next({3});
+    d.start();
+    frmTable *w = d.w();
+    for (int i = 0; i < 150; ++i)
+        d.type("0");
+    QCOMPARE(w->drill.Tried, 150);
+    QCOMPARE(w->drill.Missed, 150);
+    QCOMPARE(w->lblProblem->text(), QStringLiteral("Tried: 150"));
+    QCOMPARE(w->lblWrong->text(), QStringLiteral("Correct: 0"));
+    d.start();
+    QCOMPARE(w->lblResults[1]->text(), QStringLiteral("Problems Correct: 0 (0%)"));
+    QTest::mouseClick(w->cmdResults, Qt::LeftButton);
+    int steps = 1;
+    while (w->cmdRevNext->isVisible()) {
+        QTest::mouseClick(w->cmdRevNext, Qt::LeftButton);
+        ++steps;
+    }
+    QCOMPARE(steps, 100);
+    QCOMPARE(w->ReviewIndex, int16_t(100));
+}
+
+QTEST_MAIN(tst_drill)
+#include "tst_drill.moc"
