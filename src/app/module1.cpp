@@ -18,7 +18,9 @@ void Module1::Pause(float seconds)
     if (!svc.clock || !(seconds > 0.0f))
         return;
     // Measured on a monotonic clock, so midnight and clock changes don't matter.
-    const int64_t wanted = int64_t(std::ceil(double(seconds) * 1000.0));
+    // One millisecond more than asked: the clock reads whole milliseconds, and
+    // the pause must never come out shorter than set.
+    const int64_t wanted = int64_t(std::ceil(double(seconds) * 1000.0)) + 1;
     const int64_t start = svc.clock->monotonicMs();
     for (;;) {
         const int64_t left = wanted - (svc.clock->monotonicMs() - start);

@@ -1,0 +1,151 @@
+// The pieces that touch the machine: the pause, the real sound player on a
+// machine without audio, the shared random source.
+#include "app/module1.h"
+#include "platform/soundplayer.h"
+#include "platform/systemclock.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <ctime>
+
+namespace {
+double cpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+// A mono 16-bit wave of the given length.
+QByteArray wave(int ms)
+{
+    const quint32 rate = 22050, bytes = rate * 2 * quint32(ms) / 1000;
+    QByteArray b;
+    auto u32 = [&b](quint32 v) { for (int i = 0; i < 4; ++i) b += char((v >> (8 * i)) & 0xff); };
+    auto u16 = [&b](quint16 v) { b += char(v & 0xff); b += char(v >> 8); };
+    b += "RIFF"; u32(36 + bytes); b += "WAVE";
+    b += "fmt "; u32(16); u16(1); u16(1); u32(rate); u32(rate * 2); u16(2); u16(16);
+    b += "data"; u32(bytes);
+    b += QByteArray(int(bytes), '\0');
+    return b;
+}
+} // namespace
+
+class tst_platform : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void pauseSleepsWithoutSpinning();
+    void pauseTakesAtLeastTheTime_data();
+    void pauseTakesAtLeastTheTime();
+    void waveLength_data();
+    void waveLength();
+    void waitingPlayKeepsRhythmWithoutAudio();
+    void randomStaysBelowOne();
+};
+
+void tst_platform::pauseSleepsWithoutSpinning()
+{
+    SystemClock clock;
+    Services s;
+    s.clock = &clock;
+    Module1 m(s);
+    QElapsedTimer wall;
+    const double cpu0 = cpuSeconds();
+    wall.start();
+    m.Pause(5.0f);
+    const double cpu = cpuSeconds() - cpu0;
+    const qint64 ms = wall.elapsed();
+    qInfo("5 s pause: %lld ms wall, %.1f ms processor (%.2f%%)", ms, cpu * 1000, 100.0 * cpu * 1000 / double(ms));
+    QVERIFY(ms >= 5000);
+    QVERIFY2(cpu * 1000 < 0.05 * double(ms), "the pause must not busy-wait");
+}
+
+void tst_platform::pauseTakesAtLeastTheTime_data()
+{
+    QTest::addColumn<float>("seconds");
+    QTest::newRow("0.05") << 0.05f;
+    QTest::newRow("0.3") << 0.3f;
+    QTest::newRow("0") << 0.0f;
+}
+
+void tst_platform::pauseTakesAtLeastTheTime()
+{
+    QFETCH(float, seconds);
+    SystemClock clock;
+    Services s;
+    s.clock = &clock;
+    Module1 m(s);
+    QElapsedTimer wall;
+    wall.start();
+    m.Pause(seconds);
+    QVERIFY(wall.elapsed() >= qint64(seconds * 1000));
+    QVERIFY(wall.elapsed() < qint64(seconds * 1000) + 200);
+}
+
+void tst_platform::waveLength_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("ms");
+    QTest::newRow("600 ms") << wave(600) << 600;
+    QTest::newRow("empty") << QByteArray() << -1;
+    QTest::newRow("not a wave") << QByteArray("RIFF....AVI LIST") << -1;
+    QTest::newRow("no format chunk") << QByteArray("RIFF\x04\0\0\0WAVEdata\x10\0\0\0", 20) << -1;
+    QTest::newRow("data size past the end") << wave(100).left(200) << 3; // 156 data bytes at 44100 per second
+    QTest::newRow("chunk size that runs away") << QByteArray("RIFF\0\0\0\0WAVEJUNK\xff\xff\xff\xff", 20) << -1;
+}
+
+void tst_platform::waveLength()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, ms);
+    QCOMPARE(waveLengthMs(bytes), ms);
+}
+
+void tst_platform::waitingPlayKeepsRhythmWithoutAudio()
+{
+    // On a machine with no audio output (as here and in CI) a waiting play
+    // costs the sound's own length, not more, and never hangs; a file that
+    // cannot be played costs nothing.
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("s.wav")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(wave(400));
+    f.close();
+    QtSoundPlayer player;
+    QElapsedTimer wall;
+    wall.start();
+    player.play(f.fileName(), SoundPlayer::Wait);
+    const qint64 waited = wall.elapsed();
+    qInfo("waiting play of a 400 ms sound took %lld ms", waited);
+    QVERIFY(waited >= 350);
+    QVERIFY(waited < 1500);
+    wall.restart();
+    player.play(f.fileName(), SoundPlayer::Async);
+    player.play(dir.filePath(QStringLiteral("missing.wav")), SoundPlayer::Wait);
+    QVERIFY(wall.elapsed() < 200);
+}
+
+void tst_platform::randomStaysBelowOne()
+{
+    MtRandom r;
+    r.seed(12345);
+    float lo = 1, hi = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const float v = r.next();
+        QVERIFY(v >= 0.0f && v < 1.0f);
+        lo = std::min(lo, v);
+        hi = std::max(hi, v);
+    }
+    QVERIFY(lo < 0.001f && hi > 0.999f);
+    MtRandom a, b;
+    a.seed(7);
+    b.seed(7);
+    for (int i = 0; i < 10; ++i)
+        QCOMPARE(a.next(), b.next());
+}
+
+QTEST_MAIN(tst_platform)
+#include "tst_platform.moc"
