@@ -36,6 +36,17 @@ const QString SansSerif = QStringLiteral("MS Sans Serif");
 const QString Arial = QStringLiteral("Arial");
 const QString Times = QStringLiteral("Times New Roman");
 
+// Plain command buttons keep the classic grey face and black text whatever the
+// colours of the frame they stand in.
+void classicButton(QWidget *b)
+{
+    QPalette p = b->palette();
+    p.setColor(QPalette::Button, QColor(0xD4, 0xD0, 0xC8));
+    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::Window, QColor(0xD4, 0xD0, 0xC8));
+    b->setPalette(p);
+}
+
 void colour(QWidget *w, const QColor &back, const QColor &fore)
 {
     QPalette p = w->palette();
@@ -101,6 +112,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     b->setGeometry(geo);
     b->setFont(font);
     b->setAutoDefault(false);
+    classicButton(b);
     return b;
 }
 
@@ -111,6 +123,7 @@ PushButton3D *make3D(QWidget *parent, const char *name, const QString &caption, 
     b->setText(caption);
     b->setGeometry(geo);
     b->setFont(font);
+    classicButton(b);
     return b;
 }
 
@@ -330,6 +343,7 @@ void frmTable::buildControls()
     hsbDelay = new QScrollBar(Qt::Horizontal, fraDelay);
     hsbDelay->setObjectName(QStringLiteral("hsbDelay"));
     hsbDelay->setGeometry(twipsRect(120, 840, 1815, 255));
+    classicButton(hsbDelay);
     hsbDelay->setRange(0, DelayMsMax);
     hsbDelay->setSingleStep(50);
     hsbDelay->setPageStep(1);
