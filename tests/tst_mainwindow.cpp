@@ -207,7 +207,9 @@ void tst_mainwindow::exitWritesFile()
 void tst_mainwindow::exitFailureIsReported()
 {
     StartedProgram s("0\r\n3,5\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n");
+    // The program's folder has gone since start-up.
     s.prog->module->AppDir = s.prog->dir() + QStringLiteral("gone/");
+    s.prog->module->settingsWritePath = s.prog->module->AppFile(QStringLiteral("kwizzo.ini"));
     QString seen;
     QTimer::singleShot(0, this, [&seen] {
         for (QWidget *top : QApplication::topLevelWidgets())

@@ -1,8 +1,11 @@
 #include "app/format.h"
 #include "app/settings.h"
+#include "app/settingsplace.h"
 #include "fakes.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -35,6 +38,8 @@ private Q_SLOTS:
     void delayAndMaxTexts();
     void missingFileGivesDefaults();
     void saveReplacesWhole();
+    void placeBesideProgramWhenWritable();
+    void placeInUserFolderOtherwise();
 };
 
 void tst_settings::reads_data()
@@ -142,8 +147,8 @@ void tst_settings::delayAndMaxTexts()
 void tst_settings::missingFileGivesDefaults()
 {
     TestProgram prog;
-    QFile::remove(prog.module->settingsPath());
-    QCOMPARE(loadSettingsFile(prog.module->settingsPath()), Settings{});
+    QFile::remove(prog.module->AppFile("kwizzo.ini"));
+    QCOMPARE(loadSettingsFile(prog.module->AppFile("kwizzo.ini")), Settings{});
 }
 
 void tst_settings::saveReplacesWhole()
@@ -151,11 +156,46 @@ void tst_settings::saveReplacesWhole()
     TestProgram prog;
     prog.writeIni(QByteArray(4096, 'z'));
     QString why;
-    QVERIFY(saveSettingsFile(prog.module->settingsPath(), make(1, 3, 2, {0, 0, 0, 1, 0}, 3, 1, 5, 200, 6), &why));
+    QVERIFY(saveSettingsFile(prog.module->AppFile("kwizzo.ini"), make(1, 3, 2, {0, 0, 0, 1, 0}, 3, 1, 5, 200, 6), &why));
     QCOMPARE(prog.readIni(), QByteArray("1\r\n3,2\r\n0,0,1,0,3\r\n1,5,200\r\n6\r\n"));
     // A folder that is gone: the save fails with a reason, and nothing is claimed.
     QVERIFY(!saveSettingsFile(prog.dir() + QStringLiteral("gone/kwizzo.ini"), Settings{}, &why));
     QVERIFY(!why.isEmpty());
+}
+
+void tst_settings::placeBesideProgramWhenWritable()
+{
+    QTemporaryDir app, user;
+    const SettingsPlace p = settingsPlace(app.path(), true, user.path());
+    QCOMPARE(p.readPath, app.filePath(QStringLiteral("kwizzo.ini")));
+    QCOMPARE(p.writePath, p.readPath);
+    QVERIFY(folderIsWritable(app.path()));
+    QVERIFY(!folderIsWritable(app.filePath(QStringLiteral("no/such/folder"))));
+}
+
+void tst_settings::placeInUserFolderOtherwise()
+{
+    // A system-wide install: the first run reads the shipped file, saves in
+    // the user's folder, and every later run reads that.
+    QTemporaryDir app, home;
+    const QString user = home.filePath(QStringLiteral("numbloom"));
+    QFile shipped(app.filePath(QStringLiteral("kwizzo.ini")));
+    QVERIFY(shipped.open(QIODevice::WriteOnly));
+    shipped.write("1\r\n3,9\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
+    shipped.close();
+    SettingsPlace p = settingsPlace(app.path(), false, user);
+    QCOMPARE(p.readPath, shipped.fileName());
+    QCOMPARE(p.writePath, user + QStringLiteral("/kwizzo.ini"));
+    Settings s = loadSettingsFile(p.readPath);
+    QCOMPARE(s.StudyFactor, int16_t(9));
+    s.StudyFactor = 4;
+    QVERIFY(QDir().mkpath(user));
+    QString why;
+    QVERIFY(saveSettingsFile(p.writePath, s, &why));
+    p = settingsPlace(app.path(), false, user);
+    QCOMPARE(p.readPath, p.writePath);
+    QCOMPARE(loadSettingsFile(p.readPath).StudyFactor, int16_t(4));
+    QCOMPARE(loadSettingsFile(shipped.fileName()).StudyFactor, int16_t(9)); // the shipped file is left alone
 }
 
 QTEST_GUILESS_MAIN(tst_settings)

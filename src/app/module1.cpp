@@ -1,4 +1,5 @@
 #include "module1.h"
+#include "settingsplace.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,4 +29,11 @@ void Module1::Pause(float seconds)
             break;
         svc.clock->sleepMs(int(std::min<int64_t>(left, 20)));
     }
+}
+
+void Module1::placeSettings()
+{
+    const SettingsPlace place = settingsPlace(AppDir, folderIsWritable(AppDir), userConfigFolder());
+    settingsReadPath = place.readPath;
+    settingsWritePath = place.writePath;
 }

@@ -20,7 +20,12 @@ public:
     Services svc;
 
     QString AppFile(const QString &name) const { return AppDir + name; }
-    QString settingsPath() const { return AppFile(QStringLiteral("kwizzo.ini")); }
+    // Read at start and written by Exit; the same file unless the program's
+    // folder cannot be written (see settingsplace.h).
+    QString settingsReadPath;
+    QString settingsWritePath;
+    // Chooses the two paths for AppDir.
+    void placeSettings();
 
     void PlaySound(const QString &path, int flags);
     // Holds the window thread for the given seconds without spinning and

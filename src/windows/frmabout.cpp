@@ -63,7 +63,8 @@ void frmAbout::Form_Load()
     if (m.AppDir.isEmpty())
         m.AppDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     m.HelpFile = m.AppFile(QStringLiteral("kwizzo.hlp"));
-    m.settings = loadSettingsFile(m.settingsPath());
+    m.placeSettings();
+    m.settings = loadSettingsFile(m.settingsReadPath);
     fixToMultiplication(m.settings);
 }
 

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -412,10 +413,15 @@ void frmTable::Form_Load()
 void frmTable::cmdExit_Click()
 {
     QString why;
-    if (!saveSettingsFile(m.settingsPath(), m.settings, &why)) {
+    const QString path = m.settingsWritePath;
+    // The user's own folder may not exist yet; the program's folder is never
+    // made again when it has gone.
+    if (path != m.AppFile(QStringLiteral("kwizzo.ini")))
+        QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!saveSettingsFile(path, m.settings, &why)) {
         QMessageBox::critical(this, QStringLiteral("Numbloom"),
                               QStringLiteral("The settings could not be saved to\n%1\n\n%2")
-                                  .arg(QDir::toNativeSeparators(m.settingsPath()), why));
+                                  .arg(QDir::toNativeSeparators(path), why));
     }
     if (m.endProgram)
         m.endProgram();
