@@ -65,6 +65,7 @@ private Q_SLOTS:
     void reviewOneMiss();
     void reviewShowsOnlyThisDrill();
     void manyWrongAnswers();
+    void lateAccessKeyClickIgnored();
 };
 
 void tst_drill::startLaysOutTheDrill()
@@ -474,6 +475,28 @@ void tst_drill::manyWrongAnswers()
     }
     QCOMPARE(steps, 100);
     QCOMPARE(w->ReviewIndex, int16_t(100));
+}
+
+void tst_drill::lateAccessKeyClickIgnored()
+{
+    // Alt+S during the review clicks Stop a moment later; if Enter has ended
+    // the review and started a new drill in between, that click must not
+    // tear the drill down.
+    Run d(ini(8));
+    d.next({7, 1});
+    d.start();
+    frmTable *w = d.w();
+    d.type("65");
+    d.start();
+    QTest::mouseClick(w->cmdResults, Qt::LeftButton);
+    w->cmdRevStop->animateClick();
+    w->cmdRevStop_Click();
+    d.start();
+    QCOMPARE(w->Practicing, int16_t(1));
+    QTest::qWait(250);
+    QCOMPARE(w->Practicing, int16_t(1));
+    QVERIFY(!w->fraChoice->isVisible());
+    QVERIFY(w->fraKey->isVisible());
 }
 
 QTEST_MAIN(tst_drill)

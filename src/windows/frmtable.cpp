@@ -200,7 +200,7 @@ void frmTable::buildControls()
     Label1->setWordWrap(true);
     cmdPrintFacts = makeButton(fraStudy, "cmdPrintFacts", QStringLiteral("&Print Facts"), twipsRect(240, 840, 1455, 375),
                                layoutFont(Arial, 9.75));
-    connect(cmdPrintFacts, &QPushButton::clicked, this, &frmTable::cmdPrintFacts_Click);
+    onClick(cmdPrintFacts, &frmTable::cmdPrintFacts_Click);
 
     fraMax = makeFrame(this, "fraMax", QStringLiteral("Maximum Multiplier"), twipsRect(120, 4680, 1935, 975),
                        layoutFont(Arial, 9), Blue, Yellow);
@@ -267,7 +267,7 @@ void frmTable::buildControls()
     }
     cmdResults = makeButton(fraResults, "cmdResults", QStringLiteral("&Review"), twipsRect(3840, 720, 1215, 495),
                             layoutFont(SansSerif, 9.75));
-    connect(cmdResults, &QPushButton::clicked, this, &frmTable::cmdResults_Click);
+    onClick(cmdResults, &frmTable::cmdResults_Click);
     imgResults = new ImageBox(fraResults);
     imgResults->setObjectName(QStringLiteral("imgResults"));
     imgResults->setGeometry(twipsRect(1440, 1800, 2430, 2655));
@@ -279,8 +279,8 @@ void frmTable::buildControls()
                             layoutFont(SansSerif, 9.75));
     cmdRevStop = makeButton(fraReview, "cmdRevStop", QStringLiteral("&Stop"), twipsRect(1320, 240, 975, 495),
                             layoutFont(SansSerif, 9.75));
-    connect(cmdRevNext, &QPushButton::clicked, this, &frmTable::cmdRevNext_Click);
-    connect(cmdRevStop, &QPushButton::clicked, this, &frmTable::cmdRevStop_Click);
+    onClick(cmdRevNext, &frmTable::cmdRevNext_Click);
+    onClick(cmdRevStop, &frmTable::cmdRevStop_Click);
 
     // Info, Help, Exit
     fraChoice = makeFrame(this, "fraChoice", QString(), twipsRect(2880, 5640, 3735, 855), font(), Blue, QColor());
@@ -288,9 +288,9 @@ void frmTable::buildControls()
     cmdInfo = make3D(fraChoice, "cmdInfo", QStringLiteral("&Info?"), twipsRect(120, 240, 1095, 495), choiceFont);
     cmdHelp = make3D(fraChoice, "cmdHelp", QStringLiteral("&Help"), twipsRect(1320, 240, 1095, 495), choiceFont);
     cmdExit = make3D(fraChoice, "cmdExit", QStringLiteral("E&xit"), twipsRect(2520, 240, 1095, 495), choiceFont);
-    connect(cmdInfo, &QAbstractButton::clicked, this, &frmTable::cmdInfo_Click);
-    connect(cmdHelp, &QAbstractButton::clicked, this, &frmTable::cmdHelp_Click);
-    connect(cmdExit, &QAbstractButton::clicked, this, &frmTable::cmdExit_Click);
+    onClick(cmdInfo, &frmTable::cmdInfo_Click);
+    onClick(cmdHelp, &frmTable::cmdHelp_Click);
+    onClick(cmdExit, &frmTable::cmdExit_Click);
 
     // Practice panel
     imgButton[0] = QIcon(m.AppFile(QStringLiteral("start.svg")));
@@ -306,13 +306,13 @@ void frmTable::buildControls()
     lblStart->setWordWrap(true);
     cmdStart = make3D(fraPractice, "cmdStart", QString(), twipsRect(1320, 240, 615, 615), font());
     cmdStart->setPicture(imgButton[0]);
-    connect(cmdStart, &QAbstractButton::clicked, this, &frmTable::cmdStart_Click);
+    onClick(cmdStart, &frmTable::cmdStart_Click);
     lblPrint = makeLabel(fraPractice, "lblPrint", QStringLiteral("Print Worksheet"), twipsRect(120, 960, 1095, 615),
                          practiceLabels, Blue, White, Qt::AlignCenter);
     lblPrint->setWordWrap(true);
     cmdPrint = make3D(fraPractice, "cmdPrint", QString(), twipsRect(1320, 960, 615, 615), font());
     cmdPrint->setPicture(QIcon(m.AppFile(QStringLiteral("printer.svg"))));
-    connect(cmdPrint, &QAbstractButton::clicked, this, &frmTable::cmdPrint_Click);
+    onClick(cmdPrint, &frmTable::cmdPrint_Click);
 
     // Timer options
     fraTimer = makeFrame(this, "fraTimer", QStringLiteral("Timer Options"), twipsRect(7440, 2520, 2055, 2415),
@@ -357,6 +357,17 @@ void frmTable::buildControls()
 
     // Tab order left to right, top to bottom, as the columns read.
     setTabOrder(optMode[0], optMode[1]);
+}
+
+void frmTable::onClick(QAbstractButton *button, void (frmTable::*handler)())
+{
+    // An access key clicks its button a moment after the key, from the event
+    // loop; by then the button may have been hidden or disabled by what came
+    // in between. A click on a button that cannot be pressed does nothing.
+    connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
+        if (button->isVisible() && button->isEnabled())
+            (this->*handler)();
+    });
 }
 
 void frmTable::centreOnScreen()

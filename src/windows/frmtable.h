@@ -120,6 +120,7 @@ protected:
 
 private:
     void buildControls();
+    void onClick(QAbstractButton *button, void (frmTable::*handler)());
     void selectOption(QRadioButton *option);
     void setUnderline(QLabel *label, bool on);
     void centreOnScreen();
