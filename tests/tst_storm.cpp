@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "platform/widgets.h"
 #include "windows/frmabout.h"
+#include "windows/frmhmath.h"
 #include "windows/frmtable.h"
 
 #include <QApplication>
@@ -110,6 +111,7 @@ void tst_storm::storm()
     QFETCH(int, events);
     StartedProgram s(ini);
     frmTable *w = s.main;
+    w->showFactPicture = &frmHMath::showFact; // the real one, closed by the closer below
     Module1 &m = *s.prog->module;
     std::mt19937 gen(seed);
     // Draws for the program's own problems come from the same seeded stream.

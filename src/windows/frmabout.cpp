@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QIcon>
 #include <QPushButton>
 #include <QScreen>
 
@@ -37,6 +38,10 @@ frmAbout::frmAbout(Module1 &module) : QWidget(nullptr), m(module)
     SSPanel1->setGeometry(twipsRect(2880, 120, 4095, 2295));
     SSPanel1->setColors(QColor(0xC0, 0x00, 0x00), QColor(0xFF, 0xFF, 0x00));
     SSPanel1->setCaptionFont(layoutFont(QStringLiteral("Comic Sans MS"), 9.75, false, true));
+    SSPanel1->setCaption(QStringLiteral(
+        "Numbloom comes to you free from Brightnook. Enjoy it, and share it with all your friends! Visit our web "
+        "site for more children's software and our programming tutorials. And if your child likes Numbloom, try "
+        "Wordbloom, our spelling game, too!"));
 
     Command1 = new QPushButton(QStringLiteral("&OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -63,6 +68,7 @@ void frmAbout::Form_Load()
     if (m.AppDir.isEmpty())
         m.AppDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     m.HelpFile = m.AppFile(QStringLiteral("kwizzo.hlp"));
+    Image1->setPicture(QIcon(m.AppFile(QStringLiteral("about.svg"))));
     m.placeSettings();
     m.settings = loadSettingsFile(m.settingsReadPath);
     fixToMultiplication(m.settings);

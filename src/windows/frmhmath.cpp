@@ -1,3 +1,276 @@
 #include "frmhmath.h"
 
-void frmHMath::showFact(Module1 &, QWidget *) {}
+#include "app/format.h"
+#include "app/module1.h"
+#include "platform/picturebox.h"
+#include "platform/twips.h"
+#include "platform/widgets.h"
+#include "study/shapes.h"
+
+#include <QCloseEvent>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QWindow>
+
+namespace {
+
+const QColor PaleYellow(0xFF, 0xFF, 0xC0);
+
+// The grid and the bar under the written fact: lines that stay when the
+// drawing is cleared, as line controls do.
+class Lines : public QWidget
+{
+public:
+    using QWidget::QWidget;
+    QVector<QLine> lines;
+    int width = 1;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap));
+        p.drawLines(lines);
+    }
+};
+
+QLabel *label(QWidget *parent, const QString &text, const QRect &geo, double points, const QColor &back,
+              const QColor &fore, Qt::Alignment align)
+{
+    auto *l = new QLabel(text, parent);
+    l->setGeometry(geo);
+    l->setFont(layoutFont(QStringLiteral("Arial"), points));
+    l->setAlignment(align);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, back);
+    p.setColor(QPalette::WindowText, fore);
+    l->setPalette(p);
+    l->setAutoFillBackground(true);
+    return l;
+}
+
+} // namespace
+
+frmHMath::frmHMath(Module1 &module, QWidget *owner) : QWidget(nullptr), m(module), m_owner(owner)
+{
+    setObjectName(QStringLiteral("frmHMath"));
+    // An empty caption: no title bar at all.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setFixedSize(toPixels(7125), toPixels(4965));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    canvas = new PictureBox(this, 1.0f, false);
+    canvas->setObjectName(QStringLiteral("canvas"));
+    canvas->setGeometry(rect());
+    canvas->setBackColor(Qt::white);
+
+    auto *grid = new Lines(this);
+    grid->setAttribute(Qt::WA_TransparentForMouseEvents);
+    grid->setGeometry(rect());
+    for (int k = 0; k <= 12; ++k) {
+        grid->lines << QLine(line3X(k), line2Y(0), line3X(k), line2Y(12));
+        grid->lines << QLine(line3X(0), line2Y(k), line3X(12), line2Y(k));
+    }
+
+    Frame1 = new Frame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipsRect(240, 240, 1815, 3615));
+    Frame1->setColors(PaleYellow, Qt::black);
+    const int tops[3] = {360, 1320, 2520};
+    for (int i = 0; i < 3; ++i) {
+        lbltutor[size_t(i)] = label(Frame1, QString(), twipsRect(120, tops[i], 1515, 975), 36,
+                                    PaleYellow, Qt::red, Qt::AlignRight | Qt::AlignVCenter);
+        lbltutor[size_t(i)]->setObjectName(QStringLiteral("lbltutor_%1").arg(i));
+    }
+    auto *bar = new Lines(Frame1);
+    bar->width = 3;
+    bar->setGeometry(Frame1->rect());
+    bar->setAttribute(Qt::WA_TransparentForMouseEvents);
+    bar->lines << QLine(toPixels(120), toPixels(2400), toPixels(1680), toPixels(2400));
+    Line1 = bar;
+
+    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(780, 4020, 675, 435));
+    Command1->setAutoDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &frmHMath::Command1_Click);
+
+    for (int r = 0; r < 12; ++r) {
+        lblFact[size_t(r)] = label(this, QString::number(r + 1), twipsRect(1920, 480 + 360 * r, 615, 375), 14.25,
+                                   Qt::white, Qt::black, Qt::AlignRight | Qt::AlignVCenter);
+        lblFact[size_t(r)]->setObjectName(QStringLiteral("lblFact_%1").arg(r));
+        lblFact[size_t(r)]->hide();
+    }
+    lblFact99 = label(this, QStringLiteral("0"), twipsRect(2280, 120, 375, 375), 14.25, Qt::white, Qt::black,
+                      Qt::AlignCenter);
+    lblFact99->setObjectName(QStringLiteral("lblFact_99"));
+    lblFact1[0] = nullptr;
+    for (int c = 1; c <= 12; ++c) {
+        lblFact1[size_t(c)] = label(this, QString::number(c), twipsRect(2640 + 360 * (c - 1), 120, 375, 375), 14.25,
+                                    Qt::white, Qt::black, Qt::AlignCenter);
+        lblFact1[size_t(c)]->setObjectName(QStringLiteral("lblFact1_%1").arg(c));
+        lblFact1[size_t(c)]->hide();
+    }
+}
+
+frmHMath::~frmHMath() = default;
+
+int frmHMath::line3X(int k) const { return toPixels(2640 + 360 * k); }
+int frmHMath::line2Y(int k) const { return toPixels(480 + 360 * k); }
+
+void frmHMath::showFact(Module1 &module, QWidget *owner)
+{
+    frmHMath w(module, owner);
+    w.Form_Load();
+    w.setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    connect(&w, &frmHMath::closed, &loop, &QEventLoop::quit);
+    w.show();
+    w.raise();
+    w.activateWindow();
+    // The animation draws straight to the screen, so wait until the window
+    // is really there (a moment on X11; at once offscreen).
+    QElapsedTimer waited;
+    waited.start();
+    while (w.windowHandle() && !w.windowHandle()->isExposed() && waited.elapsed() < 1000)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    w.Form_Activate();
+    if (w.isVisible())
+        loop.exec();
+}
+
+void frmHMath::Form_Load()
+{
+    Shown = 0;
+    SingleSound = m.AppFile(QStringLiteral("single.wav"));
+    BoingSound = m.AppFile(QStringLiteral("boing.wav"));
+    if (const QScreen *s = QGuiApplication::primaryScreen()) {
+        const QRect area = s->availableGeometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+    ShapeColours = {0, 12, 11, 10, 14};
+    CellWidth = int16_t(line3X(1) - line3X(0));
+    CellHeight = int16_t(line2Y(1) - line2Y(0));
+}
+
+void frmHMath::Form_Activate()
+{
+    Shown = 1;
+    ShowFact();
+}
+
+void frmHMath::ShowFact()
+{
+    m_animating = true;
+    canvas->clear();
+    repaint();
+    for (QLabel *l : lbltutor) {
+        l->clear();
+        l->repaint();
+    }
+    RandomSource &random = *m.svc.random;
+    ShapeKind = int16_t(int(random.next() * 4.0f) + 1);
+    ShapeColour = ShapeColours[size_t(qBound(1, int(random.next() * 4.0f) + 1, 4))];
+    // The grid has room for 0 to 12 of each; the study box never asks for more.
+    Multiplier = int16_t(qBound<int>(0, m.PictureMultiplier, 12));
+    Factor = int16_t(qBound<int>(0, m.PictureFactor, 12));
+    Product = int16_t(Multiplier * Factor);
+    DrawRow(0, 1);
+    lbltutor[0]->setText(QString::number(Multiplier));
+    lbltutor[0]->repaint();
+    m.Pause(1.0f);
+    if (m.PictureFactor == 0) {
+        canvas->clear();
+        canvas->refresh();
+    }
+    for (int j = 1; j <= Factor; ++j) {
+        lblFact[size_t(j - 1)]->show();
+        lblFact[size_t(j - 1)]->repaint();
+        DrawRow(int16_t(j - 1), 0);
+        m.PlaySound(BoingSound, SoundPlayer::Wait);
+    }
+    lbltutor[1]->setText(QStringLiteral("x ") + QString::number(Factor));
+    lbltutor[1]->repaint();
+    lbltutor[2]->setText(QString::number(Product));
+    lbltutor[2]->repaint();
+    setFocus();
+    Command1->setFocus();
+    m_animating = false;
+}
+
+void frmHMath::DrawRow(int16_t row, int16_t soundFlag)
+{
+    int x = line3X(0);
+    const int y = line2Y(row);
+    canvas->setForeColor(paletteColour(0));
+    canvas->setFillColor(paletteColour(ShapeColour));
+    for (int i = 1; i <= Multiplier; ++i) {
+        DrawShape(int16_t(x), int16_t(y));
+        canvas->refresh();
+        lblFact1[size_t(i)]->show();
+        lblFact1[size_t(i)]->repaint();
+        if (soundFlag == 1)
+            m.PlaySound(SingleSound, SoundPlayer::Wait);
+        x += CellWidth;
+    }
+}
+
+void frmHMath::DrawShape(int16_t x, int16_t y)
+{
+    drawShape(*canvas, shapeFor(ShapeKind, x, y, CellWidth, CellHeight));
+}
+
+void frmHMath::Form_Paint()
+{
+    if (Shown == 0 || Factor < 1)
+        return;
+    // Redrawn over a cleared picture, so the same shapes never pile up.
+    canvas->clear();
+    for (int r = 0; r < Factor; ++r)
+        DrawRow(int16_t(r), 0);
+}
+
+void frmHMath::changeEvent(QEvent *e)
+{
+    // Uncovered or brought back: draw the rows again with the same shape.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !m_animating && Shown == 1)
+        Form_Paint();
+    QWidget::changeEvent(e);
+}
+
+void frmHMath::Command1_Click()
+{
+    hide();
+    Q_EMIT closed();
+    if (m_owner) {
+        m_owner->show();
+        m_owner->raise();
+        m_owner->activateWindow();
+    }
+}
+
+void frmHMath::keyPressEvent(QKeyEvent *e)
+{
+    // With no title bar, Enter and Esc are the keyboard's way out.
+    if (!m_animating && (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+        Command1_Click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void frmHMath::closeEvent(QCloseEvent *e)
+{
+    e->ignore();
+    if (!m_animating)
+        Command1_Click();
+}

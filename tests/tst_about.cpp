@@ -1,0 +1,161 @@
+// The About window's buttons, Info and Help from the main window.
+#include "app/module1.h"
+#include "fakes.h"
+#include "platform/twips.h"
+#include "platform/widgets.h"
+#include "windows/frmabout.h"
+#include "windows/frmtable.h"
+#include "windows/helpwindow.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QLabel>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
+namespace {
+// Runs f on the next message box to come up and closes it.
+void onNextMessageBox(QObject *context, std::function<void(QMessageBox *)> f)
+{
+    auto *poll = new QTimer(context);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, context, [poll, f] {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *box = qobject_cast<QMessageBox *>(top); box && box->isVisible()) {
+                f(box);
+                box->accept();
+                poll->deleteLater();
+                return;
+            }
+    });
+    poll->start();
+}
+} // namespace
+
+class tst_about : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { installFontSubstitutions(); }
+    void content();
+    void webSiteOpens();
+    void webSiteFailureMessage();
+    void accessKeys_data();
+    void accessKeys();
+    void infoReturnsWithSettingsAsTheyWere();
+    void helpOpensTheFile();
+    void helpWithFileMissing();
+};
+
+void tst_about::content()
+{
+    StartedProgram s("0\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
+    frmAbout *a = s.about.get();
+    QCOMPARE(a->Command1->geometry(), twipsRect(4440, 2520, 975, 495));
+    QCOMPARE(a->Command2->geometry(), twipsRect(120, 3180, 2715, 315));
+    QCOMPARE(a->SSPanel1->geometry(), twipsRect(2880, 120, 4095, 2295));
+    QCOMPARE(a->Command2->text(), QStringLiteral("&Visit Brightnook's Web Site"));
+    const int length = int(a->SSPanel1->caption().size());
+    QVERIFY2(length > 220 && length < 260, qPrintable(QString::number(length)));
+    QVERIFY(a->SSPanel1->caption().contains(QStringLiteral("Brightnook")));
+    QVERIFY(!a->Image1->picture().isNull());
+}
+
+void tst_about::webSiteOpens()
+{
+    StartedProgram s("0\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
+    s.about->Command2_Click();
+    QCOMPARE(s.prog->browser.opened, QList<QUrl>{QUrl(QStringLiteral("https://www.brightnook.example/"))});
+}
+
+void tst_about::webSiteFailureMessage()
+{
+    StartedProgram s("0\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
+    s.prog->browser.succeed = false;
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    onNextMessageBox(this, [&](QMessageBox *box) {
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+    });
+    s.about->Command2_Click();
+    QCOMPARE(title, QStringLiteral("On-Line Access Error"));
+    QCOMPARE(text, QStringLiteral("An error has occurred trying to go on-line. Try connecting to the internet in "
+                                  "your usual manner and connect to:\r\n\r\nhttps://www.brightnook.example/logic.htm"));
+    QCOMPARE(icon, QMessageBox::Critical);
+}
+
+void tst_about::accessKeys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("opensSite");
+    QTest::newRow("Alt+O") << int(Qt::Key_O) << false;
+    QTest::newRow("Alt+V") << int(Qt::Key_V) << true;
+}
+
+void tst_about::accessKeys()
+{
+    QFETCH(int, key);
+    QFETCH(bool, opensSite);
+    TestProgram prog;
+    prog.writeIni("0\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
+    frmAbout about(*prog.module);
+    about.Form_Load();
+    about.show();
+    about.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    QTest::keyClick(&about, Qt::Key(key), Qt::AltModifier);
+    QTRY_VERIFY(opensSite ? !prog.browser.opened.isEmpty() : about.mainWindow() != nullptr);
+}
+
+void tst_about::infoReturnsWithSettingsAsTheyWere()
+{
+    StartedProgram s("1\r\n3,6\r\n0,0,1,0,4\r\n2,7,350\r\n9\r\n");
+    frmTable *w = s.main;
+    const Settings before = s.prog->module->settings;
+    s.prog->writeIni("0\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n"); // not read again
+    bool wasModal = false;
+    QTimer::singleShot(20, this, [&] {
+        wasModal = s.about->isVisible() && s.about->isModal();
+        QTest::mouseClick(s.about->Command1, Qt::LeftButton);
+    });
+    QTest::mouseClick(w->cmdInfo, Qt::LeftButton);
+    QVERIFY(wasModal);
+    QVERIFY(s.about->isHidden());
+    QVERIFY(w->isVisible());
+    QCOMPARE(s.prog->module->settings, before);
+    QCOMPARE(w->lblTimer->text(), QStringLiteral("3:30"));
+    QCOMPARE(w->lblMax->text(), QStringLiteral("9"));
+    QCOMPARE(s.about->mainWindow(), w); // the same main window, not a second one
+}
+
+void tst_about::helpOpensTheFile()
+{
+    StartedProgram s("0\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
+    QTest::mouseClick(s.main->cmdHelp, Qt::LeftButton);
+    QCOMPARE(s.prog->help.shown, QStringList{s.prog->dir() + QStringLiteral("kwizzo.hlp")});
+    HelpWindowViewer viewer;
+    viewer.showHelp(s.prog->help.shown.first());
+    QVERIFY(viewer.window()->isVisible());
+    QVERIFY(viewer.window()->toPlainText().contains(QStringLiteral("Practice")));
+}
+
+void tst_about::helpWithFileMissing()
+{
+    StartedProgram s("0\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
+    QFile::remove(s.prog->dir() + QStringLiteral("kwizzo.hlp"));
+    HelpWindowViewer viewer;
+    viewer.showHelp(s.prog->module->HelpFile);
+    QVERIFY(viewer.window()->toPlainText().contains(QStringLiteral("Cannot find the help file")));
+    QVERIFY(viewer.window()->toPlainText().contains(s.prog->module->HelpFile));
+    // and the program goes on as before
+    QTest::mouseClick(s.main->optMode[1], Qt::LeftButton, {}, QPoint(8, 8));
+    QCOMPARE(s.prog->module->settings.Mode, int16_t(1));
+}
+
+QTEST_MAIN(tst_about)
+#include "tst_about.moc"

@@ -1,0 +1,223 @@
+// The fact picture: shape geometry, and the animation's order of shapes,
+// labels and sounds, with fake sound, clock and random source.
+#include "app/module1.h"
+#include "fakes.h"
+#include "platform/picturebox.h"
+#include "platform/twips.h"
+#include "recordingsurface.h"
+#include "study/shapes.h"
+#include "windows/frmhmath.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+QList<QPoint> pts(const QVector<QPoint> &v) { return QList<QPoint>(v.begin(), v.end()); }
+
+// The shapes drawn, as recorded by a surface standing in for the canvas.
+int shapesIn(const QImage &img, const QColor &fill)
+{
+    // Count filled cells along the grid: a cell holds a shape when its
+    // centre has the fill colour.
+    int n = 0;
+    for (int r = 0; r < 12; ++r)
+        for (int c = 0; c < 12; ++c)
+            if (img.pixelColor(176 + 24 * c + 12, 32 + 24 * r + 12) == fill)
+                ++n;
+    return n;
+}
+} // namespace
+
+class tst_factpicture : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { installFontSubstitutions(); }
+    void geometry_data();
+    void geometry();
+    void drawingGoesThroughSurface();
+    void animation_data();
+    void animation();
+    void repaintDrawsSameShapes();
+    void freshWindowEachTime();
+};
+
+void tst_factpicture::geometry_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("shapeKind");
+    QTest::addColumn<QList<QPoint>>("points");
+    QTest::addColumn<int>("radius");
+    // A 24 x 24 cell at (176, 56): sx = sy = 0.05 * 24 = 1.2, rounded to 1.
+    QTest::newRow("square") << 1 << int(Shape::Box) << QList<QPoint>{{177, 57}, {199, 79}} << 0;
+    QTest::newRow("circle") << 2 << int(Shape::Circle) << QList<QPoint>{{188, 68}} << 11; // 0.45 * 24 = 10.8
+    QTest::newRow("triangle") << 3 << int(Shape::Polygon) << QList<QPoint>{{177, 79}, {188, 57}, {199, 79}} << 0;
+    QTest::newRow("hexagon") << 4 << int(Shape::Polygon)
+                             << QList<QPoint>{{177, 68}, {182, 57}, {194, 57}, {199, 68}, {194, 79}, {182, 79}} << 0;
+    QTest::newRow("kind 5 draws nothing") << 5 << int(Shape::None) << QList<QPoint>{} << 0;
+    QTest::newRow("kind 0 draws nothing") << 0 << int(Shape::None) << QList<QPoint>{} << 0;
+}
+
+void tst_factpicture::geometry()
+{
+    QFETCH(int, kind);
+    QFETCH(int, shapeKind);
+    QFETCH(QList<QPoint>, points);
+    QFETCH(int, radius);
+    const Shape s = shapeFor(kind, 176, 56, 24, 24);
+    QCOMPARE(int(s.kind), shapeKind);
+    if (s.kind == Shape::Box)
+        QCOMPARE((QList<QPoint>{s.box.topLeft(), s.box.bottomRight()}), points);
+    if (s.kind == Shape::Circle) {
+        QCOMPARE(QList<QPoint>{s.centre}, points);
+        QCOMPARE(s.radius, radius);
+    }
+    if (s.kind == Shape::Polygon)
+        QCOMPARE(pts(s.corners), points);
+}
+
+void tst_factpicture::drawingGoesThroughSurface()
+{
+    // Halves round to the even neighbour: a 30-wide cell has 0.25 * 30 = 7.5 -> 8
+    // and 0.05 * 30 = 1.5 -> 2.
+    const Shape hex = shapeFor(4, 0, 0, 30, 30);
+    QCOMPARE(hex.corners[1], QPoint(8, 2));
+    const Shape odd = shapeFor(2, 0, 0, 25, 25); // 12.5 -> 12, 11.25 -> 11
+    QCOMPARE(odd.centre, QPoint(12, 12));
+    QCOMPARE(odd.radius, 11);
+
+    RecordingSurface s(475, 331);
+    s.setFillColor(paletteColour(12));
+    for (int kind = 1; kind <= 5; ++kind)
+        drawShape(s, shapeFor(kind, 0, 0, 24, 24));
+    QCOMPARE(s.ops.size(), 4); // rectangle, circle, two polygons, nothing for 5
+    QCOMPARE(s.ops[0].kind, Op::Rectangle);
+    QCOMPARE(s.ops[1].kind, Op::Circle);
+    QCOMPARE(s.ops[3].points.size(), 6);
+    QCOMPARE(s.ops[0].colour, QColor(0xFF, 0, 0));
+    QCOMPARE(paletteColour(11), QColor(0, 0xFF, 0xFF));
+    QCOMPARE(paletteColour(10), QColor(0, 0xFF, 0));
+    QCOMPARE(paletteColour(14), QColor(0xFF, 0xFF, 0));
+}
+
+void tst_factpicture::animation_data()
+{
+    QTest::addColumn<int>("multiplier");
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<QStringList>("sounds");
+    QTest::addColumn<int>("columnLabels");
+    QTest::addColumn<int>("rowLabels");
+    QTest::addColumn<QStringList>("fact");
+    QTest::addColumn<int>("shapesLeft");
+    const QString s = QStringLiteral("single.wav"), b = QStringLiteral("boing.wav");
+    QTest::newRow("7 x 3") << 7 << 3 << (QStringList{s, s, s, s, s, s, s} << b << b << b) << 7 << 3
+                           << QStringList{"7", "x 3", "21"} << 21;
+    QTest::newRow("factor 0") << 5 << 0 << QStringList{s, s, s, s, s} << 5 << 0 << QStringList{"5", "x 0", "0"} << 0;
+    QTest::newRow("multiplier 0") << 0 << 4 << QStringList{b, b, b, b} << 0 << 4 << QStringList{"0", "x 4", "0"} << 0;
+    QTest::newRow("12 x 12") << 12 << 12 << (QStringList() << QVector<QString>(12, s).toList() << QVector<QString>(12, b).toList())
+                             << 12 << 12 << QStringList{"12", "x 12", "144"} << 144;
+}
+
+void tst_factpicture::animation()
+{
+    QFETCH(int, multiplier);
+    QFETCH(int, factor);
+    QFETCH(QStringList, sounds);
+    QFETCH(int, columnLabels);
+    QFETCH(int, rowLabels);
+    QFETCH(QStringList, fact);
+    QFETCH(int, shapesLeft);
+    TestProgram prog;
+    prog.random.script = {drawFor(0, 4), drawFor(0, 4)}; // square, colour 12 (red)
+    prog.module->PictureMultiplier = int16_t(multiplier);
+    prog.module->PictureFactor = int16_t(factor);
+    frmHMath w(*prog.module);
+    w.Form_Load();
+    QCOMPARE(w.CellWidth, int16_t(24));
+    QCOMPARE(w.CellHeight, int16_t(24));
+    w.show();
+    const int64_t before = prog.clock.now;
+    w.Form_Activate();
+    QCOMPARE(prog.sound.files(), sounds);
+    for (const PlayedSound &p : prog.sound.played)
+        QCOMPARE(p.flags, int(SoundPlayer::Wait));
+    QVERIFY(prog.clock.now - before >= 1000); // the pause after the first row
+    int cols = 0, rows = 0;
+    for (int c = 1; c <= 12; ++c)
+        cols += w.lblFact1[size_t(c)]->isVisible();
+    for (int r = 0; r < 12; ++r)
+        rows += w.lblFact[size_t(r)]->isVisible();
+    QCOMPARE(cols, columnLabels);
+    QCOMPARE(rows, rowLabels);
+    if (rowLabels > 0)
+        QVERIFY(w.lblFact[size_t(rowLabels - 1)]->isVisible());
+    if (rowLabels < 12)
+        QVERIFY(!w.lblFact[size_t(rowLabels)]->isVisible());
+    QVERIFY(w.lblFact99->isVisible());
+    QCOMPARE(w.lbltutor[0]->text(), fact[0]);
+    QCOMPARE(w.lbltutor[1]->text(), fact[1]);
+    QCOMPARE(w.lbltutor[2]->text(), fact[2]);
+    QCOMPARE(shapesIn(w.canvas->image(), QColor(0xFF, 0, 0)), shapesLeft);
+}
+
+void tst_factpicture::repaintDrawsSameShapes()
+{
+    TestProgram prog;
+    prog.random.script = {drawFor(1, 4), drawFor(3, 4)}; // circle, colour 14 (yellow)
+    prog.module->PictureMultiplier = 4;
+    prog.module->PictureFactor = 2;
+    frmHMath w(*prog.module);
+    w.Form_Load();
+    w.show();
+    w.Form_Activate();
+    QCOMPARE(w.ShapeKind, int16_t(2));
+    QCOMPARE(w.ShapeColour, int16_t(14));
+    const QImage after = w.canvas->image().copy();
+    QCOMPARE(shapesIn(after, QColor(0xFF, 0xFF, 0)), 8);
+    const int draws = prog.random.drawn;
+    w.canvas->clear(); // as if covered
+    w.Form_Paint();
+    QCOMPARE(shapesIn(w.canvas->image(), QColor(0xFF, 0xFF, 0)), 8);
+    // the same shapes in the same cells: the first two rows, four across
+    for (int r = 0; r < 12; ++r)
+        for (int col = 0; col < 12; ++col)
+            QCOMPARE(w.canvas->image().pixelColor(176 + 24 * col + 12, 32 + 24 * r + 12),
+                     after.pixelColor(176 + 24 * col + 12, 32 + 24 * r + 12));
+    QCOMPARE(prog.random.drawn, draws); // nothing drawn by lot again
+}
+
+void tst_factpicture::freshWindowEachTime()
+{
+    TestProgram prog;
+    prog.module->PictureMultiplier = 3;
+    prog.module->PictureFactor = 2;
+    int shown = 0;
+    QStringList texts;
+    QTimer closer;
+    closer.setInterval(5);
+    connect(&closer, &QTimer::timeout, this, [&] {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *f = qobject_cast<frmHMath *>(top); f && f->isVisible() && !f->lbltutor[2]->text().isEmpty()) {
+                ++shown;
+                int visibleLabels = 0;
+                for (int c = 1; c <= 12; ++c)
+                    visibleLabels += f->lblFact1[size_t(c)]->isVisible();
+                texts << QString::number(visibleLabels) + f->lbltutor[2]->text();
+                QTest::mouseClick(f->Command1, Qt::LeftButton);
+            }
+    });
+    closer.start();
+    frmHMath::showFact(*prog.module, nullptr);
+    prog.module->PictureMultiplier = 1;
+    prog.module->PictureFactor = 5;
+    frmHMath::showFact(*prog.module, nullptr);
+    closer.stop();
+    QCOMPARE(shown, 2);
+    // The second window starts with its labels hidden: only its own column shows.
+    QCOMPARE(texts, (QStringList{"36", "15"}));
+}
+
+QTEST_MAIN(tst_factpicture)
+#include "tst_factpicture.moc"
