@@ -7,6 +7,7 @@
 #include "windows/helpwindow.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -34,8 +35,11 @@ int main(int argc, char *argv[])
     module.endProgram = [] { QCoreApplication::exit(0); };
 
     frmAbout about(module);
-    QApplication::setWindowIcon(QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/numbloom.svg")));
     about.Form_Load();
     about.show();
+    // The icon's renderer loads after the first window is up.
+    QTimer::singleShot(0, &about, [] {
+        QApplication::setWindowIcon(QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/numbloom.svg")));
+    });
     return app.exec();
 }

@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 const char *const HomePageUrl = "https://www.brightnook.example/";
 const char *const ErrorPageUrl = "https://www.brightnook.example/logic.htm";
@@ -68,7 +69,8 @@ void frmAbout::Form_Load()
     if (m.AppDir.isEmpty())
         m.AppDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     m.HelpFile = m.AppFile(QStringLiteral("kwizzo.hlp"));
-    Image1->setPicture(QIcon(m.AppFile(QStringLiteral("about.svg"))));
+    // The picture's renderer loads on first use; let the window show first.
+    QTimer::singleShot(0, this, [this] { Image1->setPicture(QIcon(m.AppFile(QStringLiteral("about.svg")))); });
     m.placeSettings();
     m.settings = loadSettingsFile(m.settingsReadPath);
     fixToMultiplication(m.settings);
