@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Numbloom"));
     QApplication::setOrganizationName(QStringLiteral("numbloom"));
-    QApplication::setDesktopFileName(QStringLiteral("numbloom"));
+    QApplication::setDesktopFileName(QStringLiteral("example.brightnook.numbloom"));
     installFontSubstitutions();
 
     QtSoundPlayer sound;

@@ -10,7 +10,7 @@ packages=(
 )
 if [ "${1:-}" = "--test" ]; then
   # headless runs, screenshots, PDF checks, the sanitizer and fuzz builds
-  packages+=(xvfb xdotool imagemagick poppler-utils clang libclang-rt-14-dev
+  packages+=(xvfb xdotool x11-utils imagemagick poppler-utils clang libclang-rt-14-dev
              desktop-file-utils appstream)
 fi
 
