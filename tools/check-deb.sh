@@ -13,6 +13,11 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 say() { echo "check-deb: $*"; }
 
+for tool in cmake:cmake cpack:cmake flock:util-linux dpkg-deb:dpkg Xvfb:xvfb xdotool:xdotool \
+            xprop:x11-utils xwininfo:x11-utils python3:python3; do
+  command -v "${tool%%:*}" >/dev/null || { say "${tool%%:*} is missing (Debian package ${tool#*:})"; exit 1; }
+done
+
 installed() { [ "$(dpkg-query -W -f='${db:Status-Status}' numbloom 2>/dev/null || true)" = installed ]; }
 if installed; then
   say "numbloom is installed already; this script would remove it afterwards, so it stops here"
