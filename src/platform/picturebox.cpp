@@ -17,8 +17,6 @@ constexpr int BorderPx = 2; // a sunken single border, two pixels each side
 PictureBox::PictureBox(QWidget *parent, float unitsPerPixel, bool border)
     : QWidget(parent), m_units(unitsPerPixel), m_border(border)
 {
-    setAttribute(Qt::WA_StaticContents);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     m_font = font();
 }
 

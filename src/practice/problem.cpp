@@ -4,14 +4,12 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
 int16_t drawBelow(RandomSource &random, int n)
 {
     // Int(R * n), kept inside 0..n-1 whatever the source returns
     const int v = int(std::floor(random.next() * float(n)));
     return int16_t(std::clamp(v, 0, n - 1));
 }
-} // namespace
 
 int16_t digitCount(int answer)
 {

@@ -19,5 +19,8 @@ struct Problem
 // drawn before the first number.
 Problem makeProblem(RandomSource &random, int16_t practiceFactor, int16_t maxMultiplier);
 
+// Int(R * n) for a fresh draw R: 0..n-1.
+int16_t drawBelow(RandomSource &random, int n);
+
 // Digits of a 0..144 answer: 1, 2 or 3.
 int16_t digitCount(int answer);

@@ -1,13 +1,43 @@
 #pragma once
-// The default printer, or a PDF in the Documents folder when there is none.
-#include "platform/services.h"
+// The printed page: a drawing surface on the logical 850 x 1100 scale over the
+// printable area, and the printer behind it: the default printer, or a PDF in
+// the Documents folder when no printer is installed.
+#include "platform/drawsurface.h"
+
+#include <QString>
+#include <memory>
+
+class PageSurface : public DrawSurface
+{
+public:
+    // Finishes the page and sends the job; false with the reason when the
+    // job failed.
+    virtual bool endDocument(QString *error) = 0;
+};
+
+struct PrintTarget
+{
+    bool pdf = false;
+    QString where; // the printer's name, or the PDF file's path
+};
 
 class Printer
 {
 public:
     virtual ~Printer() = default;
+    // Starts a one-page job; null, with the reason in *error, when it cannot.
+    virtual std::unique_ptr<PageSurface> startPage(const QString &documentName, PrintTarget *target,
+                                                   QString *error) = 0;
 };
 
 class SystemPrinter : public Printer
 {
+public:
+    std::unique_ptr<PageSurface> startPage(const QString &documentName, PrintTarget *target, QString *error) override;
+    // Where a document goes as PDF: the Documents folder, or home without one.
+    static QString pdfPath(const QString &documentName);
 };
+
+// A page over any paint device that prints (QPrinter, QPdfWriter). The device
+// must outlive the page.
+std::unique_ptr<PageSurface> makePainterPage(class QPagedPaintDevice *device, QString *error);

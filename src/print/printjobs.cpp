@@ -1,4 +1,54 @@
 #include "printjobs.h"
 
-void printWorksheetJob(Module1 &, QWidget *) {}
-void printFactsJob(Module1 &, QWidget *) {}
+#include "app/module1.h"
+#include "pages.h"
+#include "printer.h"
+
+#include <QDir>
+#include <QMessageBox>
+
+namespace {
+
+// Runs one page through the printer and tells the user what became of it:
+// where the PDF went, or why nothing was printed.
+void runJob(Module1 &m, QWidget *owner, const QString &documentName, const std::function<void(DrawSurface &)> &draw)
+{
+    QString error;
+    PrintTarget target;
+    std::unique_ptr<PageSurface> page = m.svc.printer ? m.svc.printer->startPage(documentName, &target, &error) : nullptr;
+    if (page) {
+        draw(*page);
+        if (page->endDocument(&error)) {
+            if (target.pdf)
+                QMessageBox::information(owner, documentName,
+                                         QStringLiteral("No printer is installed, so the page was saved as a PDF "
+                                                        "file you can print later:\n\n%1")
+                                             .arg(QDir::toNativeSeparators(target.where)));
+            return;
+        }
+    } else if (error.isEmpty()) {
+        error = QStringLiteral("No printer is available.");
+    }
+    QMessageBox::warning(owner, documentName, QStringLiteral("The page was not printed.\n\n%1").arg(error));
+}
+
+} // namespace
+
+void printWorksheetJob(Module1 &m, QWidget *owner)
+{
+    const int16_t factor = m.settings.PracticeFactor, max = m.settings.MaxMultiplier;
+    QMessageBox ask(QMessageBox::Information, QStringLiteral("Print Worksheet"), worksheetPrompt(factor, max),
+                    QMessageBox::Ok | QMessageBox::Cancel, owner);
+    ask.setObjectName(QStringLiteral("printConfirm"));
+    if (ask.exec() != QMessageBox::Ok)
+        return;
+    runJob(m, owner, QStringLiteral("Numbloom Worksheet"),
+           [&m, factor, max](DrawSurface &page) { drawWorksheet(page, *m.svc.random, factor, max); });
+}
+
+void printFactsJob(Module1 &m, QWidget *owner)
+{
+    const int16_t factor = m.settings.StudyFactor;
+    m.PictureFactor = factor;
+    runJob(m, owner, QStringLiteral("Numbloom Facts"), [factor](DrawSurface &page) { drawFactsSheet(page, factor); });
+}

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextBrowser>
 
 HelpWindowViewer::~HelpWindowViewer() { delete m_window.data(); }
@@ -17,6 +19,8 @@ void HelpWindowViewer::showHelp(const QString &path)
         m_window->setWindowTitle(QStringLiteral("Numbloom Help"));
         m_window->setOpenExternalLinks(true);
         m_window->resize(560, 520);
+        if (const QScreen *s = QGuiApplication::primaryScreen())
+            m_window->move(s->availableGeometry().center() - m_window->rect().center());
     }
     QFile f(path);
     if (f.open(QIODevice::ReadOnly)) {

@@ -37,6 +37,7 @@ TestProgram::TestProgram()
     s.random = &random;
     s.help = &help;
     s.browser = &browser;
+    s.printer = &printer;
     module = std::make_unique<Module1>(s);
     module->AppDir = dir();
     module->endProgram = [this] { ++endCalls; };
@@ -74,3 +75,46 @@ StartedProgram::StartedProgram(const QByteArray &ini) : prog(std::make_unique<Te
 }
 
 StartedProgram::~StartedProgram() = default;
+
+bool RecordingPage::endDocument(QString *error)
+{
+    ended = true;
+    if (fail && error)
+        *error = QStringLiteral("paper jam");
+    return !fail;
+}
+
+namespace {
+// Hands the finished page's record back to the printer when the caller lets go.
+class TrackedPage : public RecordingPage
+{
+public:
+    explicit TrackedPage(FakePrinter *p) : m_printer(p) {}
+    ~TrackedPage() override
+    {
+        if (ended)
+            m_printer->finished.append(ops);
+        m_printer->pages.removeAll(this);
+    }
+
+private:
+    FakePrinter *m_printer;
+};
+} // namespace
+
+std::unique_ptr<PageSurface> FakePrinter::startPage(const QString &documentName, PrintTarget *target, QString *error)
+{
+    documents << documentName;
+    if (refuse) {
+        if (error)
+            *error = QStringLiteral("offline");
+        return nullptr;
+    }
+    if (target)
+        *target = {pdf, pdf ? QStringLiteral("/home/child/Documents/") + documentName + QStringLiteral(".pdf")
+                            : QStringLiteral("Office")};
+    auto page = std::make_unique<TrackedPage>(this);
+    page->fail = failAtEnd;
+    pages << page.get();
+    return page;
+}

@@ -64,6 +64,55 @@ public:
     bool succeed = true;
 };
 
+
+#include "print/printer.h"
+#include "recordingsurface.h"
+
+// A page that records what is drawn on it, on the printed pages' scale.
+class RecordingPage : public RecordingSurface, public PageSurface
+{
+public:
+    RecordingPage() : RecordingSurface(850, 1100, 10, 20) {}
+    DrawSurface &surface() { return static_cast<PageSurface &>(*this); }
+    bool endDocument(QString *error) override;
+    bool ended = false;
+    bool fail = false;
+    // DrawSurface comes through both bases; RecordingSurface does the work.
+    float scaleWidth() const override { return RecordingSurface::scaleWidth(); }
+    float scaleHeight() const override { return RecordingSurface::scaleHeight(); }
+    float currentX() const override { return RecordingSurface::currentX(); }
+    float currentY() const override { return RecordingSurface::currentY(); }
+    void setCurrentX(float x) override { RecordingSurface::setCurrentX(x); }
+    void setCurrentY(float y) override { RecordingSurface::setCurrentY(y); }
+    void setFont(const QString &f, double p) override { RecordingSurface::setFont(f, p); }
+    float textWidth(const QString &t) const override { return RecordingSurface::textWidth(t); }
+    float textHeight(const QString &t) const override { return RecordingSurface::textHeight(t); }
+    QColor foreColor() const override { return RecordingSurface::foreColor(); }
+    void setForeColor(const QColor &c) override { RecordingSurface::setForeColor(c); }
+    int drawWidth() const override { return RecordingSurface::drawWidth(); }
+    void setDrawWidth(int w) override { RecordingSurface::setDrawWidth(w); }
+    void setFillColor(const QColor &c) override { RecordingSurface::setFillColor(c); }
+    void printText(const QString &t) override { RecordingSurface::printText(t); }
+    void line(float a, float b, float c, float d, const QColor &col) override { RecordingSurface::line(a, b, c, d, col); }
+    void filledBox(float a, float b, float c, float d, const QColor &col) override { RecordingSurface::filledBox(a, b, c, d, col); }
+    void rectangle(float a, float b, float c, float d) override { RecordingSurface::rectangle(a, b, c, d); }
+    void circle(float x, float y, float r) override { RecordingSurface::circle(x, y, r); }
+    void polygon(const QVector<QPointF> &p) override { RecordingSurface::polygon(p); }
+    void clear() override { RecordingSurface::clear(); }
+};
+
+class FakePrinter : public Printer
+{
+public:
+    std::unique_ptr<PageSurface> startPage(const QString &documentName, PrintTarget *target, QString *error) override;
+    QStringList documents;
+    QVector<RecordingPage *> pages; // owned by the caller while it prints
+    QVector<QVector<Op>> finished;  // what each ended page held
+    bool pdf = true;
+    bool refuse = false;
+    bool failAtEnd = false;
+};
+
 // A program folder with copies of the shipped files and a Module1 wired to
 // the fakes above.
 class TestProgram
@@ -79,6 +128,7 @@ public:
     ScriptedRandom random;
     FakeHelp help;
     FakeBrowser browser;
+    FakePrinter printer;
     std::unique_ptr<Module1> module;
     int endCalls = 0;
 
@@ -103,3 +153,7 @@ struct StartedProgram
     frmTable *main = nullptr;
     int factPictures = 0; // presses that would open the fact picture
 };
+
+
+// The draw that makes Int(r * n) give v.
+

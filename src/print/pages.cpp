@@ -1,0 +1,98 @@
+#include "pages.h"
+
+#include "platform/drawsurface.h"
+#include "platform/services.h"
+#include "practice/problem.h"
+#include "render/numberlayout.h"
+
+#include <cmath>
+
+const char *const PrintNotice = "Numbloom - free from Brightnook";
+
+QString worksheetFactorLine(int16_t practiceFactor, int16_t maxMultiplier)
+{
+    const QString f = practiceFactor == -1 ? QStringLiteral("Factor: Random")
+                                           : QStringLiteral("Factor: ") + QString::number(practiceFactor);
+    return f + QStringLiteral(", Maximum Multiplier: ") + QString::number(maxMultiplier);
+}
+
+QString worksheetPrompt(int16_t practiceFactor, int16_t maxMultiplier)
+{
+    return QStringLiteral("Problems on Worksheet:\n\nMultiplication (x)\n") + worksheetFactorLine(practiceFactor, maxMultiplier)
+           + QStringLiteral("\n\nMake sure printer is on-line and ready.");
+}
+
+void drawWorksheet(DrawSurface &p, RandomSource &random, int16_t practiceFactor, int16_t maxMultiplier)
+{
+    p.setFont(QStringLiteral("Courier New"), 12);
+    p.setForeColor(Qt::black);
+    p.setFillColor(QColor());
+    p.setCurrentX(50);
+    p.setCurrentY(50);
+    p.printText(QString::fromLatin1(PrintNotice) + QStringLiteral("  Score______ Time_______"));
+    p.setCurrentX(50);
+    p.printText(worksheetFactorLine(practiceFactor, maxMultiplier));
+
+    p.rectangle(50, 110, 800, 1060);
+    for (int i = 1; i <= 9; ++i) {
+        p.line(50, float(110 + 95 * i), 800, float(110 + 95 * i), Qt::black);
+        p.line(float(50 + 75 * i), 110, float(50 + 75 * i), 1060, Qt::black);
+    }
+
+    float X = 50, Y = 110;
+    const QString sign = QStringLiteral("x");
+    for (int n = 1; n <= 100; ++n) {
+        const int a = drawBelow(random, maxMultiplier + 1);
+        const int f = practiceFactor != -1 ? practiceFactor : drawBelow(random, 13);
+        drawRightAligned(p, QString::number(a), X + 48.75f, Y + 19);
+        drawRightAligned(p, QString::number(f), X + 48.75f, Y + 38);
+        p.setCurrentX(X + 28.125f - 1.25f * p.textWidth(sign));
+        p.setCurrentY(Y + 38 - 0.5f * p.textHeight(sign));
+        p.printText(sign);
+        p.line(X + 28.125f, Y + 49.875f, X + 56.25f, Y + 49.875f, Qt::black);
+        X += 75;
+        if (X >= 800) {
+            X = 50;
+            Y += 95;
+        }
+    }
+}
+
+void drawFactsSheet(DrawSurface &p, int16_t f)
+{
+    p.setFont(QStringLiteral("Courier New"), 12);
+    p.setForeColor(Qt::black);
+    p.setCurrentX(100);
+    p.setCurrentY(100);
+    p.printText(QString::fromLatin1(PrintNotice));
+    p.setCurrentX(100);
+    p.printText(QStringLiteral("Factor is ") + QString::number(f));
+
+    const int W = int(std::lrint(650.0 / 3.0)), H = 200;
+    p.setDrawWidth(2);
+    for (int i = 0; i <= 3; ++i)
+        p.line(float(100 + W * i), 200, float(100 + W * i), 1000, Qt::black);
+    for (int i = 0; i <= 4; ++i)
+        p.line(100, float(200 + H * i), 750, float(200 + H * i), Qt::black);
+
+    p.setFont(QStringLiteral("Arial"), 36);
+    float X = 100, Y = 200;
+    const QString sign = QStringLiteral("x");
+    for (int k = 1; k <= 12; ++k) {
+        const float anchor = X + 0.65f * float(W);
+        drawRightAligned(p, QString::number(k), anchor, Y + 0.16f * H);
+        drawRightAligned(p, QString::number(f), anchor, Y + 0.45f * H);
+        p.setCurrentX(X + 0.35f * float(W) - 0.5f * p.textWidth(sign));
+        p.setCurrentY(Y + 0.45f * H - 0.5f * p.textHeight(sign));
+        p.printText(sign);
+        p.setDrawWidth(2);
+        p.line(X + 0.15f * float(W), Y + 0.62f * H, X + 0.85f * float(W), Y + 0.62f * H, Qt::black);
+        p.setDrawWidth(1);
+        drawRightAligned(p, QString::number(int16_t(k * f)), anchor, Y + 0.81f * H);
+        X += float(W);
+        if (X >= 700) {
+            X = 100;
+            Y += H;
+        }
+    }
+}

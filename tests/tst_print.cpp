@@ -1,0 +1,454 @@
+// The worksheet and the facts sheet: over a recording page, through the main
+// window's buttons with a fake printer, and for real as PDF pages.
+#include "app/module1.h"
+#include "fakes.h"
+#include "platform/twips.h"
+#include "platform/widgets.h"
+#include "print/pages.h"
+#include "print/printer.h"
+#include "platform/systemclock.h"
+#include "windows/frmtable.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPageLayout>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+// Texts drawn with their top-left inside the rectangle, read left to right
+// along their centre line yc (character height 20 on the recording page).
+QString readAt(const QVector<Op> &ops, float x0, float x1, float yc)
+{
+    QVector<Op> hits;
+    for (const Op &o : ops)
+        if (o.kind == Op::Text && o.x1 >= x0 && o.x1 < x1 && std::fabs(o.y1 + 10 - yc) < 0.5f)
+            hits << o;
+    std::sort(hits.begin(), hits.end(), [](const Op &a, const Op &b) { return a.x1 < b.x1; });
+    QString s;
+    for (const Op &o : hits)
+        s += o.text;
+    return s;
+}
+
+QVector<Op> linesOf(const QVector<Op> &ops)
+{
+    QVector<Op> out;
+    for (const Op &o : ops)
+        if (o.kind == Op::Line)
+            out << o;
+    return out;
+}
+
+// Answers the next message box: OK or Cancel, noting what it said.
+void answerNextBox(QObject *context, QMessageBox::StandardButton button, QString *title, QString *text,
+                   QMessageBox::Icon *icon = nullptr)
+{
+    auto *poll = new QTimer(context);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, context, [=] {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *box = qobject_cast<QMessageBox *>(top); box && box->isVisible()) {
+                *title = box->windowTitle();
+                *text = box->text();
+                if (icon)
+                    *icon = box->icon();
+                QAbstractButton *b = box->button(button);
+                b ? b->click() : box->accept();
+                poll->deleteLater();
+                return;
+            }
+    });
+    poll->start();
+}
+
+// Renders page 1 of a PDF to an image at 100 dpi.
+QImage render(const QString &pdf)
+{
+    const QString out = pdf + QStringLiteral(".page");
+    QProcess p;
+    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-png"),
+                                         QStringLiteral("-singlefile"), pdf, out});
+    if (!p.waitForFinished(20000) || p.exitCode() != 0)
+        return QImage();
+    return QImage(out + QStringLiteral(".png"));
+}
+
+// Page units to pixels at 100 dpi: Letter with quarter-inch margins, so the
+// 850 x 1100 page spans 800 x 1050 pixels from (25, 25).
+QPoint px(float x, float y) { return QPoint(int(std::lrint(25 + x * 800.0 / 850.0)), int(std::lrint(25 + y * 1050.0 / 1100.0))); }
+
+bool darkNear(const QImage &img, QPoint at, int reach = 2)
+{
+    for (int dy = -reach; dy <= reach; ++dy)
+        for (int dx = -reach; dx <= reach; ++dx)
+            if (qGray(img.pixel(at + QPoint(dx, dy))) < 160)
+                return true;
+    return false;
+}
+} // namespace
+
+class tst_print : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { installFontSubstitutions(); }
+    void worksheetHeader_data();
+    void worksheetHeader();
+    void worksheetGrid();
+    void worksheetCells_data();
+    void worksheetCells();
+    void twoDigitNumbersOnUnitsColumn();
+    void prompt();
+    void factsSheet_data();
+    void factsSheet();
+    void factsSheetGrid();
+    void factsSheetsIdentical();
+    void buttons();
+    void cancelPrintsNothing();
+    void failedJobIsReported();
+    void realPdfPages();
+    void noPrinterMeansPdfInDocuments();
+};
+
+void tst_print::worksheetHeader_data()
+{
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<QString>("second");
+    QTest::newRow("Random") << -1 << "Factor: Random, Maximum Multiplier: 12";
+    QTest::newRow("0") << 0 << "Factor: 0, Maximum Multiplier: 12";
+    QTest::newRow("7") << 7 << "Factor: 7, Maximum Multiplier: 12";
+}
+
+void tst_print::worksheetHeader()
+{
+    QFETCH(int, factor);
+    QFETCH(QString, second);
+    RecordingPage page;
+    ScriptedRandom r;
+    drawWorksheet(page.surface(), r, int16_t(factor), 12);
+    const QVector<Op> t = page.texts();
+    QCOMPARE(t[0].text, QStringLiteral("Numbloom - free from Brightnook  Score______ Time_______"));
+    QCOMPARE(t[0].x1, 50.0f);
+    QCOMPARE(t[0].y1, 50.0f);
+    QCOMPARE(t[1].text, second);
+    QCOMPARE(t[1].x1, 50.0f);
+    QCOMPARE(t[1].y1, 50.0f + 20.0f); // one text line below
+    QCOMPARE(page.fontFace, QStringLiteral("Courier New"));
+    QCOMPARE(page.fontPoints, 12.0);
+}
+
+void tst_print::worksheetGrid()
+{
+    RecordingPage page;
+    ScriptedRandom r;
+    drawWorksheet(page.surface(), r, 3, 12);
+    int rects = 0;
+    for (const Op &o : page.ops)
+        if (o.kind == Op::Rectangle) {
+            ++rects;
+            QCOMPARE(QRectF(QPointF(o.x1, o.y1), QPointF(o.x2, o.y2)), QRectF(QPointF(50, 110), QPointF(800, 1060)));
+        }
+    QCOMPARE(rects, 1);
+    const QVector<Op> l = linesOf(page.ops);
+    for (int i = 1; i <= 9; ++i) {
+        const Op &h = l[2 * (i - 1)], &v = l[2 * (i - 1) + 1];
+        QCOMPARE(QVector<float>({h.x1, h.y1, h.x2, h.y2}), QVector<float>({50, float(110 + 95 * i), 800, float(110 + 95 * i)}));
+        QCOMPARE(QVector<float>({v.x1, v.y1, v.x2, v.y2}), QVector<float>({float(50 + 75 * i), 110, float(50 + 75 * i), 1060}));
+    }
+    QCOMPARE(l.size(), 18 + 100); // and an answer line in each cell
+    for (const Op &o : l)
+        QCOMPARE(o.width, 1);
+}
+
+void tst_print::worksheetCells_data()
+{
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<int>("max");
+    QTest::addColumn<int>("draws");
+    QTest::newRow("maximum 0, factor 5") << 5 << 0 << 100;
+    QTest::newRow("fixed factor 7") << 7 << 12 << 100;
+    QTest::newRow("random factor") << -1 << 12 << 200;
+}
+
+void tst_print::worksheetCells()
+{
+    QFETCH(int, factor);
+    QFETCH(int, max);
+    QFETCH(int, draws);
+    RecordingPage page;
+    ScriptedRandom r;
+    // a, then f when random: a cycles 0..12, f cycles 12..0
+    for (int n = 0; n < 100; ++n) {
+        r.script << drawFor(n % 13, 13);
+        if (factor == -1)
+            r.script << drawFor(12 - n % 13, 13);
+    }
+    drawWorksheet(page.surface(), r, int16_t(factor), int16_t(max));
+    QCOMPARE(r.drawn, draws);
+    for (int n = 0; n < 100; ++n) {
+        const float X = float(50 + 75 * (n % 10)), Y = float(110 + 95 * (n / 10));
+        const QString top = readAt(page.ops, X, X + 75, Y + 19);
+        const QString bottom = readAt(page.ops, X, X + 75, Y + 38);
+        const int a = max == 0 ? 0 : int((float(n % 13) + 0.5f) / 13.0f * float(max + 1));
+        QCOMPARE(top, QString::number(a));
+        const int f = factor == -1 ? 12 - n % 13 : factor;
+        QCOMPARE(bottom, QStringLiteral("x") + QString::number(f));
+    }
+}
+
+void tst_print::twoDigitNumbersOnUnitsColumn()
+{
+    RecordingPage page;
+    ScriptedRandom r;
+    r.script = {drawFor(12, 13), drawFor(5, 13)};
+    drawWorksheet(page.surface(), r, 10, 12);
+    // cell 1: 12 over 10; cell 2 onwards: 5 over 10
+    QVector<Op> cell1, cell2;
+    for (const Op &o : page.texts()) {
+        if (o.y1 < 110)
+            continue;
+        if (o.x1 >= 50 && o.x1 < 125 && o.y1 < 205)
+            cell1 << o;
+        if (o.x1 >= 125 && o.x1 < 200 && o.y1 < 205)
+            cell2 << o;
+    }
+    const float units = 50 + 48.75f;
+    QCOMPARE(cell1[0].text, QStringLiteral("2"));
+    QCOMPARE(cell1[0].x1 + 5, units);
+    QCOMPARE(cell1[1].x1 + 5, units - 10);
+    QCOMPARE(cell2[0].text, QStringLiteral("5"));
+    QCOMPARE(cell2[0].x1 + 5, units + 75);
+    QCOMPARE(cell1[4].text, QStringLiteral("x"));
+    QCOMPARE(cell1[4].x1, 50 + 28.125f - 12.5f);
+    QCOMPARE(cell1[4].y1, 110 + 38 - 10.0f);
+}
+
+void tst_print::prompt()
+{
+    QCOMPARE(worksheetPrompt(-1, 12),
+             QStringLiteral("Problems on Worksheet:\n\nMultiplication (x)\nFactor: Random, Maximum Multiplier: 12\n\n"
+                            "Make sure printer is on-line and ready."));
+    QCOMPARE(worksheetPrompt(4, 0),
+             QStringLiteral("Problems on Worksheet:\n\nMultiplication (x)\nFactor: 4, Maximum Multiplier: 0\n\n"
+                            "Make sure printer is on-line and ready."));
+}
+
+void tst_print::factsSheet_data()
+{
+    QTest::addColumn<int>("factor");
+    QTest::newRow("0") << 0;
+    QTest::newRow("7") << 7;
+    QTest::newRow("12") << 12;
+}
+
+void tst_print::factsSheet()
+{
+    QFETCH(int, factor);
+    RecordingPage page;
+    drawFactsSheet(page.surface(), int16_t(factor));
+    const QVector<Op> t = page.texts();
+    QCOMPARE(t[0].text, QStringLiteral("Numbloom - free from Brightnook"));
+    QCOMPARE(QPointF(t[0].x1, t[0].y1), QPointF(100, 100));
+    QCOMPARE(t[1].text, QStringLiteral("Factor is ") + QString::number(factor));
+    QCOMPARE(QPointF(t[1].x1, t[1].y1), QPointF(100, 120));
+    QCOMPARE(page.fontFace, QStringLiteral("Arial"));
+    QCOMPARE(page.fontPoints, 36.0);
+    for (int k = 1; k <= 12; ++k) {
+        const float X = float(100 + 217 * ((k - 1) % 3)), Y = float(200 + 200 * ((k - 1) / 3));
+        QCOMPARE(readAt(page.ops, X, X + 217, Y + 32), QString::number(k));
+        QCOMPARE(readAt(page.ops, X, X + 217, Y + 90), QStringLiteral("x") + QString::number(factor));
+        QCOMPARE(readAt(page.ops, X, X + 217, Y + 162), QString::number(k * factor));
+    }
+    if (factor == 12) {
+        // 144 in the last cell: its 4 on the units column of the 1-digit top numbers
+        const float anchor = 100 + 2 * 217 + 0.65f * 217;
+        QVector<Op> last;
+        for (const Op &o : t)
+            if (std::fabs(o.y1 + 10 - (800 + 162)) < 0.5f && o.x1 > 534)
+                last << o;
+        QCOMPARE(last.size(), 3);
+        QCOMPARE(last[0].x1 + 5, anchor);
+        QCOMPARE(last[2].x1 + 5, anchor - 20);
+        for (const Op &o : t)
+            if (o.text == QStringLiteral("3") && std::fabs(o.y1 + 10 - 232) < 0.5f)
+                QCOMPARE(o.x1 + 5, anchor);
+    }
+}
+
+void tst_print::factsSheetGrid()
+{
+    RecordingPage page;
+    drawFactsSheet(page.surface(), 5);
+    const QVector<Op> l = linesOf(page.ops);
+    QCOMPARE(l.size(), 4 + 5 + 12);
+    const float xs[4] = {100, 317, 534, 751};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(QVector<float>({l[i].x1, l[i].y1, l[i].x2, l[i].y2}), QVector<float>({xs[i], 200, xs[i], 1000}));
+        QCOMPARE(l[i].width, 2);
+    }
+    for (int i = 0; i < 5; ++i) {
+        const Op &h = l[4 + i];
+        QCOMPARE(QVector<float>({h.x1, h.y1, h.x2, h.y2}), QVector<float>({100, float(200 + 200 * i), 750, float(200 + 200 * i)}));
+        QCOMPARE(h.width, 2);
+    }
+    for (int k = 0; k < 12; ++k) {
+        const Op &bar = l[9 + k];
+        QCOMPARE(bar.width, 2);
+        QCOMPARE(bar.colour, QColor(Qt::black));
+        QCOMPARE(bar.x2 - bar.x1, 0.7f * 217);
+    }
+    QCOMPARE(page.drawWidth(), 1); // set back after each answer line
+}
+
+void tst_print::factsSheetsIdentical()
+{
+    RecordingPage a, b;
+    drawFactsSheet(a.surface(), 9);
+    drawFactsSheet(b.surface(), 9);
+    QCOMPARE(a.ops.size(), b.ops.size());
+    for (int i = 0; i < a.ops.size(); ++i) {
+        QCOMPARE(a.ops[i].kind, b.ops[i].kind);
+        QCOMPARE(a.ops[i].text, b.ops[i].text);
+        QCOMPARE(QPointF(a.ops[i].x1, a.ops[i].y1), QPointF(b.ops[i].x1, b.ops[i].y1));
+    }
+}
+
+void tst_print::buttons()
+{
+    StartedProgram s("1\r\n3,6\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    answerNextBox(this, QMessageBox::Ok, &title, &text, &icon);
+    QString doneTitle, doneText;
+    QTimer::singleShot(0, this, [&] { answerNextBox(this, QMessageBox::Ok, &doneTitle, &doneText); });
+    QTest::mouseClick(s.main->cmdPrint, Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Print Worksheet"));
+    QCOMPARE(text, worksheetPrompt(-1, 12));
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(s.prog->printer.documents, QStringList{QStringLiteral("Numbloom Worksheet")});
+    QCOMPARE(s.prog->printer.finished.size(), 1);
+    QCOMPARE(s.prog->random.drawn, 200);
+    QVERIFY2(doneText.contains(QStringLiteral("/home/child/Documents/Numbloom Worksheet.pdf")), qPrintable(doneText));
+
+    // The facts sheet prints at once, with no question first; it sets the
+    // fact picture's factor.
+    QTest::mouseClick(s.main->optMode[0], Qt::LeftButton, {}, QPoint(8, 8));
+    s.prog->module->PictureFactor = 0;
+    s.prog->printer.pdf = false; // a real printer: nothing more to say
+    QTest::mouseClick(s.main->cmdPrintFacts, Qt::LeftButton);
+    QCOMPARE(s.prog->printer.documents.last(), QStringLiteral("Numbloom Facts"));
+    QCOMPARE(s.prog->printer.finished.size(), 2);
+    QCOMPARE(s.prog->module->PictureFactor, int16_t(6));
+}
+
+void tst_print::cancelPrintsNothing()
+{
+    StartedProgram s("1\r\n3,6\r\n0,0,1,0,7\r\n0,4,1000\r\n3\r\n");
+    QString title, text;
+    answerNextBox(this, QMessageBox::Cancel, &title, &text);
+    QTest::mouseClick(s.main->cmdPrint, Qt::LeftButton);
+    QCOMPARE(text, worksheetPrompt(7, 3));
+    QVERIFY(s.prog->printer.documents.isEmpty());
+    QCOMPARE(s.prog->random.drawn, 0);
+}
+
+void tst_print::failedJobIsReported()
+{
+    StartedProgram s("0\r\n3,6\r\n0,0,1,0,7\r\n0,4,1000\r\n3\r\n");
+    for (bool refuse : {true, false}) {
+        s.prog->printer.refuse = refuse;
+        s.prog->printer.failAtEnd = !refuse;
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        answerNextBox(this, QMessageBox::Ok, &title, &text, &icon);
+        QTest::mouseClick(s.main->cmdPrintFacts, Qt::LeftButton);
+        QVERIFY2(text.contains(QStringLiteral("not printed")), qPrintable(text));
+        QVERIFY(text.contains(refuse ? QStringLiteral("offline") : QStringLiteral("paper jam")));
+        QCOMPARE(icon, QMessageBox::Warning);
+    }
+}
+
+void tst_print::realPdfPages()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        QSKIP("pdftoppm (poppler-utils) is not installed");
+    QTemporaryDir dir;
+    const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0.25, 0.25, 0.25, 0.25),
+                             QPageLayout::Inch);
+    for (int doc = 0; doc < 2; ++doc) {
+        const QString path = dir.filePath(doc == 0 ? QStringLiteral("worksheet.pdf") : QStringLiteral("facts.pdf"));
+        {
+            QPdfWriter writer(path);
+            writer.setResolution(300);
+            writer.setPageLayout(letter);
+            QString error;
+            std::unique_ptr<PageSurface> page = makePainterPage(&writer, &error);
+            QVERIFY2(page, qPrintable(error));
+            MtRandom random;
+            random.seed(4);
+            if (doc == 0)
+                drawWorksheet(*page, random, -1, 12);
+            else
+                drawFactsSheet(*page, 12);
+            QVERIFY(page->endDocument(&error));
+        }
+        const QImage img = render(path);
+        QVERIFY2(!img.isNull(), "pdftoppm failed");
+        QCOMPARE(img.size(), QSize(850, 1100));
+        img.save(QStringLiteral("/tmp/numbloom-%1.png").arg(doc == 0 ? "worksheet" : "facts"));
+        int dark = 0;
+        for (int y = 0; y < img.height(); y += 3)
+            for (int x = 0; x < img.width(); x += 3)
+                dark += qGray(img.pixel(x, y)) < 128;
+        QVERIFY2(dark > 500, "the page is blank");
+        if (doc == 0) {
+            for (int i = 0; i <= 10; ++i) {
+                QVERIFY2(darkNear(img, px(50 + 75 * i, 1000)), qPrintable(QStringLiteral("vertical line %1").arg(i)));
+                QVERIFY2(darkNear(img, px(60, 110 + 95 * i)), qPrintable(QStringLiteral("horizontal line %1").arg(i)));
+            }
+            QVERIFY(!darkNear(img, px(35, 600)));  // left of the grid
+            QVERIFY(!darkNear(img, px(825, 600))); // right of it
+        } else {
+            for (float x : {100.0f, 317.0f, 534.0f, 751.0f})
+                QVERIFY(darkNear(img, px(x, 980)));
+            for (int i = 0; i <= 4; ++i)
+                QVERIFY(darkNear(img, px(200, float(200 + 200 * i))));
+            QVERIFY(!darkNear(img, px(760, 400), 1)); // the horizontals end at 750
+            QVERIFY(!darkNear(img, px(425, 1050)));   // nothing under the grid
+        }
+    }
+}
+
+void tst_print::noPrinterMeansPdfInDocuments()
+{
+    // This machine and CI have no printer: the page goes to Documents as PDF.
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
+    SystemPrinter printer;
+    PrintTarget target;
+    QString error;
+    std::unique_ptr<PageSurface> page = printer.startPage(QStringLiteral("Numbloom Facts"), &target, &error);
+    qputenv("HOME", oldHome);
+    qunsetenv("XDG_CONFIG_HOME");
+    if (page && !target.pdf)
+        QSKIP("a printer is installed here; the PDF fallback is not used");
+    QVERIFY2(page, qPrintable(error));
+    QCOMPARE(target.where, home.path() + QStringLiteral("/Documents/Numbloom Facts.pdf"));
+    drawFactsSheet(*page, 3);
+    QVERIFY(page->endDocument(&error));
+    page.reset();
+    QVERIFY(QFileInfo(target.where).size() > 1000);
+}
+
+QTEST_MAIN(tst_print)
+#include "tst_print.moc"
