@@ -5,38 +5,25 @@
 # maximum, Exit; then the settings file is read back.
 # Usage: e2e.sh BUILD_DIR
 set -euo pipefail
+. "$(dirname "$0")/../tools/program-under-xvfb.sh"
 build=$1
 work=$(mktemp -d)
 xvfb=""
 app=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  stop_xvfb || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-cp "$build/numbloom" "$work/"
-for f in kwizzo.hlp ding.wav uhoh.wav tada.wav single.wav boing.wav numbloom.svg start.svg stop.svg \
-         printer.svg reward0.svg reward1.svg reward2.svg reward3.svg about.svg; do
-  cp "$build/$f" "$work/"
-done
+copy_program "$build" "$work"
 # Practice, factor 7, counting up, no pause, maximum 0: every problem is 0 x 7.
 printf '1\r\n3,1\r\n0,0,1,0,7\r\n1,4,0\r\n0\r\n' > "$work/kwizzo.ini"
 
-for d in $(seq 170 190); do
-  [ -e "/tmp/.X$d-lock" ] && continue
-  Xvfb ":$d" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  export DISPLAY=":$d"
-  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  kill "$xvfb" 2>/dev/null; xvfb=""
-done
-[ -n "$xvfb" ] || { echo "could not start Xvfb"; exit 1; }
+start_xvfb 170 190
 
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
+
 "$work/numbloom" >"$work/out.log" 2>&1 &
 app=$!
 

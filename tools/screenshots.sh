@@ -4,6 +4,7 @@
 # Usage: tools/screenshots.sh [BUILD_DIR]   (default build/release)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/program-under-xvfb.sh
 build=${1:-build/release}
 out=docs/screenshots
 work=$(mktemp -d)
@@ -11,26 +12,17 @@ xvfb=""
 app=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  stop_xvfb || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 mkdir -p "$out"
-cp -r "$build"/numbloom "$build"/*.wav "$build"/*.svg "$build"/kwizzo.hlp "$work/"
+copy_program "$build" "$work"
 # Study mode, factor 7, counting down from 2:00, no pause between problems.
 printf '0\r\n3,7\r\n0,0,1,0,7\r\n2,4,0\r\n12\r\n' > "$work/kwizzo.ini"
 
-for d in $(seq 191 210); do
-  [ -e "/tmp/.X$d-lock" ] && continue
-  Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  export DISPLAY=":$d"
-  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
-  xdotool getdisplaygeometry >/dev/null 2>&1 && break
-  kill "$xvfb" 2>/dev/null; xvfb=""
-done
-[ -n "$xvfb" ] || { echo "could not start Xvfb"; exit 1; }
-export QT_QPA_PLATFORM=xcb
+start_xvfb 191 210
+
 "$work/numbloom" >/dev/null 2>&1 &
 app=$!
 

@@ -1,0 +1,33 @@
+# Sourced by the scripts that drive the built program under a private X
+# server. Defines:
+#   copy_program BUILD_DIR DEST  - the binary and its files into a program folder
+#   start_xvfb FIRST LAST        - a private Xvfb on the first free display in
+#                                  FIRST..LAST; sets DISPLAY and $xvfb
+#   stop_xvfb                    - ends it
+copy_program() {
+  local f
+  cp "$1/numbloom" "$2/"
+  for f in kwizzo.hlp ding.wav uhoh.wav tada.wav single.wav boing.wav numbloom.svg start.svg stop.svg \
+           printer.svg reward0.svg reward1.svg reward2.svg reward3.svg about.svg; do
+    cp "$1/$f" "$2/"
+  done
+}
+
+start_xvfb() {
+  local d _
+  xvfb=""
+  for d in $(seq "$1" "$2"); do
+    [ -e "/tmp/.X$d-lock" ] && continue
+    Xvfb ":$d" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    export DISPLAY=":$d"
+    for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    kill "$xvfb" 2>/dev/null; xvfb=""
+  done
+  [ -n "$xvfb" ] || { echo "could not start Xvfb"; return 1; }
+  export QT_QPA_PLATFORM=xcb
+  unset WAYLAND_DISPLAY
+}
+
+stop_xvfb() { [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null; xvfb=""; }
