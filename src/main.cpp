@@ -1,8 +1,7 @@
 #include "app/module1.h"
-#include "platform/soundplayer.h"
+#include "platform/lazymodules.h"
 #include "platform/systemclock.h"
 #include "platform/twips.h"
-#include "print/printer.h"
 #include "windows/frmabout.h"
 #include "windows/helpwindow.h"
 
@@ -17,12 +16,13 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("example.brightnook.numbloom"));
     installFontSubstitutions();
 
-    QtSoundPlayer sound;
+    const QString folder = QCoreApplication::applicationDirPath();
+    LazySoundPlayer sound(folder);
     SystemClock clock;
     MtRandom random;
     HelpWindowViewer help;
     DesktopBrowser browser;
-    SystemPrinter printer;
+    LazyPrinter printer(folder);
     Services services;
     services.sound = &sound;
     services.clock = &clock;
@@ -38,8 +38,8 @@ int main(int argc, char *argv[])
     about.Form_Load();
     about.show();
     // The icon's renderer loads after the first window is up.
-    QTimer::singleShot(0, &about, [] {
-        QApplication::setWindowIcon(QIcon(QCoreApplication::applicationDirPath() + QStringLiteral("/numbloom.svg")));
-    });
+    QTimer::singleShot(0, &about, [folder] { QApplication::setWindowIcon(QIcon(folder + QStringLiteral("/numbloom.svg"))); });
+    // The sound module is wanted at the first key; load it once the window is up.
+    QTimer::singleShot(400, &about, [&sound] { sound.preload(); });
     return app.exec();
 }

@@ -21,7 +21,6 @@ QByteArray ini(int mode, int studyFactor, int practiceFactor, int timerMode, int
         .toLatin1();
 }
 
-void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
 void clickUp(QWidget *spin) { QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, 2)); }
 void clickDown(QWidget *spin) { QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, spin->height() - 2)); }
 // A radio button is clicked on its indicator, which sits at its left end.

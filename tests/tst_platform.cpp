@@ -1,11 +1,13 @@
 // The pieces that touch the machine: the pause, the real sound player on a
 // machine without audio, the shared random source.
 #include "app/module1.h"
+#include "platform/lazymodules.h"
 #include "platform/soundplayer.h"
 #include "platform/systemclock.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include "print/printer.h"
 #include <QTemporaryDir>
 #include <QTest>
 #include <ctime>
@@ -44,6 +46,8 @@ private Q_SLOTS:
     void waveLength();
     void waitingPlayKeepsRhythmWithoutAudio();
     void randomStaysBelowOne();
+    void modulesLoadOnFirstUse();
+    void missingModulesFailSafely();
 };
 
 void tst_platform::pauseSleepsWithoutSpinning()
@@ -145,6 +149,55 @@ void tst_platform::randomStaysBelowOne()
     b.seed(7);
     for (int i = 0; i < 10; ++i)
         QCOMPARE(a.next(), b.next());
+}
+
+void tst_platform::modulesLoadOnFirstUse()
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit());
+    LazyPrinter printer(QStringLiteral(NUMBLOOM_PROGRAM_DIR));
+    PrintTarget target;
+    QString error;
+    std::unique_ptr<PageSurface> page = printer.startPage(QStringLiteral("Numbloom Facts"), &target, &error);
+    qputenv("HOME", oldHome);
+    QVERIFY2(page, qPrintable(error));
+    QCOMPARE(page->scaleWidth(), 850.0f);
+    QVERIFY(page->endDocument(&error));
+
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("s.wav")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(wave(300));
+    f.close();
+    LazySoundPlayer sound{QStringLiteral(NUMBLOOM_PROGRAM_DIR)};
+    QElapsedTimer wall;
+    wall.start();
+    sound.play(f.fileName(), SoundPlayer::Wait);
+    QVERIFY(wall.elapsed() >= 250 && wall.elapsed() < 1500);
+}
+
+void tst_platform::missingModulesFailSafely()
+{
+    QTemporaryDir empty;
+    LazyPrinter printer(empty.path());
+    PrintTarget target;
+    QString error;
+    QVERIFY(!printer.startPage(QStringLiteral("Numbloom Worksheet"), &target, &error));
+    QVERIFY2(error.contains(QStringLiteral("numbloom-print.so")), qPrintable(error));
+    // Without its module a waiting sound is silence in the sound's own time.
+    QFile f(empty.filePath(QStringLiteral("s.wav")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(wave(200));
+    f.close();
+    LazySoundPlayer sound(empty.path());
+    QElapsedTimer wall;
+    wall.start();
+    sound.play(f.fileName(), SoundPlayer::Wait);
+    QVERIFY(wall.elapsed() >= 190);
+    sound.play(f.fileName(), SoundPlayer::Async);
+    sound.stop();
+    QVERIFY(wall.elapsed() < 1000);
 }
 
 QTEST_MAIN(tst_platform)

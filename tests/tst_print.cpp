@@ -5,7 +5,7 @@
 #include "platform/twips.h"
 #include "platform/widgets.h"
 #include "print/pages.h"
-#include "print/printer.h"
+#include "print/systemprinter.h"
 #include "platform/systemclock.h"
 #include "windows/frmtable.h"
 

@@ -1,4 +1,5 @@
 #include "soundplayer.h"
+#include "wave.h"
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -13,38 +14,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
-
-int waveLengthMs(const QByteArray &b)
-{
-    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
-        return -1;
-    qint64 pos = 12;
-    quint32 byteRate = 0;
-    while (pos + 8 <= b.size()) {
-        const QByteArray id = b.mid(pos, 4);
-        const quint32 size = qFromLittleEndian<quint32>(b.constData() + pos + 4);
-        const qint64 body = pos + 8;
-        if (id == "fmt " && size >= 16 && body + 16 <= b.size()) {
-            byteRate = qFromLittleEndian<quint32>(b.constData() + body + 8);
-        } else if (id == "data") {
-            if (byteRate == 0)
-                return -1;
-            const qint64 avail = qMin<qint64>(size, b.size() - body);
-            return int(avail * 1000 / byteRate);
-        }
-        pos = body + size + (size & 1);
-    }
-    return -1;
-}
-
-int waveLengthMs(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    // The sounds are short; a huge file is not one of ours.
-    return waveLengthMs(f.read(8 << 20));
-}
 
 // Lives on the sound thread; owns the effects.
 class SoundWorker : public QObject
@@ -174,3 +143,9 @@ void QtSoundPlayer::stop()
 }
 
 void QtSoundPlayer::beep() { QApplication::beep(); }
+
+// The entry point the program looks up when it loads this module.
+extern "C" Q_DECL_EXPORT SoundPlayer *numbloom_create_sound_player()
+{
+    return new QtSoundPlayer;
+}

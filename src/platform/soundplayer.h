@@ -1,15 +1,13 @@
 #pragma once
 // Plays the program's wave files on a thread of its own, so that a waiting
-// play can hold the window thread while the sound keeps flowing.
+// play can hold the window thread while the sound keeps flowing. Built as a
+// module of its own that the program loads on first use (see lazymodules.h).
 #include "services.h"
 #include <QHash>
 #include <QObject>
 #include <memory>
 
-// Length in milliseconds of a PCM wave file from its header; -1 when the file
-// is missing or not a wave file we can read.
-int waveLengthMs(const QString &path);
-int waveLengthMs(const QByteArray &bytes);
+#include "wave.h"
 
 class SoundThread;
 

@@ -1,4 +1,4 @@
-#include "printer.h"
+#include "systemprinter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -205,4 +205,10 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
         return nullptr;
     }
     return page;
+}
+
+// The entry point the program looks up when it loads this module.
+extern "C" Q_DECL_EXPORT Printer *numbloom_create_printer()
+{
+    return new SystemPrinter;
 }

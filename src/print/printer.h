@@ -30,14 +30,3 @@ public:
                                                    QString *error) = 0;
 };
 
-class SystemPrinter : public Printer
-{
-public:
-    std::unique_ptr<PageSurface> startPage(const QString &documentName, PrintTarget *target, QString *error) override;
-    // Where a document goes as PDF: the Documents folder, or home without one.
-    static QString pdfPath(const QString &documentName);
-};
-
-// A page over any paint device that prints (QPrinter, QPdfWriter). The device
-// must outlive the page.
-std::unique_ptr<PageSurface> makePainterPage(class QPagedPaintDevice *device, QString *error);

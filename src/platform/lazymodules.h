@@ -1,0 +1,40 @@
+#pragma once
+// The sound player and the printer are modules of their own beside the
+// program, loaded when first needed: the multimedia and printing libraries
+// then cost the start-up nothing. Without its module a part goes quiet
+// (silence in the sound's own time) or reports that it cannot print.
+#include "platform/services.h"
+#include "print/printer.h"
+
+#include <memory>
+
+class LazySoundPlayer : public SoundPlayer
+{
+public:
+    explicit LazySoundPlayer(const QString &moduleFolder);
+    ~LazySoundPlayer() override;
+    void play(const QString &path, int flags) override;
+    void stop() override;
+    void beep() override;
+    // Loads the module now (after the first window is up), if not yet done.
+    void preload();
+
+private:
+    SoundPlayer *real();
+    QString m_folder;
+    bool m_tried = false;
+    std::unique_ptr<SoundPlayer> m_real;
+};
+
+class LazyPrinter : public Printer
+{
+public:
+    explicit LazyPrinter(const QString &moduleFolder);
+    ~LazyPrinter() override;
+    std::unique_ptr<PageSurface> startPage(const QString &documentName, PrintTarget *target, QString *error) override;
+
+private:
+    QString m_folder;
+    bool m_tried = false;
+    std::unique_ptr<Printer> m_real;
+};
