@@ -7,15 +7,7 @@
 set -euo pipefail
 . "$(dirname "$0")/../tools/program-under-xvfb.sh"
 build=$1
-work=$(mktemp -d)
-xvfb=""
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  stop_xvfb || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+program_folder
 
 copy_program "$build" "$work"
 # Practice, factor 7, counting up, no pause, maximum 0: every problem is 0 x 7.

@@ -4,6 +4,8 @@
 #   start_xvfb FIRST LAST        - a private Xvfb on the first free display in
 #                                  FIRST..LAST; sets DISPLAY and $xvfb
 #   stop_xvfb                    - ends it
+#   program_folder               - a temporary folder $work, and a trap that
+#                                  ends $app and Xvfb and removes it on exit
 copy_program() {
   local f
   cp "$1/numbloom" "$1/numbloom-sound.so" "$1/numbloom-print.so" "$2/"
@@ -31,3 +33,10 @@ start_xvfb() {
 }
 
 stop_xvfb() { [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null; xvfb=""; }
+
+program_folder() {
+  work=$(mktemp -d)
+  xvfb=""
+  app=""
+  trap 'if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi; stop_xvfb || true; rm -rf "$work"' EXIT
+}

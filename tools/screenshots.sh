@@ -7,15 +7,7 @@ cd "$(dirname "$0")/.."
 . tools/program-under-xvfb.sh
 build=${1:-build/release}
 out=docs/screenshots
-work=$(mktemp -d)
-xvfb=""
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2>/dev/null || true
-  stop_xvfb || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+program_folder
 mkdir -p "$out"
 copy_program "$build" "$work"
 # Study mode, factor 7, counting down from 2:00, no pause between problems.
