@@ -4,10 +4,13 @@
 #include "fakes.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
+#include "platform/widgets.h"
 #include "recordingsurface.h"
 #include "study/shapes.h"
 #include "windows/frmhmath.h"
+#include "windows/frmtable.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -28,6 +31,30 @@ int shapesIn(const QImage &img, const QColor &fill)
                 ++n;
     return n;
 }
+
+// A sound player that notes, at every sound, what the window shows.
+class WatchingSound : public FakeSound
+{
+public:
+    std::function<void(const QString &)> onPlay;
+    void play(const QString &path, int flags) override
+    {
+        FakeSound::play(path, flags);
+        if (onPlay)
+            onPlay(QFileInfo(path).fileName());
+    }
+};
+
+QString moment(const QString &sound, int cols, int rows, int shapes, const QStringList &fact, bool paused)
+{
+    return QStringLiteral("%1 columns=%2 rows=%3 shapes=%4 fact=[%5] paused=%6")
+        .arg(sound)
+        .arg(cols)
+        .arg(rows)
+        .arg(shapes)
+        .arg(fact.join(QLatin1Char('|')))
+        .arg(paused);
+}
 } // namespace
 
 class tst_factpicture : public QObject
@@ -42,6 +69,12 @@ private Q_SLOTS:
     void animation();
     void repaintDrawsSameShapes();
     void freshWindowEachTime();
+    void animationOrder_data();
+    void animationOrder();
+    void repaintKeepsShapeAndColour_data();
+    void repaintKeepsShapeAndColour();
+    void labelsStayBehindGridAndFrame();
+    void studyCellOpensPictureAndWaits();
 };
 
 void tst_factpicture::geometry_data()
@@ -217,6 +250,145 @@ void tst_factpicture::freshWindowEachTime()
     QCOMPARE(shown, 2);
     // The second window starts with its labels hidden: only its own column shows.
     QCOMPARE(texts, (QStringList{"36", "15"}));
+}
+
+void tst_factpicture::animationOrder_data()
+{
+    QTest::addColumn<int>("multiplier");
+    QTest::addColumn<int>("factor");
+    QTest::newRow("7 x 3") << 7 << 3;
+    QTest::newRow("factor 0") << 5 << 0;
+    QTest::newRow("multiplier 0") << 0 << 4;
+    QTest::newRow("1 x 1") << 1 << 1;
+}
+
+void tst_factpicture::animationOrder()
+{
+    QFETCH(int, multiplier);
+    QFETCH(int, factor);
+    TestProgram prog;
+    WatchingSound sound;
+    prog.module->svc.sound = &sound;
+    prog.random.script = {drawFor(0, 4), drawFor(0, 4)}; // red squares
+    prog.module->PictureMultiplier = int16_t(multiplier);
+    prog.module->PictureFactor = int16_t(factor);
+    frmHMath w(*prog.module);
+    w.Form_Load();
+    w.show();
+    QStringList seen;
+    sound.onPlay = [&](const QString &file) {
+        int cols = 0, rows = 0;
+        for (int c = 1; c <= 12; ++c)
+            cols += w.lblFact1[size_t(c)]->isVisible();
+        for (int r = 0; r < 12; ++r)
+            rows += w.lblFact[size_t(r)]->isVisible();
+        const QStringList fact{w.lbltutor[0]->text(), w.lbltutor[1]->text(), w.lbltutor[2]->text()};
+        seen << moment(file, cols, rows, shapesIn(w.canvas->image(), QColor(0xFF, 0, 0)), fact,
+                       prog.clock.now >= 1000);
+    };
+    w.Form_Activate();
+    // Each shape of the first row comes with its column label and a sound,
+    // before anything is written; after the pause each row comes with its
+    // label and a boing, the multiplier already written, the rest not yet.
+    QStringList expected;
+    for (int k = 1; k <= multiplier; ++k)
+        expected << moment(QStringLiteral("single.wav"), k, 0, k, {"", "", ""}, false);
+    for (int j = 1; j <= factor; ++j)
+        expected << moment(QStringLiteral("boing.wav"), multiplier, j, multiplier * j,
+                           {QString::number(multiplier), "", ""}, true);
+    QCOMPARE(seen, expected);
+}
+
+void tst_factpicture::repaintKeepsShapeAndColour_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("colourDraw");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("red squares") << 1 << 0 << QColor(0xFF, 0, 0);
+    QTest::newRow("cyan circles") << 2 << 1 << QColor(0, 0xFF, 0xFF);
+    QTest::newRow("green triangles") << 3 << 2 << QColor(0, 0xFF, 0);
+    QTest::newRow("yellow hexagons") << 4 << 3 << QColor(0xFF, 0xFF, 0);
+}
+
+void tst_factpicture::repaintKeepsShapeAndColour()
+{
+    QFETCH(int, kind);
+    QFETCH(int, colourDraw);
+    QFETCH(QColor, colour);
+    TestProgram prog;
+    prog.random.script = {drawFor(kind - 1, 4), drawFor(colourDraw, 4)};
+    prog.module->PictureMultiplier = 7;
+    prog.module->PictureFactor = 3;
+    frmHMath w(*prog.module);
+    w.Form_Load();
+    w.show();
+    w.Form_Activate();
+    QCOMPARE(int(w.ShapeKind), kind);
+    QCOMPARE(paletteColour(w.ShapeColour), colour);
+    const QImage after = w.canvas->image().copy();
+    QCOMPARE(shapesIn(after, colour), 21);
+    // Over the drawing still there: nothing piles up on the outlines.
+    w.Form_Paint();
+    QVERIFY(w.canvas->image() == after);
+    // Over a drawing that was lost: the very same picture again.
+    w.canvas->clear();
+    QVERIFY(w.canvas->image() != after);
+    w.Form_Paint();
+    QVERIFY(w.canvas->image() == after);
+    QCOMPARE(prog.random.drawn, 2);
+}
+
+void tst_factpicture::labelsStayBehindGridAndFrame()
+{
+    TestProgram prog;
+    prog.module->PictureMultiplier = 7;
+    prog.module->PictureFactor = 3;
+    frmHMath w(*prog.module);
+    w.Form_Load();
+    w.show();
+    w.Form_Activate();
+    const QImage shot = w.grab().toImage();
+    // Column label 1 reaches down over the grid's top line ...
+    const QPoint onTopLine(w.line3X(0) + 12, w.line2Y(0));
+    QVERIFY(w.lblFact1[1]->isVisible() && w.lblFact1[1]->geometry().contains(onTopLine));
+    QCOMPARE(shot.pixelColor(onTopLine), QColor(Qt::black));
+    // ... and row label 1 reaches left over the frame.
+    const QPoint inFrame(w.Frame1->geometry().right() - 4, w.lblFact[0]->geometry().center().y());
+    QVERIFY(w.lblFact[0]->isVisible() && w.lblFact[0]->geometry().contains(inFrame));
+    const QImage frame = w.Frame1->grab().toImage();
+    QCOMPARE(shot.pixelColor(inFrame), frame.pixelColor(inFrame - w.Frame1->pos()));
+    QCOMPARE(shot.pixelColor(inFrame), QColor(0xFF, 0xFF, 0xC0));
+}
+
+void tst_factpicture::studyCellOpensPictureAndWaits()
+{
+    StartedProgram s("0\r\n3,3\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n"); // study, facts of 3
+    s.main->showFactPicture = &frmHMath::showFact;
+    bool okPressed = false, modal = false, mainShown = false;
+    QStringList fact;
+    QTimer closer;
+    closer.setInterval(5);
+    connect(&closer, &QTimer::timeout, this, [&] {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (auto *f = qobject_cast<frmHMath *>(top); f && f->isVisible() && !f->lbltutor[2]->text().isEmpty()) {
+                modal = f->isModal();
+                mainShown = s.main->isVisible();
+                fact = QStringList{f->lbltutor[0]->text(), f->lbltutor[1]->text(), f->lbltutor[2]->text()};
+                okPressed = true;
+                QTest::mouseClick(f->Command1, Qt::LeftButton);
+            }
+    });
+    closer.start();
+    PictureBox *box = s.main->picFactor;
+    QTest::mousePress(box, Qt::LeftButton, {}, box->rect().center()); // cell 7: middle row, third column
+    closer.stop();
+    QVERIFY(okPressed); // the press came back only after OK
+    QVERIFY(modal);
+    QVERIFY(mainShown);
+    QCOMPARE(fact, (QStringList{"7", "x 3", "21"}));
+    for (QWidget *top : QApplication::topLevelWidgets())
+        QVERIFY(!qobject_cast<frmHMath *>(top)); // unloaded, not just hidden
+    QVERIFY(s.main->isVisible());
 }
 
 QTEST_MAIN(tst_factpicture)

@@ -40,7 +40,7 @@ frmAbout::frmAbout(Module1 &module) : QWidget(nullptr), m(module)
     SSPanel1->setColors(QColor(0xC0, 0x00, 0x00), QColor(0xFF, 0xFF, 0x00));
     SSPanel1->setCaptionFont(layoutFont(QStringLiteral("Comic Sans MS"), 9.75, false, true));
     SSPanel1->setCaption(QStringLiteral(
-        "Numbloom comes to you free from Brightnook. Enjoy it, and share it with all your friends! Visit our web "
+        "Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web "
         "site for more children's software and our programming tutorials. And if your child likes Numbloom, try "
         "Wordbloom, our spelling game, too!"));
 

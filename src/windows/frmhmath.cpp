@@ -120,6 +120,12 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner) : QWidget(nullptr), m(module
         lblFact1[size_t(c)]->setObjectName(QStringLiteral("lblFact1_%1").arg(c));
         lblFact1[size_t(c)]->hide();
     }
+    // The labels overlap their neighbours by a few pixels: the grid's top line
+    // and the frame's right edge. Lines and the frame stay in front, as line
+    // controls and containers do, so a label that comes up never cuts them.
+    grid->raise();
+    Frame1->raise();
+    Command1->raise();
 }
 
 frmHMath::~frmHMath() = default;
@@ -226,6 +232,10 @@ void frmHMath::DrawRow(int16_t row, int16_t soundFlag)
 
 void frmHMath::DrawShape(int16_t x, int16_t y)
 {
+    // A cell holds its shape alone. Starting from a bare cell makes a second
+    // drawing give the very same pixels, so neither the first row, which the
+    // animation draws twice, nor a repaint darkens the smoothed outlines.
+    canvas->filledBox(x, y, float(x + CellWidth), float(y + CellHeight), canvas->backColor());
     drawShape(*canvas, shapeFor(ShapeKind, x, y, CellWidth, CellHeight));
 }
 
@@ -233,8 +243,6 @@ void frmHMath::Form_Paint()
 {
     if (Shown == 0 || Factor < 1)
         return;
-    // Redrawn over a cleared picture, so the same shapes never pile up.
-    canvas->clear();
     for (int r = 0; r < Factor; ++r)
         DrawRow(int16_t(r), 0);
 }
