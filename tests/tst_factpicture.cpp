@@ -19,6 +19,14 @@
 namespace {
 QList<QPoint> pts(const QVector<QPoint> &v) { return QList<QPoint>(v.begin(), v.end()); }
 
+// Load, show and the activation that runs the animation, as a cell press does.
+void showAndAnimate(frmHMath &w)
+{
+    w.Form_Load();
+    w.show();
+    w.Form_Activate();
+}
+
 // The shapes drawn, as recorded by a surface standing in for the canvas.
 int shapesIn(const QImage &img, const QColor &fill)
 {
@@ -202,9 +210,7 @@ void tst_factpicture::repaintDrawsSameShapes()
     prog.module->PictureMultiplier = 4;
     prog.module->PictureFactor = 2;
     frmHMath w(*prog.module);
-    w.Form_Load();
-    w.show();
-    w.Form_Activate();
+    showAndAnimate(w);
     QCOMPARE(w.ShapeKind, int16_t(2));
     QCOMPARE(w.ShapeColour, int16_t(14));
     const QImage after = w.canvas->image().copy();
@@ -320,9 +326,7 @@ void tst_factpicture::repaintKeepsShapeAndColour()
     prog.module->PictureMultiplier = 7;
     prog.module->PictureFactor = 3;
     frmHMath w(*prog.module);
-    w.Form_Load();
-    w.show();
-    w.Form_Activate();
+    showAndAnimate(w);
     QCOMPARE(int(w.ShapeKind), kind);
     QCOMPARE(paletteColour(w.ShapeColour), colour);
     const QImage after = w.canvas->image().copy();
@@ -344,9 +348,7 @@ void tst_factpicture::labelsStayBehindGridAndFrame()
     prog.module->PictureMultiplier = 7;
     prog.module->PictureFactor = 3;
     frmHMath w(*prog.module);
-    w.Form_Load();
-    w.show();
-    w.Form_Activate();
+    showAndAnimate(w);
     const QImage shot = w.grab().toImage();
     // Column label 1 reaches down over the grid's top line ...
     const QPoint onTopLine(w.line3X(0) + 12, w.line2Y(0));

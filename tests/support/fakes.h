@@ -153,7 +153,3 @@ struct StartedProgram
     frmTable *main = nullptr;
     int factPictures = 0; // presses that would open the fact picture
 };
-
-
-// The draw that makes Int(r * n) give v.
-
