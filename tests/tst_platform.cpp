@@ -4,6 +4,7 @@
 #include "platform/lazymodules.h"
 #include "platform/soundplayer.h"
 #include "platform/systemclock.h"
+#include "platform/wave.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -119,7 +120,7 @@ void tst_platform::waitingPlayKeepsRhythmWithoutAudio()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(wave(400));
     f.close();
-    QtSoundPlayer player;
+    PulseSoundPlayer player;
     QElapsedTimer wall;
     wall.start();
     player.play(f.fileName(), SoundPlayer::Wait);

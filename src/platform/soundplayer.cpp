@@ -2,150 +2,355 @@
 #include "wave.h"
 
 #include <QApplication>
-#include <QAudioDevice>
-#include <QFile>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QThread>
-#include <QTimer>
-#include <QUrl>
-#include <QtEndian>
+
+#include <pulse/pulseaudio.h>
 
 #include <chrono>
+#include <cstring>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
+#include <thread>
 
-// Lives on the sound thread; owns the effects.
-class SoundWorker : public QObject
+using SteadyClock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+namespace {
+// Every sound is converted to this once, when its file is first read.
+constexpr int StreamRate = 48000;
+constexpr int StreamChannels = 2;
+// What the server keeps queued ahead of the device. 70 ms played every sound
+// whole on PipeWire and on PulseAudio; 30 ms played nothing on PulseAudio's
+// null sink.
+constexpr auto StreamBuffer = 70ms;
+// The stream closes after this much silence so the device can sleep and the
+// program's idle processor use drops to nothing; the next sound opens it again.
+constexpr auto IdleClose = 3s;
+// A server that is not there is asked again at a sound, but not more often.
+constexpr auto RetryEvery = 1s;
+// A sound the stream could not start by then is dropped: a ding heard late is
+// worse than one not heard.
+constexpr auto StaleAfter = 150ms;
+} // namespace
+
+struct StreamSound
+{
+    std::vector<int16_t> samples; // interleaved, in the stream's format
+    std::chrono::milliseconds length{0};
+};
+
+// The connection to the audio server and its one playback stream. Everything
+// here but the start notice is guarded by the threaded main loop's lock; the
+// server's callbacks run on the main loop's own thread.
+class PulseEngine
 {
 public:
-    void playNow(const QString &path, int lengthMs, quint64 token)
+    PulseEngine()
     {
-        if (!m_checked) {
-            m_checked = true;
-            m_hasOutput = !QMediaDevices::audioOutputs().isEmpty();
-        }
-        stopNow();
-        if (!m_hasOutput) {
-            // Silence, but in the sound's own time, so the drill and the fact
-            // picture keep their rhythm on a machine without audio.
-            QTimer::singleShot(lengthMs, this, [this, token] { finish(token); });
-            return;
-        }
-        QSoundEffect *e = m_effects.value(path);
-        if (!e) {
-            e = new QSoundEffect(this);
-            e->setSource(QUrl::fromLocalFile(path));
-            m_effects.insert(path, e);
-        }
-        m_current = e;
-        m_token = token;
-        QObject::connect(e, &QSoundEffect::playingChanged, this, [this, e] {
-            if (e == m_current && !e->isPlaying())
-                finish(m_token);
-        }, Qt::UniqueConnection);
-        e->play();
+        m_loop = pa_threaded_mainloop_new();
+        pa_threaded_mainloop_start(m_loop);
     }
 
-    void stopNow()
+    ~PulseEngine()
     {
-        if (m_current) {
-            m_current->stop();
-            m_current = nullptr;
-        }
+        pa_threaded_mainloop_lock(m_loop);
+        dropContext();
+        pa_threaded_mainloop_unlock(m_loop);
+        pa_threaded_mainloop_stop(m_loop);
+        pa_threaded_mainloop_free(m_loop);
     }
 
-    void finish(quint64 token)
+    // Starts the sound as soon as the stream can take it (at once when it is
+    // open), replacing whatever was playing.
+    void play(std::shared_ptr<const StreamSound> sound, quint64 token)
     {
-        {
-            std::lock_guard lock(mutex);
-            if (token > finished)
-                finished = token;
+        pa_threaded_mainloop_lock(m_loop);
+        m_pending = std::move(sound);
+        m_pendingToken = token;
+        m_pendingAt = SteadyClock::now();
+        if (contextReady()) {
+            if (streamReady())
+                writePending();
+            else if (!m_stream || streamGone())
+                openStream();
+        } else {
+            connect();
         }
-        cv.notify_all();
+        pa_threaded_mainloop_unlock(m_loop);
     }
 
-    std::mutex mutex;
-    std::condition_variable cv;
-    quint64 finished = 0;
+    void stop()
+    {
+        pa_threaded_mainloop_lock(m_loop);
+        m_pending.reset();
+        if (streamReady())
+            unref(pa_stream_flush(m_stream, nullptr, nullptr));
+        pa_threaded_mainloop_unlock(m_loop);
+    }
+
+    // When the sound of this token started, or nothing if it has not by then.
+    std::optional<SteadyClock::time_point> waitStart(quint64 token, SteadyClock::time_point until)
+    {
+        std::unique_lock lock(m_startMutex);
+        if (!m_started.wait_until(lock, until, [&] { return m_startedToken >= token; }))
+            return std::nullopt;
+        return m_startedAt;
+    }
+
+    // A sound whose time is up without a start is not played late.
+    void forget(quint64 token)
+    {
+        pa_threaded_mainloop_lock(m_loop);
+        if (m_pending && m_pendingToken == token)
+            m_pending.reset();
+        pa_threaded_mainloop_unlock(m_loop);
+    }
 
 private:
-    QHash<QString, QSoundEffect *> m_effects;
-    QSoundEffect *m_current = nullptr;
-    quint64 m_token = 0;
-    bool m_checked = false;
-    bool m_hasOutput = false;
+    static void unref(pa_operation *o)
+    {
+        if (o)
+            pa_operation_unref(o);
+    }
+
+    bool contextReady() const { return m_context && pa_context_get_state(m_context) == PA_CONTEXT_READY; }
+    bool streamReady() const { return m_stream && pa_stream_get_state(m_stream) == PA_STREAM_READY; }
+    bool streamGone() const
+    {
+        const pa_stream_state_t s = pa_stream_get_state(m_stream);
+        return s == PA_STREAM_FAILED || s == PA_STREAM_TERMINATED;
+    }
+
+    void connect()
+    {
+        if (m_context) {
+            const pa_context_state_t s = pa_context_get_state(m_context);
+            if (s != PA_CONTEXT_FAILED && s != PA_CONTEXT_TERMINATED)
+                return; // still on its way
+            dropContext();
+        }
+        const auto now = SteadyClock::now();
+        if (m_attempted && now - m_lastAttempt < RetryEvery)
+            return;
+        m_attempted = true;
+        m_lastAttempt = now;
+        m_context = pa_context_new(pa_threaded_mainloop_get_api(m_loop), "Numbloom");
+        if (!m_context)
+            return;
+        pa_context_set_state_callback(m_context, &PulseEngine::contextChanged, this);
+        // Never start a server of our own: no server means silence.
+        if (pa_context_connect(m_context, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
+            dropContext();
+    }
+
+    static void contextChanged(pa_context *c, void *self)
+    {
+        auto *e = static_cast<PulseEngine *>(self);
+        switch (pa_context_get_state(c)) {
+        case PA_CONTEXT_READY:
+            if (e->m_pending)
+                e->openStream();
+            break;
+        case PA_CONTEXT_FAILED:
+        case PA_CONTEXT_TERMINATED:
+            // The server went away; the next sound asks for it again.
+            e->dropStream();
+            break;
+        default:
+            break;
+        }
+    }
+
+    void openStream()
+    {
+        dropStream();
+        const pa_sample_spec spec{PA_SAMPLE_S16LE, StreamRate, StreamChannels};
+        m_stream = pa_stream_new(m_context, "Numbloom", &spec, nullptr);
+        if (!m_stream)
+            return;
+        pa_stream_set_state_callback(m_stream, &PulseEngine::streamChanged, this);
+        pa_stream_set_write_callback(m_stream, &PulseEngine::wantsMore, this);
+        pa_buffer_attr attr;
+        attr.maxlength = uint32_t(-1);
+        attr.tlength = uint32_t(pa_usec_to_bytes(pa_usec_t(std::chrono::microseconds(StreamBuffer).count()), &spec));
+        // No pre-buffering: a sound plays as soon as it is written, and the
+        // stream is never held back after it has run dry between sounds.
+        attr.prebuf = 0;
+        attr.minreq = uint32_t(-1);
+        attr.fragsize = uint32_t(-1);
+        if (pa_stream_connect_playback(m_stream, nullptr, &attr, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0)
+            dropStream();
+    }
+
+    static void streamChanged(pa_stream *s, void *self)
+    {
+        auto *e = static_cast<PulseEngine *>(self);
+        if (s == e->m_stream && pa_stream_get_state(s) == PA_STREAM_READY)
+            e->writePending();
+    }
+
+    // Between sounds the stream is kept fed with silence: a stream that runs
+    // dry loses the start of the next sound on PulseAudio.
+    static void wantsMore(pa_stream *s, size_t bytes, void *)
+    {
+        void *buffer = nullptr;
+        if (pa_stream_begin_write(s, &buffer, &bytes) < 0 || !buffer)
+            return;
+        memset(buffer, 0, bytes);
+        pa_stream_write(s, buffer, bytes, nullptr, 0, PA_SEEK_RELATIVE);
+    }
+
+    void writePending()
+    {
+        if (!m_pending)
+            return;
+        const std::shared_ptr<const StreamSound> sound = std::move(m_pending);
+        m_pending.reset();
+        const auto now = SteadyClock::now();
+        if (now - m_pendingAt > StaleAfter)
+            return;
+        // Stop what is playing, then put the whole sound where the server
+        // reads next: it starts at once, and nothing of it is dropped, since
+        // the stream stays open after it.
+        unref(pa_stream_flush(m_stream, nullptr, nullptr));
+        if (pa_stream_write(m_stream, sound->samples.data(), sound->samples.size() * sizeof(int16_t), nullptr, 0,
+                            PA_SEEK_RELATIVE_ON_READ)
+            < 0)
+            return;
+        {
+            std::lock_guard lock(m_startMutex);
+            m_startedToken = m_pendingToken;
+            m_startedAt = now;
+        }
+        m_started.notify_all();
+        m_idleFrom = now + sound->length;
+        armIdleClose();
+    }
+
+    void armIdleClose()
+    {
+        const auto wait = std::chrono::duration_cast<std::chrono::microseconds>(m_idleFrom + IdleClose
+                                                                                - SteadyClock::now());
+        const pa_usec_t at = pa_rtclock_now() + pa_usec_t(std::max<int64_t>(0, wait.count()));
+        if (m_idle)
+            pa_context_rttime_restart(m_context, m_idle, at);
+        else
+            m_idle = pa_context_rttime_new(m_context, at, &PulseEngine::idleTimeUp, this);
+    }
+
+    static void idleTimeUp(pa_mainloop_api *api, pa_time_event *ev, const struct timeval *, void *self)
+    {
+        auto *e = static_cast<PulseEngine *>(self);
+        if (SteadyClock::now() < e->m_idleFrom + IdleClose) {
+            e->armIdleClose();
+            return;
+        }
+        api->time_free(ev);
+        e->m_idle = nullptr;
+        e->dropStream();
+    }
+
+    void dropStream()
+    {
+        if (!m_stream)
+            return;
+        pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+        if (pa_stream_get_state(m_stream) == PA_STREAM_READY || pa_stream_get_state(m_stream) == PA_STREAM_CREATING)
+            pa_stream_disconnect(m_stream);
+        pa_stream_unref(m_stream);
+        m_stream = nullptr;
+    }
+
+    void dropContext()
+    {
+        if (m_idle) {
+            pa_threaded_mainloop_get_api(m_loop)->time_free(m_idle);
+            m_idle = nullptr;
+        }
+        dropStream();
+        if (!m_context)
+            return;
+        pa_context_set_state_callback(m_context, nullptr, nullptr);
+        pa_context_disconnect(m_context);
+        pa_context_unref(m_context);
+        m_context = nullptr;
+    }
+
+    pa_threaded_mainloop *m_loop = nullptr;
+    pa_context *m_context = nullptr;
+    pa_stream *m_stream = nullptr;
+    pa_time_event *m_idle = nullptr;
+    SteadyClock::time_point m_idleFrom;
+    bool m_attempted = false;
+    SteadyClock::time_point m_lastAttempt;
+
+    std::shared_ptr<const StreamSound> m_pending;
+    quint64 m_pendingToken = 0;
+    SteadyClock::time_point m_pendingAt;
+
+    std::mutex m_startMutex;
+    std::condition_variable m_started;
+    quint64 m_startedToken = 0;
+    SteadyClock::time_point m_startedAt;
 };
 
-class SoundThread
-{
-public:
-    SoundThread()
-    {
-        worker = new SoundWorker;
-        worker->moveToThread(&thread);
-        QObject::connect(&thread, &QThread::finished, worker, &QObject::deleteLater);
-        thread.start();
-    }
-    ~SoundThread()
-    {
-        QMetaObject::invokeMethod(worker, [w = worker] { w->stopNow(); }, Qt::QueuedConnection);
-        thread.quit();
-        thread.wait();
-    }
-    QThread thread;
-    SoundWorker *worker;
-    quint64 nextToken = 0;
-};
+PulseSoundPlayer::PulseSoundPlayer() = default;
+PulseSoundPlayer::~PulseSoundPlayer() = default;
 
-QtSoundPlayer::QtSoundPlayer() = default;
-QtSoundPlayer::~QtSoundPlayer() = default;
-
-int QtSoundPlayer::lengthOf(const QString &path)
+std::shared_ptr<const StreamSound> PulseSoundPlayer::load(const QString &path)
 {
-    auto it = m_lengths.constFind(path);
-    if (it != m_lengths.constEnd())
+    auto it = m_sounds.constFind(path);
+    if (it != m_sounds.constEnd())
         return *it;
-    const int ms = waveLengthMs(path);
-    m_lengths.insert(path, ms);
-    return ms;
+    std::shared_ptr<StreamSound> sound;
+    WavePcm wave;
+    if (readWaveFile(path, &wave)) {
+        sound = std::make_shared<StreamSound>();
+        sound->samples = convertWave(wave, StreamRate, StreamChannels);
+        sound->length = std::chrono::milliseconds(qint64(sound->samples.size() / StreamChannels) * 1000 / StreamRate);
+    }
+    m_sounds.insert(path, sound);
+    return sound;
 }
 
-void QtSoundPlayer::play(const QString &path, int flags)
+void PulseSoundPlayer::play(const QString &path, int flags)
 {
-    const int length = lengthOf(path);
-    if (length < 0) {
+    const std::shared_ptr<const StreamSound> sound = load(path);
+    if (!sound) {
         beep();
         return;
     }
-    // The sound thread and the multimedia libraries start with the first sound,
-    // not with the program.
-    if (!m_thread)
-        m_thread = std::make_unique<SoundThread>();
-    const quint64 token = ++m_thread->nextToken;
-    SoundWorker *w = m_thread->worker;
-    QMetaObject::invokeMethod(w, [w, path, length, token] { w->playNow(path, length, token); }, Qt::QueuedConnection);
+    // The server connection starts with the first sound, not with the program.
+    if (!m_engine)
+        m_engine = std::make_unique<PulseEngine>();
+    const quint64 token = ++m_token;
+    const auto asked = SteadyClock::now();
+    m_engine->play(sound, token);
     if (flags & Async)
         return;
-    // Wait for the end, but never longer than the file's own length and a
-    // margin: some audio servers report the end late, or never.
-    const auto limit = std::chrono::milliseconds(length + 120);
-    std::unique_lock lock(w->mutex);
-    w->cv.wait_for(lock, limit, [w, token] { return w->finished >= token; });
-}
-
-void QtSoundPlayer::stop()
-{
-    if (!m_thread)
+    // A sound that has not started within its own length (no server, or one
+    // that stopped answering) is silence in its own time, so the drill and the
+    // fact picture keep their rhythm.
+    const std::optional<SteadyClock::time_point> started = m_engine->waitStart(token, asked + sound->length);
+    if (!started) {
+        m_engine->forget(token);
         return;
-    SoundWorker *w = m_thread->worker;
-    QMetaObject::invokeMethod(w, [w] { w->stopNow(); }, Qt::QueuedConnection);
+    }
+    // The sound is whole in the server's hands; it has played once the
+    // server has read its last frame.
+    std::this_thread::sleep_until(*started + sound->length);
 }
 
-void QtSoundPlayer::beep() { QApplication::beep(); }
+void PulseSoundPlayer::stop()
+{
+    if (m_engine)
+        m_engine->stop();
+}
+
+void PulseSoundPlayer::beep() { QApplication::beep(); }
 
 // The entry point the program looks up when it loads this module.
 extern "C" Q_DECL_EXPORT SoundPlayer *numbloom_create_sound_player()
 {
-    return new QtSoundPlayer;
+    return new PulseSoundPlayer;
 }

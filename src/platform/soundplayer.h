@@ -1,27 +1,28 @@
 #pragma once
-// Plays the program's wave files on a thread of its own, so that a waiting
-// play can hold the window thread while the sound keeps flowing. Built as a
-// module of its own that the program loads on first use (see lazymodules.h).
+// Plays the program's wave files through the desktop's audio server
+// (PulseAudio, or PipeWire's PulseAudio service). Built as a module of its
+// own that the program loads on first use (see lazymodules.h).
 #include "services.h"
+
 #include <QHash>
-#include <QObject>
 #include <memory>
 
-#include "wave.h"
+class PulseEngine;
+struct StreamSound;
 
-class SoundThread;
-
-class QtSoundPlayer : public SoundPlayer
+class PulseSoundPlayer : public SoundPlayer
 {
 public:
-    QtSoundPlayer();
-    ~QtSoundPlayer() override;
+    PulseSoundPlayer();
+    ~PulseSoundPlayer() override;
     void play(const QString &path, int flags) override;
     void stop() override;
     void beep() override;
 
 private:
-    int lengthOf(const QString &path);
-    std::unique_ptr<SoundThread> m_thread;
-    QHash<QString, int> m_lengths;
+    std::shared_ptr<const StreamSound> load(const QString &path);
+    std::unique_ptr<PulseEngine> m_engine;
+    // Each file is read once; one that cannot be played is kept as null.
+    QHash<QString, std::shared_ptr<const StreamSound>> m_sounds;
+    quint64 m_token = 0;
 };
