@@ -22,17 +22,30 @@ double cpuSeconds()
     return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
 }
 
+// A wave file of any layout: format tag, channels, rate, bits, sample bytes.
+QByteArray waveOf(quint16 tag, quint16 channels, quint32 rate, quint16 bits, const QByteArray &data)
+{
+    QByteArray b;
+    auto u32 = [&b](quint32 v) { for (int i = 0; i < 4; ++i) b += char((v >> (8 * i)) & 0xff); };
+    auto u16 = [&b](quint16 v) { b += char(v & 0xff); b += char(v >> 8); };
+    const quint16 align = quint16(channels * bits / 8);
+    b += "RIFF"; u32(36 + quint32(data.size())); b += "WAVE";
+    b += "fmt "; u32(16); u16(tag); u16(channels); u32(rate); u32(rate * align); u16(align); u16(bits);
+    b += "data"; u32(quint32(data.size()));
+    return b + data;
+}
+
 // A mono 16-bit wave of the given length.
 QByteArray wave(int ms)
 {
     const quint32 rate = 22050, bytes = rate * 2 * quint32(ms) / 1000;
+    return waveOf(1, 1, rate, 16, QByteArray(int(bytes), '\0'));
+}
+
+QByteArray le16(std::initializer_list<qint16> v)
+{
     QByteArray b;
-    auto u32 = [&b](quint32 v) { for (int i = 0; i < 4; ++i) b += char((v >> (8 * i)) & 0xff); };
-    auto u16 = [&b](quint16 v) { b += char(v & 0xff); b += char(v >> 8); };
-    b += "RIFF"; u32(36 + bytes); b += "WAVE";
-    b += "fmt "; u32(16); u16(1); u16(1); u32(rate); u32(rate * 2); u16(2); u16(16);
-    b += "data"; u32(bytes);
-    b += QByteArray(int(bytes), '\0');
+    for (qint16 s : v) { b += char(quint16(s) & 0xff); b += char(quint16(s) >> 8); }
     return b;
 }
 } // namespace
@@ -46,6 +59,8 @@ private Q_SLOTS:
     void pauseTakesAtLeastTheTime();
     void waveLength_data();
     void waveLength();
+    void convertToStream_data();
+    void convertToStream();
     void waitingPlayKeepsRhythmWithoutAudio();
     void randomStaysBelowOne();
     void modulesLoadOnFirstUse();
@@ -100,6 +115,12 @@ void tst_platform::waveLength_data()
     QTest::newRow("not a wave") << QByteArray("RIFF....AVI LIST") << -1;
     QTest::newRow("no format chunk") << QByteArray("RIFF\x04\0\0\0WAVEdata\x10\0\0\0", 20) << -1;
     QTest::newRow("data size past the end") << wave(100).left(200) << 3; // 156 data bytes at 44100 per second
+    QTest::newRow("8-bit stereo") << waveOf(1, 2, 8000, 8, QByteArray(1600, '\x80')) << 100;
+    QTest::newRow("24-bit") << waveOf(1, 1, 8000, 24, QByteArray(2400, 0)) << -1;
+    QTest::newRow("float") << waveOf(3, 1, 8000, 32, QByteArray(3200, 0)) << -1;
+    QTest::newRow("three channels") << waveOf(1, 3, 8000, 16, QByteArray(4800, 0)) << -1;
+    QTest::newRow("header only") << wave(100).left(44) << -1;
+    QTest::newRow("half a frame") << waveOf(1, 2, 8000, 16, QByteArray(2, 0)) << -1;
     QTest::newRow("chunk size that runs away") << QByteArray("RIFF\0\0\0\0WAVEJUNK\xff\xff\xff\xff", 20) << -1;
 }
 
@@ -108,6 +129,38 @@ void tst_platform::waveLength()
     QFETCH(QByteArray, bytes);
     QFETCH(int, ms);
     QCOMPARE(waveLengthMs(bytes), ms);
+}
+
+void tst_platform::convertToStream_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("rate");
+    QTest::addColumn<int>("channels");
+    QTest::addColumn<QList<int>>("samples");
+    // 8 bit is unsigned around 128; each side of a stereo frame is kept.
+    QTest::newRow("8-bit stereo as is") << waveOf(1, 2, 8000, 8, QByteArray("\x80\xff\x00\x80", 4)) << 8000 << 2
+                                        << QList<int>{0, 32512, -32768, 0};
+    QTest::newRow("mono to both sides") << waveOf(1, 1, 8000, 16, le16({1000, -2000})) << 8000 << 2
+                                        << QList<int>{1000, 1000, -2000, -2000};
+    QTest::newRow("stereo to mono mixes") << waveOf(1, 2, 8000, 16, le16({1000, 3000, -100, -300})) << 8000 << 1
+                                          << QList<int>{2000, -200};
+    // Twice the rate: a frame between each pair, and none past the last one.
+    QTest::newRow("doubled rate") << waveOf(1, 1, 8000, 16, le16({0, 1000, 2000})) << 16000 << 1
+                                  << QList<int>{0, 500, 1000, 1500, 2000, 2000};
+    QTest::newRow("halved rate") << waveOf(1, 1, 16000, 16, le16({0, 1000, 2000, 3000})) << 8000 << 1
+                                 << QList<int>{0, 2000};
+}
+
+void tst_platform::convertToStream()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, rate);
+    QFETCH(int, channels);
+    QFETCH(QList<int>, samples);
+    WavePcm w;
+    QVERIFY(parseWave(file, &w));
+    const std::vector<int16_t> out = convertWave(w, rate, channels);
+    QCOMPARE(QList<int>(out.begin(), out.end()), samples);
 }
 
 void tst_platform::waitingPlayKeepsRhythmWithoutAudio()

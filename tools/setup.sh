@@ -11,7 +11,8 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
   # headless runs, screenshots, PDF checks, the sanitizer and fuzz builds
   packages+=(xvfb xdotool x11-utils imagemagick poppler-utils clang libclang-rt-14-dev
-             desktop-file-utils appstream)
+             desktop-file-utils appstream
+             pipewire pipewire-pulse wireplumber dbus pulseaudio-utils python3)
 fi
 
 missing=()
