@@ -73,6 +73,10 @@ Settings parseSettings(const QByteArray &text, int *badValues)
     int bad = 0, index = 0;
     const char *p = text.constData();
     const char *end = p + text.size();
+    // Some editors start a saved file with a UTF-8 byte-order mark; it is not
+    // part of the first value.
+    if (text.startsWith("\xEF\xBB\xBF"))
+        p += 3;
     while (p < end && index < SettingsValueCount) {
         // one line
         const char *lineEnd = p;

@@ -1,5 +1,8 @@
 #include "widgets.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -185,9 +188,31 @@ void Panel3D::paintEvent(QPaintEvent *)
 
 void ClickLabel::mousePressEvent(QMouseEvent *e)
 {
+    // A press that slides off the label before the release is no click.
     if (e->button() == Qt::LeftButton)
-        Q_EMIT clicked();
+        m_pressed = true;
     QLabel::mousePressEvent(e);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *e)
+{
+    const bool click = m_pressed && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    if (e->button() == Qt::LeftButton)
+        m_pressed = false;
+    QLabel::mouseReleaseEvent(e);
+    if (click)
+        Q_EMIT clicked();
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *s = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!s)
+        return;
+    const QRect area = s->availableGeometry();
+    const QSize frame = window->frameGeometry().size().expandedTo(window->size());
+    window->move(area.x() + int(float(area.width() - frame.width()) * 0.5f),
+                 area.y() + int(float(area.height() - frame.height()) * 0.5f));
 }
 
 void ImageBox::paintEvent(QPaintEvent *)

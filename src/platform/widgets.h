@@ -105,7 +105,15 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+
+private:
+    bool m_pressed = false;
 };
+
+// Centres a top-level window on its screen's free area by its frame, as far as
+// the window system has told the frame's size yet.
+void centreOnScreen(QWidget *window);
 
 // An image that stretches its picture over its whole area; empty when null.
 class ImageBox : public QWidget

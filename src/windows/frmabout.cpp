@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 
 const char *const HomePageUrl = "https://www.brightnook.example/";
@@ -56,16 +57,18 @@ frmAbout::frmAbout(Module1 &module) : QWidget(nullptr), m(module)
     Command2->setGeometry(twipsRect(120, 3180, 2715, 315));
     Command2->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     connect(Command2, &QPushButton::clicked, this, &frmAbout::Command2_Click);
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [this] {
+        if (m.svc.help)
+            m.svc.help->showHelp(m.HelpFile);
+    });
 }
 
 frmAbout::~frmAbout() = default;
 
 void frmAbout::Form_Load()
 {
-    if (const QScreen *s = QGuiApplication::primaryScreen()) {
-        const QRect area = s->availableGeometry();
-        move(area.x() + int(float(area.width() - width()) * 0.5f), area.y() + int(float(area.height() - height()) * 0.5f));
-    }
+    centreOnScreen(this);
     if (m.AppDir.isEmpty())
         m.AppDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     m.HelpFile = m.AppFile(QStringLiteral("kwizzo.hlp"));
@@ -110,6 +113,20 @@ void frmAbout::showModal()
     Command1->setFocus();
     loop.exec();
     setWindowModality(Qt::NonModal);
+}
+
+void frmAbout::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    // The window manager adds the frame only once the window is up: centre
+    // again by the whole frame as soon as its size is known.
+    for (int ms : {0, 100, 300})
+        QTimer::singleShot(ms, this, [this] {
+            if (!m_centredByFrame && frameGeometry().size() != size()) {
+                m_centredByFrame = true;
+                centreOnScreen(this);
+            }
+        });
 }
 
 void frmAbout::hideEvent(QHideEvent *e)

@@ -34,12 +34,14 @@ Q_SIGNALS:
     void hidden();
 
 protected:
+    void showEvent(QShowEvent *e) override;
     void hideEvent(QHideEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:
     Module1 &m;
     std::unique_ptr<frmTable> m_main;
+    bool m_centredByFrame = false;
 };
 
 // The maker's addresses.

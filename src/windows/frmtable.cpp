@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QScrollBar>
 
 namespace {
@@ -290,6 +291,9 @@ void frmTable::buildControls()
     cmdExit = make3D(fraChoice, "cmdExit", QStringLiteral("E&xit"), twipsRect(2520, 240, 1095, 495), choiceFont);
     onClick(cmdInfo, &frmTable::cmdInfo_Click);
     onClick(cmdHelp, &frmTable::cmdHelp_Click);
+    // The desktop's help key opens the same help, wherever the focus is.
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &frmTable::cmdHelp_Click);
     onClick(cmdExit, &frmTable::cmdExit_Click);
 
     // Practice panel
@@ -370,16 +374,7 @@ void frmTable::onClick(QAbstractButton *button, void (frmTable::*handler)())
     });
 }
 
-void frmTable::centreOnScreen()
-{
-    const QScreen *s = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (!s)
-        return;
-    const QRect area = s->availableGeometry();
-    const QSize frame = frameGeometry().size().expandedTo(size());
-    move(area.x() + int(float(area.width() - frame.width()) * 0.5f),
-         area.y() + int(float(area.height() - frame.height()) * 0.5f));
-}
+void frmTable::centreOnScreen() { ::centreOnScreen(this); }
 
 void frmTable::selectOption(QRadioButton *option)
 {
@@ -451,6 +446,18 @@ void frmTable::closeEvent(QCloseEvent *e)
 
 bool frmTable::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonRelease && Practicing == 1) {
+        // During a drill the keyboard belongs to the answer: after any click on
+        // a control that stays enabled (the chosen factor again, an arrow at
+        // its limit, the delay bar, a digit key) the next digit still counts.
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (w && w->window() == this)
+            QTimer::singleShot(0, this, [this] {
+                if (Practicing == 1 && picPractice->isVisible())
+                    picPractice->setFocus();
+            });
+        return false;
+    }
     if (event->type() != QEvent::KeyPress)
         return false;
     auto *w = qobject_cast<QWidget *>(watched);
