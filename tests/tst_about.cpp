@@ -47,6 +47,7 @@ private Q_SLOTS:
     void accessKeys_data();
     void accessKeys();
     void infoReturnsWithSettingsAsTheyWere();
+    void helpOpensTheFile_data();
     void helpOpensTheFile();
     void helpWithFileMissing();
     void helpButtonWithFileMissing();
@@ -134,10 +135,32 @@ void tst_about::infoReturnsWithSettingsAsTheyWere()
     QCOMPARE(s.about->mainWindow(), w); // the same main window, not a second one
 }
 
+void tst_about::helpOpensTheFile_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Help button") << QStringLiteral("button");
+    // The desktop's help key, from the answer box in a drill and from About.
+    QTest::newRow("F1 in a drill") << QStringLiteral("F1 main");
+    QTest::newRow("F1 on About") << QStringLiteral("F1 about");
+}
+
 void tst_about::helpOpensTheFile()
 {
-    StartedProgram s("0\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
-    QTest::mouseClick(s.main->cmdHelp, Qt::LeftButton);
+    QFETCH(QString, how);
+    StartedProgram s("1\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
+    if (how == QLatin1String("button")) {
+        QTest::mouseClick(s.main->cmdHelp, Qt::LeftButton);
+    } else if (how == QLatin1String("F1 main")) {
+        s.main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(s.main));
+        QTest::mouseClick(s.main->cmdStart, Qt::LeftButton);
+        QTest::keyClick(s.main->picPractice, Qt::Key_F1);
+        QCOMPARE(s.prog->sound.beeps, 0); // not a refused key
+    } else {
+        s.about->show();
+        QVERIFY(QTest::qWaitForWindowExposed(s.about.get()));
+        QTest::keyClick(s.about->Command1, Qt::Key_F1);
+    }
     QCOMPARE(s.prog->help.shown, QStringList{s.prog->dir() + QStringLiteral("kwizzo.hlp")});
     HelpWindowViewer viewer;
     viewer.showHelp(s.prog->help.shown.first());

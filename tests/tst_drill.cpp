@@ -7,7 +7,9 @@
 #include "platform/widgets.h"
 #include "windows/frmtable.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -53,6 +55,9 @@ private Q_SLOTS:
     void nonDigitsBeep();
     void keysWhenNotPractising();
     void onScreenKeyEqualsKey();
+    void clickLeavesKeyboardOnAnswer_data();
+    void clickLeavesKeyboardOnAnswer();
+    void digitKeyTypesOnClick();
     void pauseUsesCurrentDelay();
     void factorChangeAppliesToNextProblem();
     void results_data();
@@ -196,6 +201,67 @@ void tst_drill::onScreenKeyEqualsKey()
     QTest::mouseClick(w->lblKey[2], Qt::LeftButton);
     QCOMPARE(w->drill.Tried, 1);
     QCOMPARE(w->drill.Missed, 0);
+}
+
+void tst_drill::clickLeavesKeyboardOnAnswer_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QPointF>("at"); // where in the control, as fractions of its size
+    QTest::addColumn<QString>("keys"); // what is left to type of 2 x 7 = 14
+    // Clicks that change nothing are the ones that used to keep the focus.
+    QTest::newRow("the chosen factor again") << QStringLiteral("optFactor_8") << QPointF(0.1, 0.5) << QStringLiteral("14");
+    QTest::newRow("another factor") << QStringLiteral("optFactor_3") << QPointF(0.1, 0.5) << QStringLiteral("14");
+    QTest::newRow("maximum up at 12") << QStringLiteral("updMax") << QPointF(0.5, 0.25) << QStringLiteral("14");
+    QTest::newRow("delay bar at 0") << QStringLiteral("hsbDelay") << QPointF(0.02, 0.5) << QStringLiteral("14");
+    QTest::newRow("digit key") << QStringLiteral("lblKey_1") << QPointF(0.5, 0.5) << QStringLiteral("4");
+}
+
+void tst_drill::clickLeavesKeyboardOnAnswer()
+{
+    QFETCH(QString, control);
+    QFETCH(QPointF, at);
+    QFETCH(QString, keys);
+    Run d(ini(7, 0, 4, 0, 12));
+    d.next({2, 2});
+    d.start();
+    frmTable *w = d.w();
+    auto *c = w->findChild<QWidget *>(control);
+    QVERIFY(c);
+    QVERIFY(c->isEnabled() && c->isVisible());
+    QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(int(at.x() * c->width()), int(at.y() * c->height())));
+    QTRY_COMPARE(w->focusWidget(), static_cast<QWidget *>(w->picPractice));
+    // The next digits the child types, wherever the focus is, still count.
+    for (QChar k : keys)
+        QTest::keyClick(w->focusWidget(), k.toLatin1());
+    QCOMPARE(w->drill.Tried, 1);
+    QCOMPARE(w->drill.Missed, 0);
+    QCOMPARE(d.prog->sound.beeps, 0);
+}
+
+void tst_drill::digitKeyTypesOnClick()
+{
+    Run d(ini(8));
+    d.next({4});
+    d.start();
+    frmTable *w = d.w();
+    QLabel *key = w->lblKey[3];
+    // A press that slides off the key before the release types nothing.
+    QTest::mousePress(key, Qt::LeftButton);
+    QTest::mouseRelease(key, Qt::LeftButton, {}, QPoint(-5, -5));
+    QVERIFY(w->Typed.isEmpty());
+    QCOMPARE(d.count(QStringLiteral("ding.wav")), 0);
+    // Two quick clicks are two digits: the window system sends the second
+    // press as a double click.
+    const QPointF mid(key->width() / 2.0, key->height() / 2.0);
+    for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                           QEvent::MouseButtonRelease}) {
+        QMouseEvent e(t, mid, key->mapToGlobal(mid), Qt::LeftButton,
+                      t == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+        QApplication::sendEvent(key, &e);
+    }
+    QCOMPARE(d.count(QStringLiteral("ding.wav")), 2);
+    QCOMPARE(w->drill.Tried, 1);
+    QCOMPARE(w->drill.Missed, 1); // 33 for 4 x 8
 }
 
 void tst_drill::pauseUsesCurrentDelay()

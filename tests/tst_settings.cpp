@@ -57,6 +57,8 @@ void tst_settings::reads_data()
                                         << make(1, 3, 4, {0, 0, 0, 1, 0}, 7, 1, 60, 0, 0) << 0;
     QTest::newRow("other operations kept as read") << QByteArray("0\r\n1,5\r\n1,1,0,1,7\r\n0,4,1000\r\n12\r\n")
                                                    << make(0, 1, 5, {0, 1, 1, 0, 1}, 7, 0, 4, 1000, 12) << 0;
+    QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF" "1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n")
+                                     << make(1, 3, 4, {0, 0, 0, 1, 0}, -1, 2, 4, 1000, 12) << 0;
     QTest::newRow("empty") << QByteArray() << d << 12;
     QTest::newRow("garbage") << QByteArray("\x00\xff\xfe hello\x01,\x02") << d << 12;
     QTest::newRow("fewer than 12") << QByteArray("1\r\n3,9\r\n") << make(1, 3, 9, d.PracticeTypes, -1, 0, 4, 1000, 12) << 9;
