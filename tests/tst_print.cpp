@@ -9,7 +9,9 @@
 #include "platform/systemclock.h"
 #include "windows/frmtable.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QImage>
 #include <QMessageBox>
 #include <QPdfWriter>
@@ -18,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -115,6 +118,8 @@ private Q_SLOTS:
     void buttons();
     void cancelPrintsNothing();
     void failedJobIsReported();
+    void localePaper_data();
+    void localePaper();
     void realPdfPages();
     void noPrinterMeansPdfInDocuments();
 };
@@ -377,6 +382,27 @@ void tst_print::failedJobIsReported()
     }
 }
 
+void tst_print::localePaper_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("paper");
+    QTest::newRow("en_US") << "en_US" << int(QPageSize::Letter);
+    QTest::newRow("es_US") << "es_US" << int(QPageSize::Letter);
+    QTest::newRow("en_CA") << "en_CA" << int(QPageSize::Letter);
+    QTest::newRow("fr_CA") << "fr_CA" << int(QPageSize::Letter);
+    QTest::newRow("de_DE") << "de_DE" << int(QPageSize::A4);
+    QTest::newRow("fr_FR") << "fr_FR" << int(QPageSize::A4);
+    QTest::newRow("en_GB") << "en_GB" << int(QPageSize::A4);
+    QTest::newRow("C") << "C" << int(QPageSize::A4);
+}
+
+void tst_print::localePaper()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, paper);
+    QCOMPARE(int(SystemPrinter::localePaper(QLocale(locale))), paper);
+}
+
 void tst_print::realPdfPages()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
@@ -449,7 +475,17 @@ void tst_print::noPrinterMeansPdfInDocuments()
     drawFactsSheet(*page, 3);
     QVERIFY(page->endDocument(&error));
     page.reset();
-    QVERIFY(QFileInfo(target.where).size() > 1000);
+    QFile first(target.where);
+    QVERIFY(first.open(QIODevice::ReadOnly));
+    const QByteArray firstBytes = first.readAll();
+    QVERIFY(firstBytes.size() > 1000);
+    // On the locale's paper, in points.
+    const QSizeF paper = QPageSize(SystemPrinter::localePaper(QLocale::system())).size(QPageSize::Point);
+    const QRegularExpressionMatch box =
+        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(firstBytes));
+    QVERIFY(box.hasMatch());
+    QCOMPARE(QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()), paper);
+
 }
 
 QTEST_MAIN(tst_print)

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -153,15 +154,32 @@ QString SystemPrinter::pdfPath(const QString &documentName)
     return QDir(dir).filePath(documentName + QStringLiteral(".pdf"));
 }
 
+QPageSize::PageSizeId SystemPrinter::localePaper(const QLocale &locale)
+{
+    // Canada measures in metres yet buys Letter paper, so the country counts
+    // as much as the measuring system. The C locale names no country: it gets
+    // A4, the paper of nearly every country there is.
+    if (locale.measurementSystem() == QLocale::ImperialUSSystem || locale.territory() == QLocale::UnitedStates
+        || locale.territory() == QLocale::Canada)
+        return QPageSize::Letter;
+    return QPageSize::A4;
+}
+
 std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentName, PrintTarget *target, QString *error)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0.25, 0.25, 0.25, 0.25),
-                             QPageLayout::Inch);
     if (!info.isNull()) {
         auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         printer->setDocName(documentName);
-        printer->setPageLayout(letter);
+        // The printer's own paper and margins, which whoever set it up chose
+        // for the paper in its tray; the page stretches to fit either way.
+        const QPageSize paper = info.defaultPageSize().isValid() ? info.defaultPageSize()
+                                                                 : QPageSize(localePaper(QLocale::system()));
+        printer->setPageSize(paper);
+        QPageLayout layout = printer->pageLayout();
+        layout.setOrientation(QPageLayout::Portrait);
+        layout.setMargins(layout.minimumMargins());
+        printer->setPageLayout(layout);
         if (target)
             *target = {false, info.printerName()};
         QPrinter *p = printer.get();
@@ -177,14 +195,16 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
             return nullptr;
         return page;
     }
-    // No printer installed: the page becomes a PDF the parent can print later.
+    // No printer installed: the page becomes a PDF the parent can print later,
+    // on the paper sold where they live.
     const QString path = pdfPath(documentName);
     QDir().mkpath(QFileInfo(path).absolutePath());
     auto writer = std::make_unique<QPdfWriter>(path);
     writer->setTitle(documentName);
     writer->setCreator(QStringLiteral("Numbloom"));
     writer->setResolution(300);
-    writer->setPageLayout(letter);
+    writer->setPageLayout(QPageLayout(QPageSize(localePaper(QLocale::system())), QPageLayout::Portrait,
+                                      QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
     if (target)
         *target = {true, path};
     QPdfWriter *w = writer.get();
