@@ -118,6 +118,8 @@ private Q_SLOTS:
     void buttons();
     void cancelPrintsNothing();
     void failedJobIsReported();
+    void nextFreePdfName_data();
+    void nextFreePdfName();
     void localePaper_data();
     void localePaper();
     void realPdfPages();
@@ -382,6 +384,49 @@ void tst_print::failedJobIsReported()
     }
 }
 
+void tst_print::nextFreePdfName_data()
+{
+    QTest::addColumn<QStringList>("taken"); // a trailing "/" makes a folder
+    QTest::addColumn<QString>("next");      // empty: nothing can be written
+    const QString w = QStringLiteral("Numbloom Worksheet");
+    QTest::newRow("none taken") << QStringList() << w + ".pdf";
+    QTest::newRow("first taken") << QStringList{w + ".pdf"} << w + " (2).pdf";
+    QTest::newRow("first and (2) taken") << QStringList{w + ".pdf", w + " (2).pdf"} << w + " (3).pdf";
+    QTest::newRow("a gap at (2)") << QStringList{w + ".pdf", w + " (3).pdf"} << w + " (2).pdf";
+    QTest::newRow("only (2) taken") << QStringList{w + " (2).pdf"} << w + ".pdf";
+    QTest::newRow("the other sheet") << QStringList{"Numbloom Facts.pdf"} << w + ".pdf";
+    QTest::newRow("a folder by that name") << QStringList{w + ".pdf/"} << w + " (2).pdf";
+    QTest::newRow("no such folder") << QStringList{"missing/"} << "";
+}
+
+void tst_print::nextFreePdfName()
+{
+    QFETCH(QStringList, taken);
+    QFETCH(QString, next);
+    QTemporaryDir dir;
+    QString folder = dir.path();
+    for (const QString &name : taken) {
+        if (name == QStringLiteral("missing/")) {
+            folder = dir.filePath(QStringLiteral("missing"));
+        } else if (name.endsWith(QLatin1Char('/'))) {
+            QVERIFY(QDir(dir.path()).mkdir(name.chopped(1)));
+        } else {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("an earlier sheet");
+        }
+    }
+    std::unique_ptr<QFile> file = SystemPrinter::claimPdf(folder, QStringLiteral("Numbloom Worksheet"));
+    QCOMPARE(file ? QFileInfo(file->fileName()).fileName() : QString(), next);
+    if (file)
+        QVERIFY(file->isOpen() && file->isWritable());
+    for (const QString &name : taken) {
+        QFile f(dir.filePath(name));
+        if (!name.endsWith(QLatin1Char('/')) && f.open(QIODevice::ReadOnly))
+            QCOMPARE(f.readAll(), QByteArray("an earlier sheet"));
+    }
+}
+
 void tst_print::localePaper_data()
 {
     QTest::addColumn<QString>("locale");
@@ -486,6 +531,19 @@ void tst_print::noPrinterMeansPdfInDocuments()
     QVERIFY(box.hasMatch());
     QCOMPARE(QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()), paper);
 
+    // A second sheet gets the next name and leaves the first alone.
+    qputenv("HOME", home.path().toLocal8Bit());
+    page = printer.startPage(QStringLiteral("Numbloom Facts"), &target, &error);
+    qputenv("HOME", oldHome);
+    QVERIFY2(page, qPrintable(error));
+    QCOMPARE(target.where, home.path() + QStringLiteral("/Documents/Numbloom Facts (2).pdf"));
+    drawFactsSheet(*page, 4);
+    QVERIFY(page->endDocument(&error));
+    page.reset();
+    QVERIFY(QFileInfo(target.where).size() > 1000);
+    first.close();
+    QVERIFY(first.open(QIODevice::ReadOnly));
+    QCOMPARE(first.readAll(), firstBytes);
 }
 
 QTEST_MAIN(tst_print)

@@ -1,6 +1,7 @@
 #include "systemprinter.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -136,6 +137,20 @@ private:
     int m_width = 1;
 };
 
+// A PDF writer over a file the printer opened itself: the file has to be open
+// before the writer, and has to stay open until the writer is gone.
+struct ClaimedFile
+{
+    std::unique_ptr<QFile> file;
+};
+
+class PdfOnFile : private ClaimedFile, public QPdfWriter
+{
+public:
+    explicit PdfOnFile(std::unique_ptr<QFile> f) : ClaimedFile{std::move(f)}, QPdfWriter(file.get()) {}
+    QFile &output() const { return *file; }
+};
+
 } // namespace
 
 std::unique_ptr<PageSurface> makePainterPage(QPagedPaintDevice *device, QString *error)
@@ -146,12 +161,28 @@ std::unique_ptr<PageSurface> makePainterPage(QPagedPaintDevice *device, QString 
     return page;
 }
 
-QString SystemPrinter::pdfPath(const QString &documentName)
+QString SystemPrinter::pdfFolder()
 {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dir.isEmpty())
         dir = QDir::homePath();
-    return QDir(dir).filePath(documentName + QStringLiteral(".pdf"));
+    return dir;
+}
+
+std::unique_ptr<QFile> SystemPrinter::claimPdf(const QString &folder, const QString &documentName)
+{
+    const QDir dir(folder);
+    for (int n = 1; n < 10000; ++n) {
+        auto file = std::make_unique<QFile>(dir.filePath(
+            n == 1 ? documentName + QStringLiteral(".pdf") : QStringLiteral("%1 (%2).pdf").arg(documentName).arg(n)));
+        if (file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file;
+        // Taken, as a file or anything else: try the next number. Any other
+        // failure would fail on every name alike.
+        if (!QFileInfo::exists(file->fileName()) && !QFileInfo(file->fileName()).isSymLink())
+            return nullptr;
+    }
+    return nullptr;
 }
 
 QPageSize::PageSizeId SystemPrinter::localePaper(const QLocale &locale)
@@ -197,9 +228,16 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
     }
     // No printer installed: the page becomes a PDF the parent can print later,
     // on the paper sold where they live.
-    const QString path = pdfPath(documentName);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    auto writer = std::make_unique<QPdfWriter>(path);
+    const QString folder = pdfFolder();
+    QDir().mkpath(folder);
+    std::unique_ptr<QFile> file = claimPdf(folder, documentName);
+    if (!file) {
+        if (error)
+            *error = QStringLiteral("No file could be written in %1.").arg(QDir::toNativeSeparators(folder));
+        return nullptr;
+    }
+    const QString path = file->fileName();
+    auto writer = std::make_unique<PdfOnFile>(std::move(file));
     writer->setTitle(documentName);
     writer->setCreator(QStringLiteral("Numbloom"));
     writer->setResolution(300);
@@ -207,21 +245,23 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
                                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
     if (target)
         *target = {true, path};
-    QPdfWriter *w = writer.get();
-    auto page = std::make_unique<PainterPage>(w, std::move(writer), [path](QString *e) {
-        // The file is complete only once the writer is done with it; an empty or
-        // missing file is a failure, never a printed page.
-        const QFileInfo fi(path);
-        if (!fi.exists() || fi.size() == 0) {
-            if (e)
-                *e = QStringLiteral("The file %1 could not be written.").arg(QDir::toNativeSeparators(path));
-            return false;
-        }
-        return true;
+    PdfOnFile *w = writer.get();
+    auto page = std::make_unique<PainterPage>(w, std::move(writer), [w](QString *e) {
+        // The page is written only once the whole file is on disk; an empty or
+        // half-written file is a failure, never a printed page, and goes.
+        QFile &f = w->output();
+        const bool flushed = f.flush();
+        if (flushed && f.error() == QFileDevice::NoError && f.size() > 0)
+            return true;
+        if (e)
+            *e = QStringLiteral("The file %1 could not be written.").arg(QDir::toNativeSeparators(f.fileName()));
+        f.remove();
+        return false;
     });
     if (!page->begin(error)) {
         if (error)
             *error = QStringLiteral("The file %1 could not be written.").arg(QDir::toNativeSeparators(path));
+        w->output().remove();
         return nullptr;
     }
     return page;
