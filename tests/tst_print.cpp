@@ -118,6 +118,8 @@ private Q_SLOTS:
     void buttons();
     void cancelPrintsNothing();
     void failedJobIsReported();
+    void pdfBoxSaysWhy_data();
+    void pdfBoxSaysWhy();
     void nextFreePdfName_data();
     void nextFreePdfName();
     void localePaper_data();
@@ -384,6 +386,29 @@ void tst_print::failedJobIsReported()
     }
 }
 
+void tst_print::pdfBoxSaysWhy_data()
+{
+    QTest::addColumn<bool>("noDefault");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("no printer at all") << false << "No printer is installed";
+    QTest::newRow("printers, none the default") << true << "No default printer is set";
+}
+
+void tst_print::pdfBoxSaysWhy()
+{
+    QFETCH(bool, noDefault);
+    QFETCH(QString, why);
+    StartedProgram s("0\r\n3,6\r\n0,0,1,0,7\r\n0,4,1000\r\n3\r\n");
+    s.prog->printer.noDefault = noDefault;
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    answerNextBox(this, QMessageBox::Ok, &title, &text, &icon);
+    QTest::mouseClick(s.main->cmdPrintFacts, Qt::LeftButton);
+    QVERIFY2(text.startsWith(why), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("/home/child/Documents/Numbloom Facts.pdf")));
+    QCOMPARE(icon, QMessageBox::Information);
+}
+
 void tst_print::nextFreePdfName_data()
 {
     QTest::addColumn<QStringList>("taken"); // a trailing "/" makes a folder
@@ -517,6 +542,7 @@ void tst_print::noPrinterMeansPdfInDocuments()
     qunsetenv("XDG_CONFIG_HOME");
     QVERIFY2(page, qPrintable(error));
     QCOMPARE(target.where, home.path() + QStringLiteral("/Documents/Numbloom Facts.pdf"));
+    QVERIFY(!target.noDefault);
     drawFactsSheet(*page, 3);
     QVERIFY(page->endDocument(&error));
     page.reset();

@@ -226,7 +226,7 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
             return nullptr;
         return page;
     }
-    // No printer installed: the page becomes a PDF the parent can print later,
+    // No default printer: the page becomes a PDF the parent can print later,
     // on the paper sold where they live.
     const QString folder = pdfFolder();
     QDir().mkpath(folder);
@@ -244,7 +244,7 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
     writer->setPageLayout(QPageLayout(QPageSize(localePaper(QLocale::system())), QPageLayout::Portrait,
                                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
     if (target)
-        *target = {true, path};
+        *target = {true, path, !QPrinterInfo::availablePrinterNames().isEmpty()};
     PdfOnFile *w = writer.get();
     auto page = std::make_unique<PainterPage>(w, std::move(writer), [w](QString *e) {
         // The page is written only once the whole file is on disk; an empty or
