@@ -120,6 +120,8 @@ private Q_SLOTS:
     void failedJobIsReported();
     void pdfBoxSaysWhy_data();
     void pdfBoxSaysWhy();
+    void jobProblems_data();
+    void jobProblems();
     void nextFreePdfName_data();
     void nextFreePdfName();
     void localePaper_data();
@@ -409,6 +411,40 @@ void tst_print::pdfBoxSaysWhy()
     QCOMPARE(icon, QMessageBox::Information);
 }
 
+void tst_print::jobProblems_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<bool>("accepting");
+    QTest::addColumn<bool>("stopped");
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("said"); // empty: the page is printing
+    QTest::newRow("completed") << int(JobReport::Completed) << true << false << "" << "";
+    QTest::newRow("on its way") << int(JobReport::Processing) << true << false << "" << "";
+    QTest::newRow("behind other jobs") << int(JobReport::Pending) << true << false << "" << "";
+    QTest::newRow("queue rejects jobs") << int(JobReport::Missing) << false << false << "" << "not accepting jobs";
+    QTest::newRow("server refused") << int(JobReport::Missing) << true << false << "Too many jobs." << "Too many jobs.";
+    QTest::newRow("no job, no reason") << int(JobReport::Missing) << true << false << "" << "did not take the job";
+    QTest::newRow("aborted") << int(JobReport::Aborted) << true << false << "" << "failed";
+    QTest::newRow("cancelled") << int(JobReport::Canceled) << true << false << "" << "cancelled";
+    QTest::newRow("queue paused") << int(JobReport::Pending) << true << true << "" << "paused";
+    QTest::newRow("held") << int(JobReport::Held) << true << false << "" << "held";
+}
+
+void tst_print::jobProblems()
+{
+    QFETCH(int, state);
+    QFETCH(bool, accepting);
+    QFETCH(bool, stopped);
+    QFETCH(QString, server);
+    QFETCH(QString, said);
+    const QString why = jobProblem({JobReport::State(state), accepting, stopped, server}, QStringLiteral("Office"));
+    QCOMPARE(why.isEmpty(), said.isEmpty());
+    if (!said.isEmpty()) {
+        QVERIFY2(why.contains(said), qPrintable(why));
+        QVERIFY2(why.contains(QStringLiteral("Office")), qPrintable(why));
+    }
+}
+
 void tst_print::nextFreePdfName_data()
 {
     QTest::addColumn<QStringList>("taken"); // a trailing "/" makes a folder
@@ -542,7 +578,7 @@ void tst_print::noPrinterMeansPdfInDocuments()
     qunsetenv("XDG_CONFIG_HOME");
     QVERIFY2(page, qPrintable(error));
     QCOMPARE(target.where, home.path() + QStringLiteral("/Documents/Numbloom Facts.pdf"));
-    QVERIFY(!target.noDefault);
+    QCOMPARE(target.noDefault, !QPrinterInfo::availablePrinterNames().isEmpty());
     drawFactsSheet(*page, 3);
     QVERIFY(page->endDocument(&error));
     page.reset();

@@ -1,6 +1,7 @@
 #include "systemprinter.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -11,6 +12,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QThread>
+
+#include <cups/cups.h>
 
 namespace {
 
@@ -151,7 +155,101 @@ public:
     QFile &output() const { return *file; }
 };
 
+// Qt hands the job over with cupsPrintFile and looks no further, so what
+// became of it is read back from the server here. Jobs are told apart by their
+// number: ours is the newest of this user on the queue with the document's
+// title, above the newest one from before the page started.
+int newestJob(const QByteArray &queue, const QString *title, int after, ipp_jstate_t *state)
+{
+    cups_job_t *jobs = nullptr;
+    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.constData(), 1, CUPS_WHICHJOBS_ALL);
+    int id = 0;
+    for (int i = 0; i < n; ++i)
+        if (jobs[i].id > qMax(id, after) && (!title || QString::fromUtf8(jobs[i].title) == *title)) {
+            id = jobs[i].id;
+            if (state)
+                *state = jobs[i].state;
+        }
+    cupsFreeJobs(n, jobs);
+    return id;
+}
+
+JobReport followJob(const QByteArray &queue, const QString &title, int after)
+{
+    // Read first: the next request of ours overwrites the answer Qt's job got.
+    const bool refused = cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE;
+    const QString answer = QString::fromUtf8(cupsLastErrorString());
+
+    JobReport r;
+    bool seen = false;
+    QElapsedTimer clock;
+    clock.start();
+    for (int pause = 20;; pause = qMin(pause * 2, 100)) {
+        ipp_jstate_t state = IPP_JSTATE_PENDING;
+        if (newestJob(queue, &title, after, &state) == 0) {
+            // Gone after it was seen: a server that keeps no history of done jobs.
+            r.state = seen ? JobReport::Completed : JobReport::Missing;
+            break;
+        }
+        seen = true;
+        switch (state) {
+        case IPP_JSTATE_HELD: r.state = JobReport::Held; break;
+        case IPP_JSTATE_PROCESSING: r.state = JobReport::Processing; break;
+        case IPP_JSTATE_CANCELED: r.state = JobReport::Canceled; break;
+        case IPP_JSTATE_ABORTED: r.state = JobReport::Aborted; break;
+        case IPP_JSTATE_COMPLETED: r.state = JobReport::Completed; break;
+        default: r.state = JobReport::Pending; break; // pending, or stopped mid-way
+        }
+        // A job that fails does so within a second of starting, as the
+        // filters set out; one still going then is on its way to the paper,
+        // and waiting for the paper would hold up a healthy printer. A held
+        // job stays held until someone releases it; a pending one still
+        // waiting after three seconds is behind others or on a paused queue.
+        const qint64 t = clock.elapsed();
+        if (r.state >= JobReport::Canceled || r.state == JobReport::Held
+            || (r.state == JobReport::Processing && t >= 1000) || t >= 3000)
+            break;
+        QThread::msleep(pause);
+    }
+    if (r.state != JobReport::Processing && r.state != JobReport::Completed) {
+        if (cups_dest_t *d = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr)) {
+            r.accepting = qstrcmp(cupsGetOption("printer-is-accepting-jobs", d->num_options, d->options), "false") != 0;
+            r.stopped = qstrcmp(cupsGetOption("printer-state", d->num_options, d->options), "5") == 0;
+            cupsFreeDests(1, d);
+        }
+        if (r.state == JobReport::Missing && refused)
+            r.serverMessage = answer;
+    }
+    return r;
+}
+
 } // namespace
+
+QString jobProblem(const JobReport &r, const QString &printer)
+{
+    switch (r.state) {
+    case JobReport::Missing:
+        if (!r.accepting)
+            return QStringLiteral("The printer %1 is not accepting jobs.").arg(printer);
+        return r.serverMessage.isEmpty()
+                   ? QStringLiteral("The printer %1 did not take the job.").arg(printer)
+                   : QStringLiteral("The printer %1 did not take the job: %2").arg(printer, r.serverMessage);
+    case JobReport::Aborted: return QStringLiteral("The print job on %1 failed and was given up.").arg(printer);
+    case JobReport::Canceled: return QStringLiteral("The print job on %1 was cancelled.").arg(printer);
+    case JobReport::Pending:
+    case JobReport::Held:
+        if (r.stopped)
+            return QStringLiteral("The printer %1 is paused; the page waits in its queue until the printer is "
+                                  "resumed.")
+                .arg(printer);
+        if (r.state == JobReport::Held)
+            return QStringLiteral("The page is held in the queue of %1 until it is released there.").arg(printer);
+        return QString(); // behind other jobs on a working printer
+    case JobReport::Processing:
+    case JobReport::Completed: return QString();
+    }
+    return QString();
+}
 
 std::unique_ptr<PageSurface> makePainterPage(QPagedPaintDevice *device, QString *error)
 {
@@ -213,14 +311,18 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
         printer->setPageLayout(layout);
         if (target)
             *target = {false, info.printerName()};
+        const QByteArray queue = info.printerName().section(QLatin1Char('/'), 0, 0).toUtf8(); // less any instance
+        const int before = newestJob(queue, nullptr, 0, nullptr);
         QPrinter *p = printer.get();
-        auto page = std::make_unique<PainterPage>(p, std::move(printer), [p](QString *e) {
-            if (p->printerState() == QPrinter::Error || p->printerState() == QPrinter::Aborted) {
-                if (e)
-                    *e = QStringLiteral("The printer reported an error.");
-                return false;
-            }
-            return true;
+        auto page = std::make_unique<PainterPage>(p, std::move(printer), [p, queue, before, documentName](QString *e) {
+            QString why;
+            if (p->printerState() == QPrinter::Error || p->printerState() == QPrinter::Aborted)
+                why = QStringLiteral("The printer reported an error.");
+            else
+                why = jobProblem(followJob(queue, documentName, before), QString::fromUtf8(queue));
+            if (e)
+                *e = why;
+            return why.isEmpty();
         });
         if (!page->begin(error))
             return nullptr;

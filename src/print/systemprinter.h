@@ -24,6 +24,18 @@ public:
     static QPageSize::PageSizeId localePaper(const QLocale &locale);
 };
 
+// What the print server made of a job, read back after it was handed over.
+struct JobReport
+{
+    enum State { Missing, Pending, Held, Processing, Canceled, Aborted, Completed };
+    State state = Missing;
+    bool accepting = true; // the queue takes new jobs
+    bool stopped = false;  // the queue is paused
+    QString serverMessage; // the server's own words when it turned the job down
+};
+// Empty when the page printed or is on its way; otherwise why it is not.
+QString jobProblem(const JobReport &report, const QString &printer);
+
 // A page over any paint device that prints (QPrinter, QPdfWriter). The device
 // must outlive the page.
 std::unique_ptr<PageSurface> makePainterPage(class QPagedPaintDevice *device, QString *error);
