@@ -9,9 +9,10 @@ packages=(
   fonts-liberation2 fonts-comic-neue
 )
 if [ "${1:-}" = "--test" ]; then
-  # headless runs, screenshots, PDF checks, the sanitizer and fuzz builds
+  # headless runs, screenshots, PDF checks, the sanitizer and fuzz builds, and
+  # the private print server with its PDF printer
   packages+=(xvfb xdotool x11-utils imagemagick poppler-utils clang libclang-rt-14-dev
-             desktop-file-utils appstream)
+             desktop-file-utils appstream cups cups-client printer-driver-cups-pdf)
 fi
 
 missing=()
