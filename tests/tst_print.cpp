@@ -9,7 +9,9 @@
 #include "platform/systemclock.h"
 #include "windows/frmtable.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QImage>
 #include <QMessageBox>
 #include <QPdfWriter>
@@ -18,6 +20,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -115,6 +118,14 @@ private Q_SLOTS:
     void buttons();
     void cancelPrintsNothing();
     void failedJobIsReported();
+    void pdfBoxSaysWhy_data();
+    void pdfBoxSaysWhy();
+    void jobProblems_data();
+    void jobProblems();
+    void nextFreePdfName_data();
+    void nextFreePdfName();
+    void localePaper_data();
+    void localePaper();
     void realPdfPages();
     void noPrinterMeansPdfInDocuments();
 };
@@ -377,6 +388,127 @@ void tst_print::failedJobIsReported()
     }
 }
 
+void tst_print::pdfBoxSaysWhy_data()
+{
+    QTest::addColumn<bool>("noDefault");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("no printer at all") << false << "No printer is installed";
+    QTest::newRow("printers, none the default") << true << "No default printer is set";
+}
+
+void tst_print::pdfBoxSaysWhy()
+{
+    QFETCH(bool, noDefault);
+    QFETCH(QString, why);
+    StartedProgram s("0\r\n3,6\r\n0,0,1,0,7\r\n0,4,1000\r\n3\r\n");
+    s.prog->printer.noDefault = noDefault;
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    answerNextBox(this, QMessageBox::Ok, &title, &text, &icon);
+    QTest::mouseClick(s.main->cmdPrintFacts, Qt::LeftButton);
+    QVERIFY2(text.startsWith(why), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("/home/child/Documents/Numbloom Facts.pdf")));
+    QCOMPARE(icon, QMessageBox::Information);
+}
+
+void tst_print::jobProblems_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<bool>("accepting");
+    QTest::addColumn<bool>("stopped");
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("said"); // empty: the page is printing
+    QTest::newRow("completed") << int(JobReport::Completed) << true << false << "" << "";
+    QTest::newRow("on its way") << int(JobReport::Processing) << true << false << "" << "";
+    QTest::newRow("behind other jobs") << int(JobReport::Pending) << true << false << "" << "";
+    QTest::newRow("queue rejects jobs") << int(JobReport::Missing) << false << false << "" << "not accepting jobs";
+    QTest::newRow("server refused") << int(JobReport::Missing) << true << false << "Too many jobs." << "Too many jobs.";
+    QTest::newRow("no job, no reason") << int(JobReport::Missing) << true << false << "" << "did not take the job";
+    QTest::newRow("aborted") << int(JobReport::Aborted) << true << false << "" << "failed";
+    QTest::newRow("cancelled") << int(JobReport::Canceled) << true << false << "" << "cancelled";
+    QTest::newRow("queue paused") << int(JobReport::Pending) << true << true << "" << "paused";
+    QTest::newRow("held") << int(JobReport::Held) << true << false << "" << "held";
+}
+
+void tst_print::jobProblems()
+{
+    QFETCH(int, state);
+    QFETCH(bool, accepting);
+    QFETCH(bool, stopped);
+    QFETCH(QString, server);
+    QFETCH(QString, said);
+    const QString why = jobProblem({JobReport::State(state), accepting, stopped, server}, QStringLiteral("Office"));
+    QCOMPARE(why.isEmpty(), said.isEmpty());
+    if (!said.isEmpty()) {
+        QVERIFY2(why.contains(said), qPrintable(why));
+        QVERIFY2(why.contains(QStringLiteral("Office")), qPrintable(why));
+    }
+}
+
+void tst_print::nextFreePdfName_data()
+{
+    QTest::addColumn<QStringList>("taken"); // a trailing "/" makes a folder
+    QTest::addColumn<QString>("next");      // empty: nothing can be written
+    const QString w = QStringLiteral("Numbloom Worksheet");
+    QTest::newRow("none taken") << QStringList() << w + ".pdf";
+    QTest::newRow("first taken") << QStringList{w + ".pdf"} << w + " (2).pdf";
+    QTest::newRow("first and (2) taken") << QStringList{w + ".pdf", w + " (2).pdf"} << w + " (3).pdf";
+    QTest::newRow("a gap at (2)") << QStringList{w + ".pdf", w + " (3).pdf"} << w + " (2).pdf";
+    QTest::newRow("only (2) taken") << QStringList{w + " (2).pdf"} << w + ".pdf";
+    QTest::newRow("the other sheet") << QStringList{"Numbloom Facts.pdf"} << w + ".pdf";
+    QTest::newRow("a folder by that name") << QStringList{w + ".pdf/"} << w + " (2).pdf";
+    QTest::newRow("no such folder") << QStringList{"missing/"} << "";
+}
+
+void tst_print::nextFreePdfName()
+{
+    QFETCH(QStringList, taken);
+    QFETCH(QString, next);
+    QTemporaryDir dir;
+    QString folder = dir.path();
+    for (const QString &name : taken) {
+        if (name == QStringLiteral("missing/")) {
+            folder = dir.filePath(QStringLiteral("missing"));
+        } else if (name.endsWith(QLatin1Char('/'))) {
+            QVERIFY(QDir(dir.path()).mkdir(name.chopped(1)));
+        } else {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("an earlier sheet");
+        }
+    }
+    std::unique_ptr<QFile> file = SystemPrinter::claimPdf(folder, QStringLiteral("Numbloom Worksheet"));
+    QCOMPARE(file ? QFileInfo(file->fileName()).fileName() : QString(), next);
+    if (file)
+        QVERIFY(file->isOpen() && file->isWritable());
+    for (const QString &name : taken) {
+        QFile f(dir.filePath(name));
+        if (!name.endsWith(QLatin1Char('/')) && f.open(QIODevice::ReadOnly))
+            QCOMPARE(f.readAll(), QByteArray("an earlier sheet"));
+    }
+}
+
+void tst_print::localePaper_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("paper");
+    QTest::newRow("en_US") << "en_US" << int(QPageSize::Letter);
+    QTest::newRow("es_US") << "es_US" << int(QPageSize::Letter);
+    QTest::newRow("en_CA") << "en_CA" << int(QPageSize::Letter);
+    QTest::newRow("fr_CA") << "fr_CA" << int(QPageSize::Letter);
+    QTest::newRow("de_DE") << "de_DE" << int(QPageSize::A4);
+    QTest::newRow("fr_FR") << "fr_FR" << int(QPageSize::A4);
+    QTest::newRow("en_GB") << "en_GB" << int(QPageSize::A4);
+    QTest::newRow("C") << "C" << int(QPageSize::A4);
+}
+
+void tst_print::localePaper()
+{
+    QFETCH(QString, locale);
+    QFETCH(int, paper);
+    QCOMPARE(int(SystemPrinter::localePaper(QLocale(locale))), paper);
+}
+
 void tst_print::realPdfPages()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
@@ -446,10 +578,34 @@ void tst_print::noPrinterMeansPdfInDocuments()
     qunsetenv("XDG_CONFIG_HOME");
     QVERIFY2(page, qPrintable(error));
     QCOMPARE(target.where, home.path() + QStringLiteral("/Documents/Numbloom Facts.pdf"));
+    QCOMPARE(target.noDefault, !QPrinterInfo::availablePrinterNames().isEmpty());
     drawFactsSheet(*page, 3);
     QVERIFY(page->endDocument(&error));
     page.reset();
+    QFile first(target.where);
+    QVERIFY(first.open(QIODevice::ReadOnly));
+    const QByteArray firstBytes = first.readAll();
+    QVERIFY(firstBytes.size() > 1000);
+    // On the locale's paper, in points.
+    const QSizeF paper = QPageSize(SystemPrinter::localePaper(QLocale::system())).size(QPageSize::Point);
+    const QRegularExpressionMatch box =
+        QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(firstBytes));
+    QVERIFY(box.hasMatch());
+    QCOMPARE(QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()), paper);
+
+    // A second sheet gets the next name and leaves the first alone.
+    qputenv("HOME", home.path().toLocal8Bit());
+    page = printer.startPage(QStringLiteral("Numbloom Facts"), &target, &error);
+    qputenv("HOME", oldHome);
+    QVERIFY2(page, qPrintable(error));
+    QCOMPARE(target.where, home.path() + QStringLiteral("/Documents/Numbloom Facts (2).pdf"));
+    drawFactsSheet(*page, 4);
+    QVERIFY(page->endDocument(&error));
+    page.reset();
     QVERIFY(QFileInfo(target.where).size() > 1000);
+    first.close();
+    QVERIFY(first.open(QIODevice::ReadOnly));
+    QCOMPARE(first.readAll(), firstBytes);
 }
 
 QTEST_MAIN(tst_print)

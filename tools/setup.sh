@@ -5,13 +5,14 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libpulse-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6
+  qt6-base-dev libpulse-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 libcups2-dev
   fonts-liberation2 fonts-comic-neue
 )
 if [ "${1:-}" = "--test" ]; then
-  # headless runs, screenshots, PDF checks, the sanitizer and fuzz builds
+  # headless runs, screenshots, PDF checks, the sanitizer and fuzz builds, and
+  # the private print server with its PDF printer
   packages+=(xvfb xdotool x11-utils imagemagick poppler-utils clang libclang-rt-14-dev
-             desktop-file-utils appstream
+             desktop-file-utils appstream cups cups-client printer-driver-cups-pdf
              pipewire pipewire-pulse wireplumber dbus pulseaudio-utils python3)
 fi
 

@@ -1,14 +1,20 @@
 #include "systemprinter.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QThread>
+
+#include <cups/cups.h>
 
 namespace {
 
@@ -135,7 +141,115 @@ private:
     int m_width = 1;
 };
 
+// A PDF writer over a file the printer opened itself: the file has to be open
+// before the writer, and has to stay open until the writer is gone.
+struct ClaimedFile
+{
+    std::unique_ptr<QFile> file;
+};
+
+class PdfOnFile : private ClaimedFile, public QPdfWriter
+{
+public:
+    explicit PdfOnFile(std::unique_ptr<QFile> f) : ClaimedFile{std::move(f)}, QPdfWriter(file.get()) {}
+    QFile &output() const { return *file; }
+};
+
+// Qt hands the job over with cupsPrintFile and looks no further, so what
+// became of it is read back from the server here. Jobs are told apart by their
+// number: ours is the newest of this user on the queue with the document's
+// title, above the newest one from before the page started.
+int newestJob(const QByteArray &queue, const QString *title, int after, ipp_jstate_t *state)
+{
+    cups_job_t *jobs = nullptr;
+    const int n = cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.constData(), 1, CUPS_WHICHJOBS_ALL);
+    int id = 0;
+    for (int i = 0; i < n; ++i)
+        if (jobs[i].id > qMax(id, after) && (!title || QString::fromUtf8(jobs[i].title) == *title)) {
+            id = jobs[i].id;
+            if (state)
+                *state = jobs[i].state;
+        }
+    cupsFreeJobs(n, jobs);
+    return id;
+}
+
+JobReport followJob(const QByteArray &queue, const QString &title, int after)
+{
+    // Read first: the next request of ours overwrites the answer Qt's job got.
+    const bool refused = cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE;
+    const QString answer = QString::fromUtf8(cupsLastErrorString());
+
+    JobReport r;
+    bool seen = false;
+    QElapsedTimer clock;
+    clock.start();
+    for (int pause = 20;; pause = qMin(pause * 2, 100)) {
+        ipp_jstate_t state = IPP_JSTATE_PENDING;
+        if (newestJob(queue, &title, after, &state) == 0) {
+            // Gone after it was seen: a server that keeps no history of done jobs.
+            r.state = seen ? JobReport::Completed : JobReport::Missing;
+            break;
+        }
+        seen = true;
+        switch (state) {
+        case IPP_JSTATE_HELD: r.state = JobReport::Held; break;
+        case IPP_JSTATE_PROCESSING: r.state = JobReport::Processing; break;
+        case IPP_JSTATE_CANCELED: r.state = JobReport::Canceled; break;
+        case IPP_JSTATE_ABORTED: r.state = JobReport::Aborted; break;
+        case IPP_JSTATE_COMPLETED: r.state = JobReport::Completed; break;
+        default: r.state = JobReport::Pending; break; // pending, or stopped mid-way
+        }
+        // A job that fails does so within a second of starting, as the
+        // filters set out; one still going then is on its way to the paper,
+        // and waiting for the paper would hold up a healthy printer. A held
+        // job stays held until someone releases it; a pending one still
+        // waiting after three seconds is behind others or on a paused queue.
+        const qint64 t = clock.elapsed();
+        if (r.state >= JobReport::Canceled || r.state == JobReport::Held
+            || (r.state == JobReport::Processing && t >= 1000) || t >= 3000)
+            break;
+        QThread::msleep(pause);
+    }
+    if (r.state != JobReport::Processing && r.state != JobReport::Completed) {
+        if (cups_dest_t *d = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.constData(), nullptr)) {
+            r.accepting = qstrcmp(cupsGetOption("printer-is-accepting-jobs", d->num_options, d->options), "false") != 0;
+            r.stopped = qstrcmp(cupsGetOption("printer-state", d->num_options, d->options), "5") == 0;
+            cupsFreeDests(1, d);
+        }
+        if (r.state == JobReport::Missing && refused)
+            r.serverMessage = answer;
+    }
+    return r;
+}
+
 } // namespace
+
+QString jobProblem(const JobReport &r, const QString &printer)
+{
+    switch (r.state) {
+    case JobReport::Missing:
+        if (!r.accepting)
+            return QStringLiteral("The printer %1 is not accepting jobs.").arg(printer);
+        return r.serverMessage.isEmpty()
+                   ? QStringLiteral("The printer %1 did not take the job.").arg(printer)
+                   : QStringLiteral("The printer %1 did not take the job: %2").arg(printer, r.serverMessage);
+    case JobReport::Aborted: return QStringLiteral("The print job on %1 failed and was given up.").arg(printer);
+    case JobReport::Canceled: return QStringLiteral("The print job on %1 was cancelled.").arg(printer);
+    case JobReport::Pending:
+    case JobReport::Held:
+        if (r.stopped)
+            return QStringLiteral("The printer %1 is paused; the page waits in its queue until the printer is "
+                                  "resumed.")
+                .arg(printer);
+        if (r.state == JobReport::Held)
+            return QStringLiteral("The page is held in the queue of %1 until it is released there.").arg(printer);
+        return QString(); // behind other jobs on a working printer
+    case JobReport::Processing:
+    case JobReport::Completed: return QString();
+    }
+    return QString();
+}
 
 std::unique_ptr<PageSurface> makePainterPage(QPagedPaintDevice *device, QString *error)
 {
@@ -145,63 +259,111 @@ std::unique_ptr<PageSurface> makePainterPage(QPagedPaintDevice *device, QString 
     return page;
 }
 
-QString SystemPrinter::pdfPath(const QString &documentName)
+QString SystemPrinter::pdfFolder()
 {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (dir.isEmpty())
         dir = QDir::homePath();
-    return QDir(dir).filePath(documentName + QStringLiteral(".pdf"));
+    return dir;
+}
+
+std::unique_ptr<QFile> SystemPrinter::claimPdf(const QString &folder, const QString &documentName)
+{
+    const QDir dir(folder);
+    for (int n = 1; n < 10000; ++n) {
+        auto file = std::make_unique<QFile>(dir.filePath(
+            n == 1 ? documentName + QStringLiteral(".pdf") : QStringLiteral("%1 (%2).pdf").arg(documentName).arg(n)));
+        if (file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file;
+        // Taken, as a file or anything else: try the next number. Any other
+        // failure would fail on every name alike.
+        if (!QFileInfo::exists(file->fileName()) && !QFileInfo(file->fileName()).isSymLink())
+            return nullptr;
+    }
+    return nullptr;
+}
+
+QPageSize::PageSizeId SystemPrinter::localePaper(const QLocale &locale)
+{
+    // Canada measures in metres yet buys Letter paper, so the country counts
+    // as much as the measuring system. The C locale names no country: it gets
+    // A4, the paper of nearly every country there is.
+    if (locale.measurementSystem() == QLocale::ImperialUSSystem || locale.territory() == QLocale::UnitedStates
+        || locale.territory() == QLocale::Canada)
+        return QPageSize::Letter;
+    return QPageSize::A4;
 }
 
 std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentName, PrintTarget *target, QString *error)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0.25, 0.25, 0.25, 0.25),
-                             QPageLayout::Inch);
     if (!info.isNull()) {
         auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         printer->setDocName(documentName);
-        printer->setPageLayout(letter);
+        // The printer's own paper and margins, which whoever set it up chose
+        // for the paper in its tray; the page stretches to fit either way.
+        const QPageSize paper = info.defaultPageSize().isValid() ? info.defaultPageSize()
+                                                                 : QPageSize(localePaper(QLocale::system()));
+        printer->setPageSize(paper);
+        QPageLayout layout = printer->pageLayout();
+        layout.setOrientation(QPageLayout::Portrait);
+        layout.setMargins(layout.minimumMargins());
+        printer->setPageLayout(layout);
         if (target)
             *target = {false, info.printerName()};
+        const QByteArray queue = info.printerName().section(QLatin1Char('/'), 0, 0).toUtf8(); // less any instance
+        const int before = newestJob(queue, nullptr, 0, nullptr);
         QPrinter *p = printer.get();
-        auto page = std::make_unique<PainterPage>(p, std::move(printer), [p](QString *e) {
-            if (p->printerState() == QPrinter::Error || p->printerState() == QPrinter::Aborted) {
-                if (e)
-                    *e = QStringLiteral("The printer reported an error.");
-                return false;
-            }
-            return true;
+        auto page = std::make_unique<PainterPage>(p, std::move(printer), [p, queue, before, documentName](QString *e) {
+            QString why;
+            if (p->printerState() == QPrinter::Error || p->printerState() == QPrinter::Aborted)
+                why = QStringLiteral("The printer reported an error.");
+            else
+                why = jobProblem(followJob(queue, documentName, before), QString::fromUtf8(queue));
+            if (e)
+                *e = why;
+            return why.isEmpty();
         });
         if (!page->begin(error))
             return nullptr;
         return page;
     }
-    // No printer installed: the page becomes a PDF the parent can print later.
-    const QString path = pdfPath(documentName);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    auto writer = std::make_unique<QPdfWriter>(path);
+    // No default printer: the page becomes a PDF the parent can print later,
+    // on the paper sold where they live.
+    const QString folder = pdfFolder();
+    QDir().mkpath(folder);
+    std::unique_ptr<QFile> file = claimPdf(folder, documentName);
+    if (!file) {
+        if (error)
+            *error = QStringLiteral("No file could be written in %1.").arg(QDir::toNativeSeparators(folder));
+        return nullptr;
+    }
+    const QString path = file->fileName();
+    auto writer = std::make_unique<PdfOnFile>(std::move(file));
     writer->setTitle(documentName);
     writer->setCreator(QStringLiteral("Numbloom"));
     writer->setResolution(300);
-    writer->setPageLayout(letter);
+    writer->setPageLayout(QPageLayout(QPageSize(localePaper(QLocale::system())), QPageLayout::Portrait,
+                                      QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
     if (target)
-        *target = {true, path};
-    QPdfWriter *w = writer.get();
-    auto page = std::make_unique<PainterPage>(w, std::move(writer), [path](QString *e) {
-        // The file is complete only once the writer is done with it; an empty or
-        // missing file is a failure, never a printed page.
-        const QFileInfo fi(path);
-        if (!fi.exists() || fi.size() == 0) {
-            if (e)
-                *e = QStringLiteral("The file %1 could not be written.").arg(QDir::toNativeSeparators(path));
-            return false;
-        }
-        return true;
+        *target = {true, path, !QPrinterInfo::availablePrinterNames().isEmpty()};
+    PdfOnFile *w = writer.get();
+    auto page = std::make_unique<PainterPage>(w, std::move(writer), [w](QString *e) {
+        // The page is written only once the whole file is on disk; an empty or
+        // half-written file is a failure, never a printed page, and goes.
+        QFile &f = w->output();
+        const bool flushed = f.flush();
+        if (flushed && f.error() == QFileDevice::NoError && f.size() > 0)
+            return true;
+        if (e)
+            *e = QStringLiteral("The file %1 could not be written.").arg(QDir::toNativeSeparators(f.fileName()));
+        f.remove();
+        return false;
     });
     if (!page->begin(error)) {
         if (error)
             *error = QStringLiteral("The file %1 could not be written.").arg(QDir::toNativeSeparators(path));
+        w->output().remove();
         return nullptr;
     }
     return page;

@@ -1,7 +1,8 @@
 #pragma once
 // The printed page: a drawing surface on the logical 850 x 1100 scale over the
-// printable area, and the printer behind it: the default printer, or a PDF in
-// the Documents folder when no printer is installed.
+// printable area, and the printer behind it: the default printer on its own
+// paper, or a PDF in the Documents folder on the locale's paper when there is
+// no default printer.
 #include "platform/drawsurface.h"
 
 #include <QString>
@@ -11,7 +12,7 @@ class PageSurface : public DrawSurface
 {
 public:
     // Finishes the page and sends the job; false with the reason when the
-    // job failed.
+    // job failed, or when the print server did not take it or gave it up.
     virtual bool endDocument(QString *error) = 0;
 };
 
@@ -19,6 +20,9 @@ struct PrintTarget
 {
     bool pdf = false;
     QString where; // the printer's name, or the PDF file's path
+    // A PDF although printers are installed: none of them is the default, and
+    // guessing which one the parent meant could waste a page on the wrong one.
+    bool noDefault = false;
 };
 
 class Printer

@@ -10,7 +10,7 @@
 namespace {
 
 // Runs one page through the printer and tells the user what became of it:
-// where the PDF went, or why nothing was printed.
+// where the PDF went and why it is a PDF, or why nothing was printed.
 void runJob(Module1 &m, QWidget *owner, const QString &documentName, const std::function<void(DrawSurface &)> &draw)
 {
     QString error;
@@ -20,10 +20,14 @@ void runJob(Module1 &m, QWidget *owner, const QString &documentName, const std::
         draw(*page);
         if (page->endDocument(&error)) {
             if (target.pdf)
-                QMessageBox::information(owner, documentName,
-                                         QStringLiteral("No printer is installed, so the page was saved as a PDF "
-                                                        "file you can print later:\n\n%1")
-                                             .arg(QDir::toNativeSeparators(target.where)));
+                QMessageBox::information(
+                    owner, documentName,
+                    (target.noDefault ? QStringLiteral("No default printer is set, so the page was saved as a PDF file "
+                                                       "you can print later:\n\n%1\n\nTo print straight away next "
+                                                       "time, choose a default printer in the printer settings.")
+                                      : QStringLiteral("No printer is installed, so the page was saved as a PDF file "
+                                                       "you can print later:\n\n%1"))
+                        .arg(QDir::toNativeSeparators(target.where)));
             return;
         }
     } else if (error.isEmpty()) {

@@ -3,13 +3,38 @@
 // first use (see lazymodules.h).
 #include "printer.h"
 
+#include <QPageSize>
+
+class QFile;
+class QLocale;
+
 class SystemPrinter : public Printer
 {
 public:
     std::unique_ptr<PageSurface> startPage(const QString &documentName, PrintTarget *target, QString *error) override;
-    // Where a document goes as PDF: the Documents folder, or home without one.
-    static QString pdfPath(const QString &documentName);
+    // Where PDFs go: the Documents folder, or home without one.
+    static QString pdfFolder();
+    // Creates and opens the first free name in folder: "NAME.pdf", then
+    // "NAME (2).pdf", "NAME (3).pdf"...; null when nothing can be created
+    // there. Creating the file is what claims the name, so an earlier sheet is
+    // never written over, not even by a second copy of the program.
+    static std::unique_ptr<QFile> claimPdf(const QString &folder, const QString &documentName);
+    // The paper that shops sell where the locale is: Letter in the US and
+    // Canada, A4 elsewhere.
+    static QPageSize::PageSizeId localePaper(const QLocale &locale);
 };
+
+// What the print server made of a job, read back after it was handed over.
+struct JobReport
+{
+    enum State { Missing, Pending, Held, Processing, Canceled, Aborted, Completed };
+    State state = Missing;
+    bool accepting = true; // the queue takes new jobs
+    bool stopped = false;  // the queue is paused
+    QString serverMessage; // the server's own words when it turned the job down
+};
+// Empty when the page printed or is on its way; otherwise why it is not.
+QString jobProblem(const JobReport &report, const QString &printer);
 
 // A page over any paint device that prints (QPrinter, QPdfWriter). The device
 // must outlive the page.

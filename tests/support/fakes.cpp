@@ -111,8 +111,10 @@ std::unique_ptr<PageSurface> FakePrinter::startPage(const QString &documentName,
         return nullptr;
     }
     if (target)
-        *target = {pdf, pdf ? QStringLiteral("/home/child/Documents/") + documentName + QStringLiteral(".pdf")
-                            : QStringLiteral("Office")};
+        *target = {pdf,
+                   pdf ? QStringLiteral("/home/child/Documents/") + documentName + QStringLiteral(".pdf")
+                       : QStringLiteral("Office"),
+                   pdf && noDefault};
     auto page = std::make_unique<TrackedPage>(this);
     page->fail = failAtEnd;
     pages << page.get();

@@ -109,6 +109,7 @@ public:
     QVector<RecordingPage *> pages; // owned by the caller while it prints
     QVector<QVector<Op>> finished;  // what each ended page held
     bool pdf = true;
+    bool noDefault = false; // printers, but none is the default
     bool refuse = false;
     bool failAtEnd = false;
 };
