@@ -119,6 +119,8 @@ void tst_platform::waveLength_data()
     QTest::newRow("24-bit") << waveOf(1, 1, 8000, 24, QByteArray(2400, 0)) << -1;
     QTest::newRow("float") << waveOf(3, 1, 8000, 32, QByteArray(3200, 0)) << -1;
     QTest::newRow("three channels") << waveOf(1, 3, 8000, 16, QByteArray(4800, 0)) << -1;
+    QTest::newRow("20 s at a low rate") << waveOf(1, 1, 1000, 8, QByteArray(20000, '\x80')) << 20000;
+    QTest::newRow("longer than 20 s") << waveOf(1, 1, 1000, 8, QByteArray(20001, '\x80')) << -1;
     QTest::newRow("header only") << wave(100).left(44) << -1;
     QTest::newRow("half a frame") << waveOf(1, 2, 8000, 16, QByteArray(2, 0)) << -1;
     QTest::newRow("chunk size that runs away") << QByteArray("RIFF\0\0\0\0WAVEJUNK\xff\xff\xff\xff", 20) << -1;

@@ -47,12 +47,19 @@ class PulseEngine
 public:
     PulseEngine()
     {
+        // Without its main loop the engine stays silent: sounds keep their time.
         m_loop = pa_threaded_mainloop_new();
-        pa_threaded_mainloop_start(m_loop);
+        if (m_loop && pa_threaded_mainloop_start(m_loop) < 0) {
+            pa_threaded_mainloop_free(m_loop);
+            m_loop = nullptr;
+        }
     }
+
 
     ~PulseEngine()
     {
+        if (!m_loop)
+            return;
         pa_threaded_mainloop_lock(m_loop);
         dropContext();
         pa_threaded_mainloop_unlock(m_loop);
@@ -64,6 +71,8 @@ public:
     // open), replacing whatever was playing.
     void play(std::shared_ptr<const StreamSound> sound, quint64 token)
     {
+        if (!m_loop)
+            return;
         pa_threaded_mainloop_lock(m_loop);
         m_pending = std::move(sound);
         m_pendingToken = token;
@@ -81,6 +90,8 @@ public:
 
     void stop()
     {
+        if (!m_loop)
+            return;
         pa_threaded_mainloop_lock(m_loop);
         m_pending.reset();
         if (streamReady())
@@ -100,6 +111,8 @@ public:
     // A sound whose time is up without a start is not played late.
     void forget(quint64 token)
     {
+        if (!m_loop)
+            return;
         pa_threaded_mainloop_lock(m_loop);
         if (m_pending && m_pendingToken == token)
             m_pending.reset();
@@ -185,19 +198,29 @@ private:
     static void streamChanged(pa_stream *s, void *self)
     {
         auto *e = static_cast<PulseEngine *>(self);
-        if (s == e->m_stream && pa_stream_get_state(s) == PA_STREAM_READY)
-            e->writePending();
+        if (s != e->m_stream || pa_stream_get_state(s) != PA_STREAM_READY)
+            return;
+        // Even a stream whose sound was dropped on the way closes when idle.
+        e->m_idleFrom = std::max(e->m_idleFrom, SteadyClock::now());
+        e->armIdleClose();
+        e->writePending();
     }
 
     // Between sounds the stream is kept fed with silence: a stream that runs
     // dry loses the start of the next sound on PulseAudio.
     static void wantsMore(pa_stream *s, size_t bytes, void *)
     {
-        void *buffer = nullptr;
-        if (pa_stream_begin_write(s, &buffer, &bytes) < 0 || !buffer)
-            return;
-        memset(buffer, 0, bytes);
-        pa_stream_write(s, buffer, bytes, nullptr, 0, PA_SEEK_RELATIVE);
+        // The server asks once for all it wants; one buffer may hold less.
+        while (bytes > 0) {
+            void *buffer = nullptr;
+            size_t chunk = bytes;
+            if (pa_stream_begin_write(s, &buffer, &chunk) < 0 || !buffer || chunk == 0)
+                return;
+            memset(buffer, 0, chunk);
+            if (pa_stream_write(s, buffer, chunk, nullptr, 0, PA_SEEK_RELATIVE) < 0)
+                return;
+            bytes -= std::min(bytes, chunk);
+        }
     }
 
     void writePending()
@@ -241,7 +264,10 @@ private:
     static void idleTimeUp(pa_mainloop_api *api, pa_time_event *ev, const struct timeval *, void *self)
     {
         auto *e = static_cast<PulseEngine *>(self);
-        if (SteadyClock::now() < e->m_idleFrom + IdleClose) {
+        // A stream still being made cannot be closed yet, nor one that has a
+        // sound on its way.
+        const bool busy = e->m_pending || (e->m_stream && pa_stream_get_state(e->m_stream) == PA_STREAM_CREATING);
+        if (busy || SteadyClock::now() < e->m_idleFrom + IdleClose) {
             e->armIdleClose();
             return;
         }
@@ -255,6 +281,7 @@ private:
         if (!m_stream)
             return;
         pa_stream_set_state_callback(m_stream, nullptr, nullptr);
+        pa_stream_set_write_callback(m_stream, nullptr, nullptr);
         if (pa_stream_get_state(m_stream) == PA_STREAM_READY || pa_stream_get_state(m_stream) == PA_STREAM_CREATING)
             pa_stream_disconnect(m_stream);
         pa_stream_unref(m_stream);

@@ -7,6 +7,7 @@
 
 namespace {
 constexpr quint16 FormatPcm = 1, FormatExtensible = 0xFFFE;
+constexpr int MaxSeconds = 20;
 
 quint16 u16At(const QByteArray &b, qint64 at) { return qFromLittleEndian<quint16>(b.constData() + at); }
 quint32 u32At(const QByteArray &b, qint64 at) { return qFromLittleEndian<quint32>(b.constData() + at); }
@@ -52,6 +53,10 @@ bool parseWave(const QByteArray &b, WavePcm *out)
             qint64 avail = qMin<qint64>(size, b.size() - body);
             avail -= avail % frameBytes;
             if (avail <= 0)
+                return false;
+            // The program's sounds last a second or so; a file that would fill
+            // minutes of memory once converted is not one of them.
+            if (avail / frameBytes > qint64(w.rate) * MaxSeconds)
                 return false;
             w.data = b.mid(body, avail);
             if (out)

@@ -18,7 +18,7 @@ struct WavePcm
 };
 
 // False when the bytes are not a PCM wave of a kind we play: 8 or 16 bit,
-// mono or stereo, with at least one whole frame. A header that claims more
+// mono or stereo, at least one whole frame and at most 20 seconds. A header that claims more
 // data than there is gets what there is.
 bool parseWave(const QByteArray &bytes, WavePcm *out);
 bool readWaveFile(const QString &path, WavePcm *out);
