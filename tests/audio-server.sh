@@ -59,10 +59,7 @@ rec=$!
 pids+=($rec)
 "$work/numbloom" >"$work/out.log" 2>&1 &
 app=$!
-about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Numbloom$' | head -1)
-xdotool windowfocus --sync "$about" 2>/dev/null || true
-xdotool key --window "$about" alt+o
-main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Numbloom$' | head -1)
+through_about
 sleep 0.8
 click() { xdotool mousemove --window "$main" "$1" "$2" click 1; sleep 0.3; }
 click 604 84                  # start: every problem is 0 x 0

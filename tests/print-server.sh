@@ -81,10 +81,7 @@ printf '0\r\n3,7\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n' >"$work/prog/kwizzo.ini"
 start_xvfb 211 230
 HOME=$work/home LANG=de_DE.UTF-8 "$work/prog/numbloom" >"$work/out.log" 2>&1 &
 app=$!
-about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Numbloom$' | head -1)
-xdotool windowfocus --sync "$about" 2>/dev/null || true
-xdotool key --window "$about" alt+o
-main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Numbloom$' | head -1)
+through_about
 sleep 0.3
 
 fail() { say "$*"; tail -20 "$c/log/error_log"; cat "$work/out.log"; exit 1; }

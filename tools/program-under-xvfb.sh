@@ -6,6 +6,7 @@
 #   stop_xvfb                    - ends it
 #   program_folder               - a temporary folder $work, and a trap that
 #                                  ends $app and Xvfb and removes it on exit
+#   through_about                - past the About window; sets $main
 copy_program() {
   local f
   cp "$1/numbloom" "$1/numbloom-sound.so" "$1/numbloom-print.so" "$2/"
@@ -39,4 +40,14 @@ program_folder() {
   xvfb=""
   app=""
   trap 'if [ -n "$app" ]; then kill "$app" 2>/dev/null || true; fi; stop_xvfb || true; rm -rf "$work"' EXIT
+}
+
+# Waits for the About window, presses its OK, and waits for the main window,
+# whose id it leaves in $main.
+through_about() {
+  local about
+  about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Numbloom$' | head -1)
+  xdotool windowfocus --sync "$about" 2>/dev/null || true
+  xdotool key --window "$about" alt+o
+  main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Numbloom$' | head -1)
 }
