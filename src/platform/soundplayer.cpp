@@ -177,15 +177,15 @@ private:
     void openStream()
     {
         dropStream();
-        const pa_sample_spec spec{PA_SAMPLE_S16LE, StreamRate, StreamChannels};
-        m_stream = pa_stream_new(m_context, "Numbloom", &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_S16LE, StreamRate, StreamChannels};
+        m_stream = pa_stream_new(m_context, "Numbloom", &format, nullptr);
         if (!m_stream)
             return;
         pa_stream_set_state_callback(m_stream, &PulseEngine::streamChanged, this);
         pa_stream_set_write_callback(m_stream, &PulseEngine::wantsMore, this);
         pa_buffer_attr attr;
         attr.maxlength = uint32_t(-1);
-        attr.tlength = uint32_t(pa_usec_to_bytes(pa_usec_t(std::chrono::microseconds(StreamBuffer).count()), &spec));
+        attr.tlength = uint32_t(pa_usec_to_bytes(pa_usec_t(std::chrono::microseconds(StreamBuffer).count()), &format));
         // No pre-buffering: a sound plays as soon as it is written, and the
         // stream is never held back after it has run dry between sounds.
         attr.prebuf = 0;
