@@ -1,9 +1,9 @@
-// One digit typed into a running drill, up to the repaint of the digit.
+// One answer typed into a running drill: each digit drawn as it comes, the
+// answer judged and the next problem drawn.
 #include "fakes.h"
-#include "platform/picturebox.h"
+#include "mainwindow.h"
 #include "platform/twips.h"
-#include "platform/widgets.h"
-#include "windows/frmtable.h"
+#include "practice/practicedrill.h"
 
 #include <QTest>
 
@@ -11,24 +11,24 @@ class bench_keypress : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void digitToRepaint();
+    void answerToNextProblem();
 };
 
-void bench_keypress::digitToRepaint()
+void bench_keypress::answerToNextProblem()
 {
     installFontSubstitutions();
-    StartedProgram s("1\r\n3,1\r\n0,0,1,0,8\r\n0,4,1000\r\n12\r\n");
-    s.prog->random.script = {drawFor(7, 13)}; // 7 x 8: two digits, the first is never judged
-    QTest::mouseClick(s.main->cmdStart, Qt::LeftButton);
+    // No pause after an answer, so only the program's own work is timed.
+    StartedProgram s("1\r\n3,1\r\n0,0,1,0,8\r\n0,4,0\r\n12\r\n");
+    s.prog->random.script = {drawFor(7, 13)}; // always 7 x 8
     frmTable *w = s.main;
-    const int16_t x = w->AnswerX;
+    QTest::mouseClick(ui(w).cmdStart, Qt::LeftButton);
+    PictureBox *box = ui(w).picPractice;
     QBENCHMARK {
-        QTest::keyClick(w->picPractice, '5');
-        w->problem.DigitPos = 1;
-        w->AnswerX = x;
-        w->Typed.clear();
+        QTest::keyClick(box, '5');
+        QTest::keyClick(box, '6');
     }
-    QCOMPARE(w->drill.Tried, 0);
+    QVERIFY(w->practice().counts().Tried > 0);
+    QCOMPARE(w->practice().counts().Missed, 0);
 }
 
 QTEST_MAIN(bench_keypress)

@@ -1,6 +1,7 @@
 // The About window's buttons, Info and Help from the main window.
 #include "app/module1.h"
 #include "fakes.h"
+#include "mainwindow.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
@@ -125,13 +126,13 @@ void tst_about::infoReturnsWithSettingsAsTheyWere()
         wasModal = s.about->isVisible() && s.about->isModal();
         QTest::mouseClick(s.about->Command1, Qt::LeftButton);
     });
-    QTest::mouseClick(w->cmdInfo, Qt::LeftButton);
+    QTest::mouseClick(ui(w).cmdInfo, Qt::LeftButton);
     QVERIFY(wasModal);
     QVERIFY(s.about->isHidden());
     QVERIFY(w->isVisible());
     QCOMPARE(s.prog->module->settings, before);
-    QCOMPARE(w->lblTimer->text(), QStringLiteral("3:30"));
-    QCOMPARE(w->lblMax->text(), QStringLiteral("9"));
+    QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("3:30"));
+    QCOMPARE(ui(w).lblMax->text(), QStringLiteral("9"));
     QCOMPARE(s.about->mainWindow(), w); // the same main window, not a second one
 }
 
@@ -149,12 +150,12 @@ void tst_about::helpOpensTheFile()
     QFETCH(QString, how);
     StartedProgram s("1\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
     if (how == QLatin1String("button")) {
-        QTest::mouseClick(s.main->cmdHelp, Qt::LeftButton);
+        QTest::mouseClick(ui(s.main).cmdHelp, Qt::LeftButton);
     } else if (how == QLatin1String("F1 main")) {
         s.main->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(s.main));
-        QTest::mouseClick(s.main->cmdStart, Qt::LeftButton);
-        QTest::keyClick(s.main->picPractice, Qt::Key_F1);
+        QTest::mouseClick(ui(s.main).cmdStart, Qt::LeftButton);
+        QTest::keyClick(ui(s.main).picPractice, Qt::Key_F1);
         QCOMPARE(s.prog->sound.beeps, 0); // not a refused key
     } else {
         s.about->show();
@@ -177,7 +178,7 @@ void tst_about::helpWithFileMissing()
     QVERIFY(viewer.window()->toPlainText().contains(QStringLiteral("Cannot find the help file")));
     QVERIFY(viewer.window()->toPlainText().contains(s.prog->module->HelpFile));
     // and the program goes on as before
-    QTest::mouseClick(s.main->optMode[1], Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(ui(s.main).optMode[1], Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(s.prog->module->settings.Mode, int16_t(1));
 }
 
@@ -198,7 +199,7 @@ void tst_about::helpButtonWithFileMissing()
             }
     });
     watch.start();
-    QTest::mouseClick(s.main->cmdHelp, Qt::LeftButton);
+    QTest::mouseClick(ui(s.main).cmdHelp, Qt::LeftButton);
     QTest::qWait(50);
     watch.stop();
     // The help window's own words are the only complaint, and it holds nothing up.
@@ -210,9 +211,9 @@ void tst_about::helpButtonWithFileMissing()
     QVERIFY2(said.contains(s.prog->dir() + QStringLiteral("kwizzo.hlp")), qPrintable(said));
     QVERIFY(s.main->isVisible());
     QCOMPARE(s.prog->endCalls, 0);
-    QTest::mouseClick(s.main->optMode[1], Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(ui(s.main).optMode[1], Qt::LeftButton, {}, QPoint(8, 8));
     QCOMPARE(s.prog->module->settings.Mode, int16_t(1));
-    QVERIFY(s.main->picPractice->isVisible());
+    QVERIFY(ui(s.main).picPractice->isVisible());
 }
 
 QTEST_MAIN(tst_about)

@@ -2,6 +2,7 @@
 // keyboard and the on-screen keys, the clock, stop, results and review.
 #include "app/module1.h"
 #include "fakes.h"
+#include "mainwindow.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
@@ -34,11 +35,11 @@ struct Run : StartedProgram
         for (int v : firsts)
             prog->random.script << drawFor(v, max + 1);
     }
-    void start() { QTest::mouseClick(main->cmdStart, Qt::LeftButton); }
+    void start() { QTest::mouseClick(ui(main).cmdStart, Qt::LeftButton); }
     void type(const char *keys)
     {
         for (const char *k = keys; *k; ++k)
-            QTest::keyClick(main->picPractice, *k);
+            QTest::keyClick(ui(main).picPractice, *k);
     }
     int count(const QString &file) const { return int(prog->sound.files().count(file)); }
 };
@@ -79,21 +80,21 @@ void tst_drill::startLaysOutTheDrill()
     d.next({8});
     d.start();
     frmTable *w = d.w();
-    QCOMPARE(w->Practicing, int16_t(1));
-    QVERIFY(!w->fraChoice->isVisible());
-    QVERIFY(!w->fraMode->isEnabled());
-    QVERIFY(!w->fraTimer->isEnabled());
-    QVERIFY(!w->cmdPrint->isVisible() && !w->lblPrint->isVisible());
-    QVERIFY(w->fraFactor->isEnabled() && w->fraMax->isEnabled() && w->fraDelay->isEnabled());
-    QCOMPARE(w->lblStart->text(), QStringLiteral("Stop Practice"));
-    QCOMPARE(w->cmdStart->picture().cacheKey(), w->imgButton[1].cacheKey());
-    QCOMPARE(w->cancelButton(), static_cast<QAbstractButton *>(w->cmdStart));
-    QVERIFY(w->Timer1.isActive());
-    QCOMPARE(w->lblTimer->text(), QStringLiteral("2:00"));
-    QVERIFY(w->fraKey->isVisible());
-    QCOMPARE(w->problem.Operand1, int16_t(8));
-    QCOMPARE(w->problem.Operand2, int16_t(7));
-    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(w->picPractice));
+    QCOMPARE(w->practice().Practicing(), int16_t(1));
+    QVERIFY(!ui(w).fraChoice->isVisible());
+    QVERIFY(!ui(w).fraMode->isEnabled());
+    QVERIFY(!ui(w).fraTimer->isEnabled());
+    QVERIFY(!ui(w).cmdPrint->isVisible() && !ui(w).lblPrint->isVisible());
+    QVERIFY(ui(w).fraFactor->isEnabled() && ui(w).fraMax->isEnabled() && ui(w).fraDelay->isEnabled());
+    QCOMPARE(ui(w).lblStart->text(), QStringLiteral("Stop Practice"));
+    QCOMPARE(ui(w).cmdStart->picture().cacheKey(), w->buttonPicture(1).cacheKey());
+    QCOMPARE(w->cancelButton(), static_cast<QAbstractButton *>(ui(w).cmdStart));
+    QVERIFY(w->practice().timer().isActive());
+    QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("2:00"));
+    QVERIFY(ui(w).fraKey->isVisible());
+    QCOMPARE(w->practice().problem().Operand1, int16_t(8));
+    QCOMPARE(w->practice().problem().Operand2, int16_t(7));
+    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(ui(w).picPractice));
 }
 
 void tst_drill::answers_data()
@@ -125,15 +126,15 @@ void tst_drill::answers()
     frmTable *w = d.w();
     const int64_t before = d.prog->clock.now;
     for (int i = 0; i < keys.size(); ++i) {
-        QCOMPARE(w->drill.Tried, 0);
-        QTest::keyClick(w->picPractice, keys[i]);
+        QCOMPARE(w->practice().counts().Tried, 0);
+        QTest::keyClick(ui(w).picPractice, keys[i]);
         QCOMPARE(d.count(QStringLiteral("ding.wav")), i + 1);
     }
     QCOMPARE(int(keys.size()), judgedAfter);
-    QCOMPARE(w->drill.Tried, 1);
-    QCOMPARE(w->drill.Missed, right ? 0 : 1);
-    QCOMPARE(w->lblProblem->text(), QStringLiteral("Tried: 1"));
-    QCOMPARE(w->lblWrong->text(), right ? QStringLiteral("Correct: 1") : QStringLiteral("Correct: 0"));
+    QCOMPARE(w->practice().counts().Tried, 1);
+    QCOMPARE(w->practice().counts().Missed, right ? 0 : 1);
+    QCOMPARE(ui(w).lblProblem->text(), QStringLiteral("Tried: 1"));
+    QCOMPARE(ui(w).lblWrong->text(), right ? QStringLiteral("Correct: 1") : QStringLiteral("Correct: 0"));
     QCOMPARE(d.count(QStringLiteral("uhoh.wav")), right ? 0 : 1);
     for (const PlayedSound &p : d.prog->sound.played) {
         if (p.file == QLatin1String("uhoh.wav"))
@@ -142,15 +143,15 @@ void tst_drill::answers()
             QCOMPARE(p.flags, int(SoundPlayer::Async));
     }
     if (!right) {
-        QCOMPARE(int(w->drill.MissedOperand1[1]), first);
-        QCOMPARE(int(w->drill.MissedOperand2[1]), factor);
-        QCOMPARE(int(w->drill.MissedGiven[1]), given);
-        QCOMPARE(int(w->drill.MissedOpCode[1]), 2);
+        QCOMPARE(int(w->practice().counts().MissedOperand1[1]), first);
+        QCOMPARE(int(w->practice().counts().MissedOperand2[1]), factor);
+        QCOMPARE(int(w->practice().counts().MissedGiven[1]), given);
+        QCOMPARE(int(w->practice().counts().MissedOpCode[1]), 2);
     }
     QVERIFY(d.prog->clock.now - before >= 1000); // the pause before the next problem
-    QCOMPARE(w->problem.Operand1, int16_t(3)); // and the next problem is on show
-    QCOMPARE(w->problem.DigitPos, int16_t(1));
-    QVERIFY(w->Typed.isEmpty());
+    QCOMPARE(w->practice().problem().Operand1, int16_t(3)); // and the next problem is on show
+    QCOMPARE(w->practice().problem().DigitPos, int16_t(1));
+    QVERIFY(w->practice().Typed().isEmpty());
 }
 
 void tst_drill::nonDigitsBeep()
@@ -159,32 +160,32 @@ void tst_drill::nonDigitsBeep()
     d.next({7});
     d.start();
     frmTable *w = d.w();
-    const QImage before = w->picPractice->image().copy();
+    const QImage before = ui(w).picPractice->image().copy();
     const int sounds = int(d.prog->sound.played.size());
-    QTest::keyClick(w->picPractice, 'a');
-    QTest::keyClick(w->picPractice, Qt::Key_Return);
-    QTest::keyClick(w->picPractice, Qt::Key_Backspace);
-    QTest::keyClick(w->picPractice, Qt::Key_Tab);
-    QTest::keyClick(w->picPractice, ' ');
+    QTest::keyClick(ui(w).picPractice, 'a');
+    QTest::keyClick(ui(w).picPractice, Qt::Key_Return);
+    QTest::keyClick(ui(w).picPractice, Qt::Key_Backspace);
+    QTest::keyClick(ui(w).picPractice, Qt::Key_Tab);
+    QTest::keyClick(ui(w).picPractice, ' ');
     QCOMPARE(d.prog->sound.beeps, 5);
     QCOMPARE(int(d.prog->sound.played.size()), sounds);
-    QVERIFY(w->Typed.isEmpty());
-    QCOMPARE(w->problem.DigitPos, int16_t(1));
-    QCOMPARE(w->picPractice->image(), before);
-    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(w->picPractice));
-    QCOMPARE(w->Practicing, int16_t(1));
+    QVERIFY(w->practice().Typed().isEmpty());
+    QCOMPARE(w->practice().problem().DigitPos, int16_t(1));
+    QCOMPARE(ui(w).picPractice->image(), before);
+    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(ui(w).picPractice));
+    QCOMPARE(w->practice().Practicing(), int16_t(1));
 }
 
 void tst_drill::keysWhenNotPractising()
 {
     Run d(ini(8));
     frmTable *w = d.w();
-    w->picPractice->setFocus();
-    QTest::keyClick(w->picPractice, '5');
-    QTest::keyClick(w->picPractice, 'a');
+    ui(w).picPractice->setFocus();
+    QTest::keyClick(ui(w).picPractice, '5');
+    QTest::keyClick(ui(w).picPractice, 'a');
     QCOMPARE(d.prog->sound.beeps, 0);
     QVERIFY(d.prog->sound.played.isEmpty());
-    QVERIFY(w->Typed.isEmpty());
+    QVERIFY(w->practice().Typed().isEmpty());
 }
 
 void tst_drill::onScreenKeyEqualsKey()
@@ -193,14 +194,14 @@ void tst_drill::onScreenKeyEqualsKey()
     d.next({4, 2});
     d.start();
     frmTable *w = d.w();
-    w->optFactor[3]->setFocus();
-    QTest::mouseClick(w->lblKey[3], Qt::LeftButton);
-    QCOMPARE(w->Typed, QStringLiteral("3"));
+    ui(w).optFactor[3]->setFocus();
+    QTest::mouseClick(ui(w).lblKey[3], Qt::LeftButton);
+    QCOMPARE(w->practice().Typed(), QStringLiteral("3"));
     QCOMPARE(d.count(QStringLiteral("ding.wav")), 1);
-    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(w->picPractice));
-    QTest::mouseClick(w->lblKey[2], Qt::LeftButton);
-    QCOMPARE(w->drill.Tried, 1);
-    QCOMPARE(w->drill.Missed, 0);
+    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(ui(w).picPractice));
+    QTest::mouseClick(ui(w).lblKey[2], Qt::LeftButton);
+    QCOMPARE(w->practice().counts().Tried, 1);
+    QCOMPARE(w->practice().counts().Missed, 0);
 }
 
 void tst_drill::clickLeavesKeyboardOnAnswer_data()
@@ -229,12 +230,12 @@ void tst_drill::clickLeavesKeyboardOnAnswer()
     QVERIFY(c);
     QVERIFY(c->isEnabled() && c->isVisible());
     QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(int(at.x() * c->width()), int(at.y() * c->height())));
-    QTRY_COMPARE(w->focusWidget(), static_cast<QWidget *>(w->picPractice));
+    QTRY_COMPARE(w->focusWidget(), static_cast<QWidget *>(ui(w).picPractice));
     // The next digits the child types, wherever the focus is, still count.
     for (QChar k : keys)
         QTest::keyClick(w->focusWidget(), k.toLatin1());
-    QCOMPARE(w->drill.Tried, 1);
-    QCOMPARE(w->drill.Missed, 0);
+    QCOMPARE(w->practice().counts().Tried, 1);
+    QCOMPARE(w->practice().counts().Missed, 0);
     QCOMPARE(d.prog->sound.beeps, 0);
 }
 
@@ -244,11 +245,11 @@ void tst_drill::digitKeyTypesOnClick()
     d.next({4});
     d.start();
     frmTable *w = d.w();
-    QLabel *key = w->lblKey[3];
+    QLabel *key = ui(w).lblKey[3];
     // A press that slides off the key before the release types nothing.
     QTest::mousePress(key, Qt::LeftButton);
     QTest::mouseRelease(key, Qt::LeftButton, {}, QPoint(-5, -5));
-    QVERIFY(w->Typed.isEmpty());
+    QVERIFY(w->practice().Typed().isEmpty());
     QCOMPARE(d.count(QStringLiteral("ding.wav")), 0);
     // Two quick clicks are two digits: the window system sends the second
     // press as a double click.
@@ -260,8 +261,8 @@ void tst_drill::digitKeyTypesOnClick()
         QApplication::sendEvent(key, &e);
     }
     QCOMPARE(d.count(QStringLiteral("ding.wav")), 2);
-    QCOMPARE(w->drill.Tried, 1);
-    QCOMPARE(w->drill.Missed, 1); // 33 for 4 x 8
+    QCOMPARE(w->practice().counts().Tried, 1);
+    QCOMPARE(w->practice().counts().Missed, 1); // 33 for 4 x 8
 }
 
 void tst_drill::pauseUsesCurrentDelay()
@@ -270,8 +271,8 @@ void tst_drill::pauseUsesCurrentDelay()
     d.next({1});
     d.start();
     frmTable *w = d.w();
-    w->hsbDelay->setValue(50); // changed during the drill: applies to this answer
-    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(w->picPractice));
+    ui(w).hsbDelay->setValue(50); // changed during the drill: applies to this answer
+    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(ui(w).picPractice));
     const int64_t before = d.prog->clock.now;
     d.type("8");
     const int64_t paused = d.prog->clock.now - before;
@@ -284,15 +285,15 @@ void tst_drill::factorChangeAppliesToNextProblem()
     d.next({2});
     d.start();
     frmTable *w = d.w();
-    QTest::mouseClick(w->optFactor[0], Qt::LeftButton, {}, QPoint(8, w->optFactor[0]->height() / 2));
+    QTest::mouseClick(ui(w).optFactor[0], Qt::LeftButton, {}, QPoint(8, ui(w).optFactor[0]->height() / 2));
     QCOMPARE(d.prog->module->settings.PracticeFactor, int16_t(-1));
-    QCOMPARE(w->problem.Operand2, int16_t(7)); // the problem on show stays
-    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(w->picPractice));
+    QCOMPARE(w->practice().problem().Operand2, int16_t(7)); // the problem on show stays
+    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(ui(w).picPractice));
     d.prog->random.script = {drawFor(11, 13), drawFor(5, 13)};
     d.prog->random.drawn = 0;
     d.type("14");
-    QCOMPARE(w->problem.Operand2, int16_t(11));
-    QCOMPARE(w->problem.Operand1, int16_t(5));
+    QCOMPARE(w->practice().problem().Operand2, int16_t(11));
+    QCOMPARE(w->practice().problem().Operand1, int16_t(5));
 }
 
 void tst_drill::results_data()
@@ -339,23 +340,23 @@ void tst_drill::results()
         d.type("7");
     d.prog->sound.played.clear();
     d.start(); // stop
-    QCOMPARE(w->Practicing, int16_t(0));
-    QVERIFY(w->fraResults->isVisible());
-    QVERIFY(!w->fraKey->isVisible());
-    QVERIFY(!w->Timer1.isActive());
+    QCOMPARE(w->practice().Practicing(), int16_t(0));
+    QVERIFY(ui(w).fraResults->isVisible());
+    QVERIFY(!ui(w).fraKey->isVisible());
+    QVERIFY(!w->practice().timer().isActive());
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(w->lblResults[size_t(i)]->text(), lines[i]);
-    const int full = toPixels(w->picPractice->scaleHeight());
-    const int part = toPixels(w->picPractice->scaleHeight() * 0.45f);
-    QCOMPARE(w->fraResults->height(), right + wrong >= 5 ? full : part);
+        QCOMPARE(ui(w).lblResults[size_t(i)]->text(), lines[i]);
+    const int full = toPixels(ui(w).picPractice->scaleHeight());
+    const int part = toPixels(ui(w).picPractice->scaleHeight() * 0.45f);
+    QCOMPARE(ui(w).fraResults->height(), right + wrong >= 5 ? full : part);
     if (reward < 0)
-        QVERIFY(w->imgResults->picture().isNull());
+        QVERIFY(ui(w).imgResults->picture().isNull());
     else
-        QCOMPARE(w->imgResults->picture().cacheKey(), w->imgReward[size_t(reward)].cacheKey());
-    QCOMPARE(w->cmdResults->text(), button);
-    QCOMPARE(w->defaultButton(), static_cast<QAbstractButton *>(w->cmdResults));
-    QVERIFY(!w->fraPractice->isEnabled() && !w->fraFactor->isEnabled() && !w->fraDelay->isEnabled());
-    QVERIFY(!w->fraChoice->isVisible() && !w->fraMode->isEnabled());
+        QCOMPARE(ui(w).imgResults->picture().cacheKey(), w->rewardPicture(reward).cacheKey());
+    QCOMPARE(ui(w).cmdResults->text(), button);
+    QCOMPARE(w->defaultButton(), static_cast<QAbstractButton *>(ui(w).cmdResults));
+    QVERIFY(!ui(w).fraPractice->isEnabled() && !ui(w).fraFactor->isEnabled() && !ui(w).fraDelay->isEnabled());
+    QVERIFY(!ui(w).fraChoice->isVisible() && !ui(w).fraMode->isEnabled());
     QCOMPARE(d.prog->sound.files(), QStringList{QStringLiteral("tada.wav")});
     QCOMPARE(d.prog->sound.played.first().flags, int(SoundPlayer::Async));
 }
@@ -367,16 +368,16 @@ void tst_drill::stopBeforeAnyAnswer()
     frmTable *w = d.w();
     w->Timer1_Timer();
     w->Timer1_Timer();
-    QCOMPARE(w->lblTimer->text(), QStringLiteral("1:58"));
+    QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("1:58"));
     d.start();
-    QVERIFY(!w->fraResults->isVisible());
+    QVERIFY(!ui(w).fraResults->isVisible());
     QVERIFY(d.prog->sound.played.isEmpty());
-    QCOMPARE(w->lblStart->text(), QStringLiteral("Start Practice"));
-    QVERIFY(w->fraChoice->isVisible() && w->fraMode->isEnabled() && w->fraTimer->isEnabled());
-    QVERIFY(w->cmdPrint->isVisible());
-    QCOMPARE(w->lblTimer->text(), QStringLiteral("2:00"));
-    QCOMPARE(w->cmdStart->picture().cacheKey(), w->imgButton[0].cacheKey());
-    QCOMPARE(w->defaultButton(), static_cast<QAbstractButton *>(w->cmdStart));
+    QCOMPARE(ui(w).lblStart->text(), QStringLiteral("Start Practice"));
+    QVERIFY(ui(w).fraChoice->isVisible() && ui(w).fraMode->isEnabled() && ui(w).fraTimer->isEnabled());
+    QVERIFY(ui(w).cmdPrint->isVisible());
+    QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("2:00"));
+    QCOMPARE(ui(w).cmdStart->picture().cacheKey(), w->buttonPicture(0).cacheKey());
+    QCOMPARE(w->defaultButton(), static_cast<QAbstractButton *>(ui(w).cmdStart));
 }
 
 void tst_drill::escStopsEnterPressesResults()
@@ -386,12 +387,12 @@ void tst_drill::escStopsEnterPressesResults()
     d.start();
     frmTable *w = d.w();
     d.type("6");
-    QTest::keyClick(w->picPractice, Qt::Key_Escape);
-    QCOMPARE(w->Practicing, int16_t(0));
-    QVERIFY(w->fraResults->isVisible());
+    QTest::keyClick(ui(w).picPractice, Qt::Key_Escape);
+    QCOMPARE(w->practice().Practicing(), int16_t(0));
+    QVERIFY(ui(w).fraResults->isVisible());
     QTest::keyClick(w->focusWidget(), Qt::Key_Return);
-    QVERIFY(!w->fraResults->isVisible());
-    QCOMPARE(w->lblStart->text(), QStringLiteral("Start Practice"));
+    QVERIFY(!ui(w).fraResults->isVisible());
+    QCOMPARE(ui(w).lblStart->text(), QStringLiteral("Start Practice"));
 }
 
 void tst_drill::countDownRunsOut()
@@ -403,13 +404,13 @@ void tst_drill::countDownRunsOut()
     d.type("6");
     for (int i = 0; i < 29; ++i)
         w->Timer1_Timer();
-    QCOMPARE(w->Practicing, int16_t(1));
+    QCOMPARE(w->practice().Practicing(), int16_t(1));
     w->Timer1_Timer();
-    QCOMPARE(w->Practicing, int16_t(0));
-    QCOMPARE(w->lblResults[2]->text(), QStringLiteral("Elapsed Time: 0:30"));
-    QCOMPARE(w->lblTimer->text(), QStringLiteral("0:00")); // kept while the results show
+    QCOMPARE(w->practice().Practicing(), int16_t(0));
+    QCOMPARE(ui(w).lblResults[2]->text(), QStringLiteral("Elapsed Time: 0:30"));
+    QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("0:00")); // kept while the results show
     w->Timer1_Timer(); // a stray tick after the stop changes nothing
-    QCOMPARE(w->lblTimer->text(), QStringLiteral("0:00"));
+    QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("0:00"));
 }
 
 void tst_drill::countUpStopsAt30Minutes()
@@ -421,9 +422,9 @@ void tst_drill::countUpStopsAt30Minutes()
     d.type("6");
     for (int i = 0; i < 1800; ++i)
         w->Timer1_Timer();
-    QCOMPARE(w->Practicing, int16_t(0));
-    QCOMPARE(w->lblResults[2]->text(), QStringLiteral("Elapsed Time: 30:00"));
-    QCOMPARE(w->lblTimer->text(), QStringLiteral("30:00"));
+    QCOMPARE(w->practice().Practicing(), int16_t(0));
+    QCOMPARE(ui(w).lblResults[2]->text(), QStringLiteral("Elapsed Time: 30:00"));
+    QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("30:00"));
 }
 
 void tst_drill::reviewThreeMisses()
@@ -438,20 +439,20 @@ void tst_drill::reviewThreeMisses()
     d.type("24"); // 3 x 8 right
     d.type("31"); // 4 x 8 wrong
     d.start();
-    QTest::mouseClick(w->cmdResults, Qt::LeftButton);
-    QVERIFY(w->fraReview->isVisible() && !w->fraResults->isVisible());
-    QCOMPARE(w->lblProblem->text(), QStringLiteral("Your Answer:"));
-    QCOMPARE(w->lblWrong->text(), QStringLiteral("Correct:"));
-    QVERIFY(w->lblProblem->font().underline() && w->lblWrong->font().underline());
-    QCOMPARE(w->ReviewIndex, int16_t(1));
-    QCOMPARE(w->problem.Operand1, int16_t(7));
-    QVERIFY(w->cmdRevNext->isVisible());
-    const int frameW = toTwips(w->fraReview->width()), nextW = toTwips(w->cmdRevNext->width());
-    QCOMPARE(w->cmdRevNext->x(), toPixels(frameW * 0.25f - nextW * 0.5f));
-    QCOMPARE(w->cmdRevStop->x(), toPixels(frameW * 0.75f - nextW * 0.5f));
-    QCOMPARE(w->defaultButton(), static_cast<QAbstractButton *>(w->cmdRevNext));
+    QTest::mouseClick(ui(w).cmdResults, Qt::LeftButton);
+    QVERIFY(ui(w).fraReview->isVisible() && !ui(w).fraResults->isVisible());
+    QCOMPARE(ui(w).lblProblem->text(), QStringLiteral("Your Answer:"));
+    QCOMPARE(ui(w).lblWrong->text(), QStringLiteral("Correct:"));
+    QVERIFY(ui(w).lblProblem->font().underline() && ui(w).lblWrong->font().underline());
+    QCOMPARE(w->practice().ReviewIndex(), int16_t(1));
+    QCOMPARE(w->practice().problem().Operand1, int16_t(7));
+    QVERIFY(ui(w).cmdRevNext->isVisible());
+    const int frameW = toTwips(ui(w).fraReview->width()), nextW = toTwips(ui(w).cmdRevNext->width());
+    QCOMPARE(ui(w).cmdRevNext->x(), toPixels(frameW * 0.25f - nextW * 0.5f));
+    QCOMPARE(ui(w).cmdRevStop->x(), toPixels(frameW * 0.75f - nextW * 0.5f));
+    QCOMPARE(w->defaultButton(), static_cast<QAbstractButton *>(ui(w).cmdRevNext));
     // The left copy in red, the right in black.
-    const QImage shown = w->picPractice->image();
+    const QImage shown = ui(w).picPractice->image();
     bool redLeft = false, redRight = false;
     for (int y = 0; y < shown.height(); ++y)
         for (int x = 0; x < shown.width(); ++x)
@@ -459,20 +460,20 @@ void tst_drill::reviewThreeMisses()
                 (x < shown.width() / 2 ? redLeft : redRight) = true;
     QVERIFY(redLeft && !redRight);
 
-    QTest::keyClick(w->cmdRevNext, Qt::Key_Return); // Enter acts as Next
-    QCOMPARE(w->ReviewIndex, int16_t(2));
-    QCOMPARE(w->problem.Operand1, int16_t(2));
-    QTest::mouseClick(w->cmdRevNext, Qt::LeftButton);
-    QCOMPARE(w->ReviewIndex, int16_t(3));
-    QCOMPARE(w->problem.Operand1, int16_t(4));
-    QVERIFY(!w->cmdRevNext->isVisible());
-    QCOMPARE(w->cmdRevStop->x(), toPixels(frameW * 0.5f - nextW * 0.5f));
-    QTest::mouseClick(w->cmdRevStop, Qt::LeftButton);
-    QVERIFY(!w->fraReview->isVisible());
-    QCOMPARE(w->lblStart->text(), QStringLiteral("Start Practice"));
-    QCOMPARE(w->lblTimer->text(), QStringLiteral("0:00"));
-    QVERIFY(!w->lblProblem->font().underline());
-    QVERIFY(w->fraChoice->isVisible() && w->cmdPrint->isVisible());
+    QTest::keyClick(ui(w).cmdRevNext, Qt::Key_Return); // Enter acts as Next
+    QCOMPARE(w->practice().ReviewIndex(), int16_t(2));
+    QCOMPARE(w->practice().problem().Operand1, int16_t(2));
+    QTest::mouseClick(ui(w).cmdRevNext, Qt::LeftButton);
+    QCOMPARE(w->practice().ReviewIndex(), int16_t(3));
+    QCOMPARE(w->practice().problem().Operand1, int16_t(4));
+    QVERIFY(!ui(w).cmdRevNext->isVisible());
+    QCOMPARE(ui(w).cmdRevStop->x(), toPixels(frameW * 0.5f - nextW * 0.5f));
+    QTest::mouseClick(ui(w).cmdRevStop, Qt::LeftButton);
+    QVERIFY(!ui(w).fraReview->isVisible());
+    QCOMPARE(ui(w).lblStart->text(), QStringLiteral("Start Practice"));
+    QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("0:00"));
+    QVERIFY(!ui(w).lblProblem->font().underline());
+    QVERIFY(ui(w).fraChoice->isVisible() && ui(w).cmdPrint->isVisible());
 }
 
 void tst_drill::reviewOneMiss()
@@ -483,16 +484,16 @@ void tst_drill::reviewOneMiss()
     frmTable *w = d.w();
     d.type("65");
     d.start();
-    QTest::keyClick(w->cmdResults, Qt::Key_Return); // Enter: Review
-    QVERIFY(w->fraReview->isVisible());
-    QVERIFY(!w->cmdRevNext->isVisible());
-    const int frameW = toTwips(w->fraReview->width()), nextW = toTwips(w->cmdRevNext->width());
-    QCOMPARE(w->cmdRevStop->x(), toPixels(frameW * 0.5f - nextW * 0.5f));
+    QTest::keyClick(ui(w).cmdResults, Qt::Key_Return); // Enter: Review
+    QVERIFY(ui(w).fraReview->isVisible());
+    QVERIFY(!ui(w).cmdRevNext->isVisible());
+    const int frameW = toTwips(ui(w).fraReview->width()), nextW = toTwips(ui(w).cmdRevNext->width());
+    QCOMPARE(ui(w).cmdRevStop->x(), toPixels(frameW * 0.5f - nextW * 0.5f));
     QTest::keyClick(w->focusWidget(), Qt::Key_Escape); // Esc acts as Stop
-    QVERIFY(!w->fraReview->isVisible());
-    QCOMPARE(w->lblTimer->text(), QStringLiteral("2:00"));
+    QVERIFY(!ui(w).fraReview->isVisible());
+    QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("2:00"));
     // The next review offers Next again.
-    QVERIFY(!w->cmdRevNext->isHidden());
+    QVERIFY(!ui(w).cmdRevNext->isHidden());
 }
 
 void tst_drill::reviewShowsOnlyThisDrill()
@@ -505,18 +506,18 @@ void tst_drill::reviewShowsOnlyThisDrill()
     d.type("9");
     d.type("9");
     d.start();
-    QTest::mouseClick(w->cmdResults, Qt::LeftButton);
-    QTest::mouseClick(w->cmdRevStop, Qt::LeftButton);
+    QTest::mouseClick(ui(w).cmdResults, Qt::LeftButton);
+    QTest::mouseClick(ui(w).cmdRevStop, Qt::LeftButton);
     d.next({6, 1});
     d.start();
     d.type("11");
     d.start();
-    QCOMPARE(w->lblResults[0]->text(), QStringLiteral("Problems Tried: 1"));
-    QTest::mouseClick(w->cmdResults, Qt::LeftButton);
-    QCOMPARE(w->problem.Operand1, int16_t(6));
-    QVERIFY(!w->cmdRevNext->isVisible()); // its only miss is the last
-    QTest::mouseClick(w->cmdRevStop, Qt::LeftButton);
-    QCOMPARE(w->Practicing, int16_t(0));
+    QCOMPARE(ui(w).lblResults[0]->text(), QStringLiteral("Problems Tried: 1"));
+    QTest::mouseClick(ui(w).cmdResults, Qt::LeftButton);
+    QCOMPARE(w->practice().problem().Operand1, int16_t(6));
+    QVERIFY(!ui(w).cmdRevNext->isVisible()); // its only miss is the last
+    QTest::mouseClick(ui(w).cmdRevStop, Qt::LeftButton);
+    QCOMPARE(w->practice().Practicing(), int16_t(0));
 }
 
 void tst_drill::manyWrongAnswers()
@@ -527,20 +528,20 @@ void tst_drill::manyWrongAnswers()
     frmTable *w = d.w();
     for (int i = 0; i < 150; ++i)
         d.type("0");
-    QCOMPARE(w->drill.Tried, 150);
-    QCOMPARE(w->drill.Missed, 150);
-    QCOMPARE(w->lblProblem->text(), QStringLiteral("Tried: 150"));
-    QCOMPARE(w->lblWrong->text(), QStringLiteral("Correct: 0"));
+    QCOMPARE(w->practice().counts().Tried, 150);
+    QCOMPARE(w->practice().counts().Missed, 150);
+    QCOMPARE(ui(w).lblProblem->text(), QStringLiteral("Tried: 150"));
+    QCOMPARE(ui(w).lblWrong->text(), QStringLiteral("Correct: 0"));
     d.start();
-    QCOMPARE(w->lblResults[1]->text(), QStringLiteral("Problems Correct: 0 (0%)"));
-    QTest::mouseClick(w->cmdResults, Qt::LeftButton);
+    QCOMPARE(ui(w).lblResults[1]->text(), QStringLiteral("Problems Correct: 0 (0%)"));
+    QTest::mouseClick(ui(w).cmdResults, Qt::LeftButton);
     int steps = 1;
-    while (w->cmdRevNext->isVisible()) {
-        QTest::mouseClick(w->cmdRevNext, Qt::LeftButton);
+    while (ui(w).cmdRevNext->isVisible()) {
+        QTest::mouseClick(ui(w).cmdRevNext, Qt::LeftButton);
         ++steps;
     }
     QCOMPARE(steps, 100);
-    QCOMPARE(w->ReviewIndex, int16_t(100));
+    QCOMPARE(w->practice().ReviewIndex(), int16_t(100));
 }
 
 void tst_drill::lateAccessKeyClickIgnored()
@@ -554,15 +555,15 @@ void tst_drill::lateAccessKeyClickIgnored()
     frmTable *w = d.w();
     d.type("65");
     d.start();
-    QTest::mouseClick(w->cmdResults, Qt::LeftButton);
-    w->cmdRevStop->animateClick();
+    QTest::mouseClick(ui(w).cmdResults, Qt::LeftButton);
+    ui(w).cmdRevStop->animateClick();
     w->cmdRevStop_Click();
     d.start();
-    QCOMPARE(w->Practicing, int16_t(1));
+    QCOMPARE(w->practice().Practicing(), int16_t(1));
     QTest::qWait(250);
-    QCOMPARE(w->Practicing, int16_t(1));
-    QVERIFY(!w->fraChoice->isVisible());
-    QVERIFY(w->fraKey->isVisible());
+    QCOMPARE(w->practice().Practicing(), int16_t(1));
+    QVERIFY(!ui(w).fraChoice->isVisible());
+    QVERIFY(ui(w).fraKey->isVisible());
 }
 
 QTEST_MAIN(tst_drill)

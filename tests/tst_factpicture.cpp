@@ -2,6 +2,7 @@
 // labels and sounds, with fake sound, clock and random source.
 #include "app/module1.h"
 #include "fakes.h"
+#include "mainwindow.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
@@ -381,7 +382,7 @@ void tst_factpicture::studyCellOpensPictureAndWaits()
             }
     });
     closer.start();
-    PictureBox *box = s.main->picFactor;
+    PictureBox *box = ui(s.main).picFactor;
     QTest::mousePress(box, Qt::LeftButton, {}, box->rect().center()); // cell 7: middle row, third column
     closer.stop();
     QVERIFY(okPressed); // the press came back only after OK

@@ -2,6 +2,7 @@
 // main window's controls, the saved mode's layout, Exit.
 #include "app/module1.h"
 #include "fakes.h"
+#include "mainwindow.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
@@ -73,75 +74,76 @@ void tst_mainwindow::controlsAtCreation()
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
 
-    checkGeometry(w->fraMode, 120, 720, 1935, 1215);
-    checkGeometry(w->fraFactor, 120, 2040, 1935, 2595);
-    checkGeometry(w->fraStudy, 120, 4680, 1935, 1395);
-    checkGeometry(w->fraMax, 120, 4680, 1935, 975);
-    checkGeometry(w->picFactor, 2160, 720, 7335, 4815);
-    checkGeometry(w->picPractice, 2160, 720, 5175, 4575);
-    checkGeometry(w->fraPractice, 7440, 720, 2055, 1695);
-    checkGeometry(w->fraTimer, 7440, 2520, 2055, 2415);
-    checkGeometry(w->fraDelay, 7440, 5040, 2055, 1215);
-    checkGeometry(w->optMode[1], 240, 720, 1455, 300);
-    checkGeometry(w->optFactor[0], 240, 360, 1095, 255);
-    checkGeometry(w->optFactor[5], 240, 2100, 495, 255); // "4" stands at 2100
-    checkGeometry(w->optFactor[10], 1200, 720, 495, 255);
-    checkGeometry(w->optFactor[13], 1200, 1800, 615, 255);
-    checkGeometry(w->cmdInfo, 120, 240, 1095, 495);
-    checkGeometry(w->cmdExit, 2520, 240, 1095, 495);
-    checkGeometry(w->cmdStart, 1320, 240, 615, 615);
-    checkGeometry(w->lblTimer, 240, 1560, 1335, 615);
-    checkGeometry(w->hsbDelay, 120, 840, 1815, 255);
-    checkGeometry(w->lblMax, 600, 360, 615, 375);
-    checkGeometry(w->cmdResults, 3840, 720, 1215, 495);
-    checkGeometry(w->imgResults, 1440, 1800, 2430, 2655);
+    checkGeometry(ui(w).fraMode, 120, 720, 1935, 1215);
+    checkGeometry(ui(w).fraFactor, 120, 2040, 1935, 2595);
+    checkGeometry(ui(w).fraStudy, 120, 4680, 1935, 1395);
+    checkGeometry(ui(w).fraMax, 120, 4680, 1935, 975);
+    checkGeometry(ui(w).picFactor, 2160, 720, 7335, 4815);
+    checkGeometry(ui(w).picPractice, 2160, 720, 5175, 4575);
+    checkGeometry(ui(w).fraPractice, 7440, 720, 2055, 1695);
+    checkGeometry(ui(w).fraTimer, 7440, 2520, 2055, 2415);
+    checkGeometry(ui(w).fraDelay, 7440, 5040, 2055, 1215);
+    checkGeometry(ui(w).optMode[1], 240, 720, 1455, 300);
+    checkGeometry(ui(w).optFactor[0], 240, 360, 1095, 255);
+    checkGeometry(ui(w).optFactor[5], 240, 2100, 495, 255); // "4" stands at 2100
+    checkGeometry(ui(w).optFactor[10], 1200, 720, 495, 255);
+    checkGeometry(ui(w).optFactor[13], 1200, 1800, 615, 255);
+    checkGeometry(ui(w).cmdInfo, 120, 240, 1095, 495);
+    checkGeometry(ui(w).cmdExit, 2520, 240, 1095, 495);
+    checkGeometry(ui(w).cmdStart, 1320, 240, 615, 615);
+    checkGeometry(ui(w).lblTimer, 240, 1560, 1335, 615);
+    checkGeometry(ui(w).hsbDelay, 120, 840, 1815, 255);
+    checkGeometry(ui(w).lblMax, 600, 360, 615, 375);
+    checkGeometry(ui(w).cmdResults, 3840, 720, 1215, 495);
+    checkGeometry(ui(w).imgResults, 1440, 1800, 2430, 2655);
 
     const QStringList factorCaptions{"Random", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"};
     for (int k = 0; k < 14; ++k)
-        QCOMPARE(w->optFactor[size_t(k)]->text(), factorCaptions[k]);
-    QCOMPARE(w->fraMode->caption(), QStringLiteral("Mode"));
-    QCOMPARE(w->fraFactor->caption(), QStringLiteral("Factor Value"));
-    QCOMPARE(w->fraTimer->caption(), QStringLiteral("Timer Options"));
-    QCOMPARE(w->fraResults->caption(), QStringLiteral("Results"));
-    QCOMPARE(w->Label1->text(), QStringLiteral("Click Problem to See Picture"));
-    QCOMPARE(w->cmdPrintFacts->text(), QStringLiteral("&Print Facts"));
-    QCOMPARE(w->cmdInfo->text(), QStringLiteral("&Info?"));
-    QCOMPARE(w->cmdHelp->text(), QStringLiteral("&Help"));
-    QCOMPARE(w->cmdExit->text(), QStringLiteral("E&xit"));
-    QCOMPARE(w->cmdRevNext->text(), QStringLiteral("&Next"));
-    QCOMPARE(w->cmdRevStop->text(), QStringLiteral("&Stop"));
-    QCOMPARE(w->lblStart->text(), QStringLiteral("Start Practice"));
-    QCOMPARE(w->lblPrint->text(), QStringLiteral("Print Worksheet"));
-    QCOMPARE(w->lblDelay->text(), QStringLiteral("1.00 sec"));
-    QCOMPARE(w->lblMax->text(), QStringLiteral("12"));
-    QVERIFY(!w->Timer1.isActive());
-    QCOMPARE(w->Timer1.interval(), 1000);
-    QCOMPARE(w->hsbDelay->maximum(), 5000);
-    QCOMPARE(w->hsbDelay->minimum(), 0);
-    QCOMPARE(w->hsbDelay->singleStep(), 50);
+        QCOMPARE(ui(w).optFactor[size_t(k)]->text(), factorCaptions[k]);
+    QCOMPARE(ui(w).fraMode->caption(), QStringLiteral("Mode"));
+    QCOMPARE(ui(w).fraFactor->caption(), QStringLiteral("Factor Value"));
+    QCOMPARE(ui(w).fraTimer->caption(), QStringLiteral("Timer Options"));
+    QCOMPARE(ui(w).fraResults->caption(), QStringLiteral("Results"));
+    QCOMPARE(ui(w).Label1->text(), QStringLiteral("Click Problem to See Picture"));
+    QCOMPARE(ui(w).cmdPrintFacts->text(), QStringLiteral("&Print Facts"));
+    QCOMPARE(ui(w).cmdInfo->text(), QStringLiteral("&Info?"));
+    QCOMPARE(ui(w).cmdHelp->text(), QStringLiteral("&Help"));
+    QCOMPARE(ui(w).cmdExit->text(), QStringLiteral("E&xit"));
+    QCOMPARE(ui(w).cmdRevNext->text(), QStringLiteral("&Next"));
+    QCOMPARE(ui(w).cmdRevStop->text(), QStringLiteral("&Stop"));
+    QCOMPARE(ui(w).lblStart->text(), QStringLiteral("Start Practice"));
+    QCOMPARE(ui(w).lblPrint->text(), QStringLiteral("Print Worksheet"));
+    QCOMPARE(ui(w).lblDelay->text(), QStringLiteral("1.00 sec"));
+    QCOMPARE(ui(w).lblMax->text(), QStringLiteral("12"));
+    QVERIFY(!w->practice().timer().isActive());
+    QCOMPARE(w->practice().timer().interval(), 1000);
+    QCOMPARE(ui(w).hsbDelay->maximum(), 5000);
+    QCOMPARE(ui(w).hsbDelay->minimum(), 0);
+    QCOMPARE(ui(w).hsbDelay->singleStep(), 50);
     // Hidden inside the practice box until a drill needs them
-    QVERIFY(w->fraKey->isHidden());
-    QVERIFY(w->fraResults->isHidden());
-    QVERIFY(w->fraReview->isHidden());
-    QCOMPARE(w->defaultButton(), static_cast<QAbstractButton *>(w->cmdResults));
-    QCOMPARE(w->cancelButton(), static_cast<QAbstractButton *>(w->cmdRevStop));
-    QCOMPARE(w->picFactor->backColor(), QColor(0xFF, 0xFF, 0xC0));
-    QCOMPARE(w->picPractice->backColor(), QColor(Qt::white));
-    QCOMPARE(w->lbltitle->font().pixelSize(), 32); // Times New Roman 24 bold
-    QVERIFY(w->lbltitle->font().bold());
+    QVERIFY(ui(w).fraKey->isHidden());
+    QVERIFY(ui(w).fraResults->isHidden());
+    QVERIFY(ui(w).fraReview->isHidden());
+    QCOMPARE(w->defaultButton(), static_cast<QAbstractButton *>(ui(w).cmdResults));
+    QCOMPARE(w->cancelButton(), static_cast<QAbstractButton *>(ui(w).cmdRevStop));
+    QCOMPARE(ui(w).picFactor->backColor(), QColor(0xFF, 0xFF, 0xC0));
+    QCOMPARE(ui(w).picPractice->backColor(), QColor(Qt::white));
+    QCOMPARE(ui(w).lbltitle->font().pixelSize(), 32); // Times New Roman 24 bold
+    QVERIFY(ui(w).lbltitle->font().bold());
 }
 
 void tst_mainwindow::digitKeysReadOneToNineThenZero()
 {
     StartedProgram s("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
     QString order;
-    QVector<ClickLabel *> keys(s.main->lblKey.begin(), s.main->lblKey.end());
+    const MainControls c = ui(s.main);
+    QVector<ClickLabel *> keys(c.lblKey.begin(), c.lblKey.end());
     std::sort(keys.begin(), keys.end(), [](QWidget *a, QWidget *b) { return a->x() < b->x(); });
     for (ClickLabel *k : keys)
         order += k->text();
     QCOMPARE(order, QStringLiteral("1234567890"));
-    QCOMPARE(s.main->lblKey[0]->x(), toPixels(4560));
-    QCOMPARE(s.main->lblKey[9]->x(), toPixels(4080));
+    QCOMPARE(ui(s.main).lblKey[0]->x(), toPixels(4560));
+    QCOMPARE(ui(s.main).lblKey[9]->x(), toPixels(4080));
 }
 
 void tst_mainwindow::savedModeLayout_data()
@@ -165,20 +167,20 @@ void tst_mainwindow::savedModeLayout()
     StartedProgram s(ini);
     frmTable *w = s.main;
     QVERIFY(w->isVisible());
-    QCOMPARE(w->picFactor->isVisible(), study);
-    QCOMPARE(w->picPractice->isVisible(), !study);
-    QCOMPARE(w->fraStudy->isVisible(), study);
-    QCOMPARE(w->fraMax->isVisible(), !study);
-    QCOMPARE(w->fraPractice->isVisible(), !study);
-    QCOMPARE(w->fraTimer->isVisible(), !study);
-    QCOMPARE(w->fraDelay->isVisible(), !study);
-    QVERIFY(w->lbltitle->isVisible() && w->fraMode->isVisible() && w->fraFactor->isVisible() && w->fraChoice->isVisible());
-    QCOMPARE(w->optMode[study ? 0 : 1]->isChecked(), true);
-    QCOMPARE(w->lbltitle->text(), study ? QStringLiteral("Study Numbloom") : QStringLiteral("Practice Numbloom"));
-    QCOMPARE(w->optFactor[0]->isEnabled(), !study);
+    QCOMPARE(ui(w).picFactor->isVisible(), study);
+    QCOMPARE(ui(w).picPractice->isVisible(), !study);
+    QCOMPARE(ui(w).fraStudy->isVisible(), study);
+    QCOMPARE(ui(w).fraMax->isVisible(), !study);
+    QCOMPARE(ui(w).fraPractice->isVisible(), !study);
+    QCOMPARE(ui(w).fraTimer->isVisible(), !study);
+    QCOMPARE(ui(w).fraDelay->isVisible(), !study);
+    QVERIFY(ui(w).lbltitle->isVisible() && ui(w).fraMode->isVisible() && ui(w).fraFactor->isVisible() && ui(w).fraChoice->isVisible());
+    QCOMPARE(ui(w).optMode[study ? 0 : 1]->isChecked(), true);
+    QCOMPARE(ui(w).lbltitle->text(), study ? QStringLiteral("Study Numbloom") : QStringLiteral("Practice Numbloom"));
+    QCOMPARE(ui(w).optFactor[0]->isEnabled(), !study);
     if (!study) {
-        QCOMPARE(w->lblTimer->isVisibleTo(w), clock);
-        QCOMPARE(w->spnTimer->isVisibleTo(w), arrows);
+        QCOMPARE(ui(w).lblTimer->isVisibleTo(w), clock);
+        QCOMPARE(ui(w).spnTimer->isVisibleTo(w), arrows);
     }
 }
 
@@ -199,7 +201,7 @@ void tst_mainwindow::exitWritesFile()
     QFETCH(QByteArray, ini);
     QFETCH(QByteArray, written);
     StartedProgram s(ini);
-    QTest::mouseClick(s.main->cmdExit, Qt::LeftButton);
+    QTest::mouseClick(ui(s.main).cmdExit, Qt::LeftButton);
     QCOMPARE(s.prog->endCalls, 1);
     QCOMPARE(s.prog->readIni(), written);
 }
@@ -218,7 +220,7 @@ void tst_mainwindow::exitFailureIsReported()
                 box->accept();
             }
     });
-    QTest::mouseClick(s.main->cmdExit, Qt::LeftButton);
+    QTest::mouseClick(ui(s.main).cmdExit, Qt::LeftButton);
     QVERIFY2(seen.contains(QStringLiteral("gone/kwizzo.ini")), qPrintable(seen));
     QCOMPARE(s.prog->endCalls, 1); // the program still ends
 }
@@ -227,7 +229,7 @@ void tst_mainwindow::closeBoxEndsWithoutSaving()
 {
     const QByteArray ini("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
     StartedProgram s(ini);
-    QTest::mouseClick(s.main->optMode[0], Qt::LeftButton);
+    QTest::mouseClick(ui(s.main).optMode[0], Qt::LeftButton);
     s.main->close();
     QCOMPARE(s.prog->endCalls, 1);
     QCOMPARE(s.prog->readIni(), ini);
@@ -247,7 +249,7 @@ void tst_mainwindow::badFilesStart()
     QFETCH(QByteArray, ini);
     StartedProgram s(ini);
     QVERIFY(s.main && s.main->isVisible());
-    QCOMPARE(s.main->picFactor->isVisible() + s.main->picPractice->isVisible(), 1);
+    QCOMPARE(ui(s.main).picFactor->isVisible() + ui(s.main).picPractice->isVisible(), 1);
 }
 
 QTEST_MAIN(tst_mainwindow)

@@ -3,6 +3,7 @@
 #include "app/format.h"
 #include "app/module1.h"
 #include "fakes.h"
+#include "mainwindow.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
@@ -69,19 +70,19 @@ void tst_options::clockText()
     StartedProgram s(ini(1, 1, -1, 1, 4));
     int16_t sec = int16_t(seconds);
     s.main->ShowTime(sec);
-    QCOMPARE(s.main->lblTimer->text(), text);
+    QCOMPARE(ui(s.main).lblTimer->text(), text);
 }
 
 void tst_options::studyMode()
 {
     StartedProgram s(ini(1, 7, 3, 0, 4));
     frmTable *w = s.main;
-    choose(w->optMode[0]);
+    choose(ui(w).optMode[0]);
     QCOMPARE(s.prog->module->settings.Mode, int16_t(0));
-    QVERIFY(w->optFactor[8]->isChecked()); // "7"
-    QVERIFY(!w->optFactor[0]->isEnabled());
-    QCOMPARE(w->lbltitle->text(), QStringLiteral("Study Numbloom"));
-    QVERIFY(w->picFactor->isVisible() && !w->picPractice->isVisible());
+    QVERIFY(ui(w).optFactor[8]->isChecked()); // "7"
+    QVERIFY(!ui(w).optFactor[0]->isEnabled());
+    QCOMPARE(ui(w).lbltitle->text(), QStringLiteral("Study Numbloom"));
+    QVERIFY(ui(w).picFactor->isVisible() && !ui(w).picPractice->isVisible());
     QCOMPARE(s.prog->module->PictureFactor, int16_t(7));
     // the practice factor is left as it was
     QCOMPARE(s.prog->module->settings.PracticeFactor, int16_t(3));
@@ -91,53 +92,53 @@ void tst_options::practiceMode()
 {
     StartedProgram s(ini(0, 7, -1, 2, 4));
     frmTable *w = s.main;
-    QCOMPARE(w->lblTimer->text(), QStringLiteral("0:00"));
-    choose(w->optMode[1]);
-    QVERIFY(w->optFactor[0]->isChecked());
-    QVERIFY(w->optFactor[0]->isEnabled());
-    QCOMPARE(w->lbltitle->text(), QStringLiteral("Practice Numbloom"));
-    QCOMPARE(w->lblTimer->text(), QStringLiteral("2:00"));
-    QCOMPARE(w->TimerCount, int16_t(120));
+    QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("0:00"));
+    choose(ui(w).optMode[1]);
+    QVERIFY(ui(w).optFactor[0]->isChecked());
+    QVERIFY(ui(w).optFactor[0]->isEnabled());
+    QCOMPARE(ui(w).lbltitle->text(), QStringLiteral("Practice Numbloom"));
+    QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("2:00"));
+    QCOMPARE(w->practice().TimerCount(), int16_t(120));
     QCOMPARE(s.prog->module->settings.StudyFactor, int16_t(7));
 }
 
 void tst_options::timerOffKeepsClockLabel()
 {
     StartedProgram s(ini(0, 2, 5, 0, 4));
-    s.main->lblTimer->setText(QStringLiteral("7:07"));
-    choose(s.main->optMode[1]);
-    QCOMPARE(s.main->lblTimer->text(), QStringLiteral("7:07"));
-    QVERIFY(s.main->optFactor[6]->isChecked()); // "5"
+    ui(s.main).lblTimer->setText(QStringLiteral("7:07"));
+    choose(ui(s.main).optMode[1]);
+    QCOMPARE(ui(s.main).lblTimer->text(), QStringLiteral("7:07"));
+    QVERIFY(ui(s.main).optFactor[6]->isChecked()); // "5"
 }
 
 void tst_options::titleAndButtonRowCentred()
 {
     StartedProgram s(ini(0, 1, -1, 0, 4));
     frmTable *w = s.main;
-    QCOMPARE(w->lbltitle->x(), toPixels(2700));
-    QCOMPARE(w->fraChoice->x(), toPixels(3960));
-    choose(w->optMode[1]);
-    QCOMPARE(w->lbltitle->x(), toPixels(1620));
-    QCOMPARE(w->fraChoice->x(), toPixels(2880));
-    choose(w->optMode[0]);
-    QCOMPARE(w->lbltitle->x(), toPixels(2700));
-    QCOMPARE(w->fraChoice->x(), toPixels(3960));
+    QCOMPARE(ui(w).lbltitle->x(), toPixels(2700));
+    QCOMPARE(ui(w).fraChoice->x(), toPixels(3960));
+    choose(ui(w).optMode[1]);
+    QCOMPARE(ui(w).lbltitle->x(), toPixels(1620));
+    QCOMPARE(ui(w).fraChoice->x(), toPixels(2880));
+    choose(ui(w).optMode[0]);
+    QCOMPARE(ui(w).lbltitle->x(), toPixels(2700));
+    QCOMPARE(ui(w).fraChoice->x(), toPixels(3960));
 }
 
 void tst_options::factorClickRedrawsStudy()
 {
     StartedProgram s(ini(0, 1, -1, 0, 4));
     frmTable *w = s.main;
-    const QImage before = w->picFactor->image().copy();
-    choose(w->optFactor[13]); // "12"
+    const QImage before = ui(w).picFactor->image().copy();
+    choose(ui(w).optFactor[13]); // "12"
     QCOMPARE(s.prog->module->settings.StudyFactor, int16_t(12));
     QCOMPARE(s.prog->module->PictureFactor, int16_t(12));
-    QVERIFY(w->picFactor->image() != before);
-    choose(w->optFactor[2]);
-    QCOMPARE(w->picFactor->image(), before);
+    QVERIFY(ui(w).picFactor->image() != before);
+    choose(ui(w).optFactor[2]);
+    QCOMPARE(ui(w).picFactor->image(), before);
     // In practice the same options set the practice factor only.
-    choose(w->optMode[1]);
-    choose(w->optFactor[0]);
+    choose(ui(w).optMode[1]);
+    choose(ui(w).optFactor[0]);
     QCOMPARE(s.prog->module->settings.PracticeFactor, int16_t(-1));
     QCOMPARE(s.prog->module->settings.StudyFactor, int16_t(1));
 }
@@ -160,12 +161,12 @@ void tst_options::maximumStopsAtEnds()
     QFETCH(int, expected);
     StartedProgram s(ini(1, 1, -1, 0, 4, 1000, start));
     frmTable *w = s.main;
-    QCOMPARE(w->lblMax->text(), QString::number(start));
-    choose(w->optFactor[3]); // focus elsewhere first
-    up ? clickUp(w->updMax) : clickDown(w->updMax);
+    QCOMPARE(ui(w).lblMax->text(), QString::number(start));
+    choose(ui(w).optFactor[3]); // focus elsewhere first
+    up ? clickUp(ui(w).updMax) : clickDown(ui(w).updMax);
     QCOMPARE(int(s.prog->module->settings.MaxMultiplier), expected);
-    QCOMPARE(w->lblMax->text(), QString::number(expected));
-    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(w->picPractice));
+    QCOMPARE(ui(w).lblMax->text(), QString::number(expected));
+    QCOMPARE(w->focusWidget(), static_cast<QWidget *>(ui(w).picPractice));
 }
 
 void tst_options::countDownLengthStops_data()
@@ -185,44 +186,44 @@ void tst_options::countDownLengthStops()
     QFETCH(bool, up);
     QFETCH(QString, shown);
     StartedProgram s(ini(1, 1, -1, 2, steps));
-    up ? clickUp(s.main->spnTimer) : clickDown(s.main->spnTimer);
-    QCOMPARE(s.main->lblTimer->text(), shown);
+    up ? clickUp(ui(s.main).spnTimer) : clickDown(ui(s.main).spnTimer);
+    QCOMPARE(ui(s.main).lblTimer->text(), shown);
 }
 
 void tst_options::timerOptions()
 {
     StartedProgram s(ini(1, 1, -1, 2, 4));
     frmTable *w = s.main;
-    QVERIFY(w->lblTimer->isVisible() && w->spnTimer->isVisible());
-    choose(w->optTimer[0]);
+    QVERIFY(ui(w).lblTimer->isVisible() && ui(w).spnTimer->isVisible());
+    choose(ui(w).optTimer[0]);
     QCOMPARE(s.prog->module->settings.TimerMode, int16_t(0));
-    QVERIFY(!w->lblTimer->isVisible() && !w->spnTimer->isVisible());
-    choose(w->optTimer[1]);
-    QVERIFY(w->lblTimer->isVisible() && !w->spnTimer->isVisible());
-    QCOMPARE(w->lblTimer->text(), QStringLiteral("0:00"));
-    choose(w->optTimer[2]);
-    QVERIFY(w->lblTimer->isVisible() && w->spnTimer->isVisible());
-    QCOMPARE(w->lblTimer->text(), QStringLiteral("2:00"));
+    QVERIFY(!ui(w).lblTimer->isVisible() && !ui(w).spnTimer->isVisible());
+    choose(ui(w).optTimer[1]);
+    QVERIFY(ui(w).lblTimer->isVisible() && !ui(w).spnTimer->isVisible());
+    QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("0:00"));
+    choose(ui(w).optTimer[2]);
+    QVERIFY(ui(w).lblTimer->isVisible() && ui(w).spnTimer->isVisible());
+    QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("2:00"));
 }
 
 void tst_options::delay()
 {
     StartedProgram s(ini(1, 1, -1, 0, 4, 50));
     frmTable *w = s.main;
-    QCOMPARE(w->lblDelay->text(), QStringLiteral("0.05 sec"));
-    QCOMPARE(w->hsbDelay->value(), 50);
-    w->hsbDelay->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(ui(w).lblDelay->text(), QStringLiteral("0.05 sec"));
+    QCOMPARE(ui(w).hsbDelay->value(), 50);
+    ui(w).hsbDelay->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(s.prog->module->settings.DelayMs, int16_t(100));
-    QCOMPARE(w->lblDelay->text(), QStringLiteral("0.10 sec"));
-    w->hsbDelay->setValue(5000);
-    QCOMPARE(w->lblDelay->text(), QStringLiteral("5.00 sec"));
-    w->hsbDelay->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(ui(w).lblDelay->text(), QStringLiteral("0.10 sec"));
+    ui(w).hsbDelay->setValue(5000);
+    QCOMPARE(ui(w).lblDelay->text(), QStringLiteral("5.00 sec"));
+    ui(w).hsbDelay->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     QCOMPARE(s.prog->module->settings.DelayMs, int16_t(5000));
     // Dragging shows the value under the thumb before it is let go.
-    w->hsbDelay->setSliderDown(true);
-    w->hsbDelay->setSliderPosition(1250);
-    QCOMPARE(w->lblDelay->text(), QStringLiteral("1.25 sec"));
-    w->hsbDelay->setSliderDown(false);
+    ui(w).hsbDelay->setSliderDown(true);
+    ui(w).hsbDelay->setSliderPosition(1250);
+    QCOMPARE(ui(w).lblDelay->text(), QStringLiteral("1.25 sec"));
+    ui(w).hsbDelay->setSliderDown(false);
     QCOMPARE(s.prog->module->settings.DelayMs, int16_t(1250));
 }
 
@@ -231,17 +232,17 @@ void tst_options::loadingSilencesHandlers()
     StartedProgram s(ini(1, 4, 6, 1, 4, 700));
     frmTable *w = s.main;
     const Settings before = s.prog->module->settings;
-    const QString clock = w->lblTimer->text(), title = w->lbltitle->text(), delay = w->lblDelay->text();
-    w->Loading = 1;
-    choose(w->optTimer[2]);
-    choose(w->optFactor[1]);
-    w->hsbDelay->setValue(3000);
-    choose(w->optMode[0]);
+    const QString clock = ui(w).lblTimer->text(), title = ui(w).lbltitle->text(), delay = ui(w).lblDelay->text();
+    w->setLoading(true);
+    choose(ui(w).optTimer[2]);
+    choose(ui(w).optFactor[1]);
+    ui(w).hsbDelay->setValue(3000);
+    choose(ui(w).optMode[0]);
     QCOMPARE(s.prog->module->settings, before);
-    QCOMPARE(w->lblTimer->text(), clock);
-    QCOMPARE(w->lbltitle->text(), title);
-    QCOMPARE(w->lblDelay->text(), delay);
-    QVERIFY(w->picPractice->isVisible());
+    QCOMPARE(ui(w).lblTimer->text(), clock);
+    QCOMPARE(ui(w).lbltitle->text(), title);
+    QCOMPARE(ui(w).lblDelay->text(), delay);
+    QVERIFY(ui(w).picPractice->isVisible());
 }
 
 void tst_options::pressesOnStudyBox_data()
@@ -262,7 +263,7 @@ void tst_options::pressesOnStudyBox()
     QFETCH(int, cell);
     QFETCH(int, opened);
     StartedProgram s(ini(0, 3, -1, 0, 4));
-    PictureBox *box = s.main->picFactor;
+    PictureBox *box = ui(s.main).picFactor;
     const QPoint pos(2 + (box->width() - 4) * at.x() / 1000, 2 + (box->height() - 4) * at.y() / 1000);
     QTest::mousePress(box, Qt::LeftButton, {}, pos);
     QCOMPARE(int(s.prog->module->PictureMultiplier), cell);

@@ -2,6 +2,7 @@
 // window's buttons with a fake printer, and for real as PDF pages.
 #include "app/module1.h"
 #include "fakes.h"
+#include "mainwindow.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
 #include "print/pages.h"
@@ -341,7 +342,7 @@ void tst_print::buttons()
     answerNextBox(this, QMessageBox::Ok, &title, &text, &icon);
     QString doneTitle, doneText;
     QTimer::singleShot(0, this, [&] { answerNextBox(this, QMessageBox::Ok, &doneTitle, &doneText); });
-    QTest::mouseClick(s.main->cmdPrint, Qt::LeftButton);
+    QTest::mouseClick(ui(s.main).cmdPrint, Qt::LeftButton);
     QCOMPARE(title, QStringLiteral("Print Worksheet"));
     QCOMPARE(text, worksheetPrompt(-1, 12));
     QCOMPARE(icon, QMessageBox::Information);
@@ -352,10 +353,10 @@ void tst_print::buttons()
 
     // The facts sheet prints at once, with no question first; it sets the
     // fact picture's factor.
-    QTest::mouseClick(s.main->optMode[0], Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(ui(s.main).optMode[0], Qt::LeftButton, {}, QPoint(8, 8));
     s.prog->module->PictureFactor = 0;
     s.prog->printer.pdf = false; // a real printer: nothing more to say
-    QTest::mouseClick(s.main->cmdPrintFacts, Qt::LeftButton);
+    QTest::mouseClick(ui(s.main).cmdPrintFacts, Qt::LeftButton);
     QCOMPARE(s.prog->printer.documents.last(), QStringLiteral("Numbloom Facts"));
     QCOMPARE(s.prog->printer.finished.size(), 2);
     QCOMPARE(s.prog->module->PictureFactor, int16_t(6));
@@ -366,7 +367,7 @@ void tst_print::cancelPrintsNothing()
     StartedProgram s("1\r\n3,6\r\n0,0,1,0,7\r\n0,4,1000\r\n3\r\n");
     QString title, text;
     answerNextBox(this, QMessageBox::Cancel, &title, &text);
-    QTest::mouseClick(s.main->cmdPrint, Qt::LeftButton);
+    QTest::mouseClick(ui(s.main).cmdPrint, Qt::LeftButton);
     QCOMPARE(text, worksheetPrompt(7, 3));
     QVERIFY(s.prog->printer.documents.isEmpty());
     QCOMPARE(s.prog->random.drawn, 0);
@@ -381,7 +382,7 @@ void tst_print::failedJobIsReported()
         QString title, text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         answerNextBox(this, QMessageBox::Ok, &title, &text, &icon);
-        QTest::mouseClick(s.main->cmdPrintFacts, Qt::LeftButton);
+        QTest::mouseClick(ui(s.main).cmdPrintFacts, Qt::LeftButton);
         QVERIFY2(text.contains(QStringLiteral("not printed")), qPrintable(text));
         QVERIFY(text.contains(refuse ? QStringLiteral("offline") : QStringLiteral("paper jam")));
         QCOMPARE(icon, QMessageBox::Warning);
@@ -405,7 +406,7 @@ void tst_print::pdfBoxSaysWhy()
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     answerNextBox(this, QMessageBox::Ok, &title, &text, &icon);
-    QTest::mouseClick(s.main->cmdPrintFacts, Qt::LeftButton);
+    QTest::mouseClick(ui(s.main).cmdPrintFacts, Qt::LeftButton);
     QVERIFY2(text.startsWith(why), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("/home/child/Documents/Numbloom Facts.pdf")));
     QCOMPARE(icon, QMessageBox::Information);

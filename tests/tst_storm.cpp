@@ -3,6 +3,7 @@
 // window is in one consistent state.
 #include "app/module1.h"
 #include "fakes.h"
+#include "mainwindow.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
@@ -48,38 +49,38 @@ void closeModal()
 
 QString checkState(frmTable *w, Module1 &m)
 {
-    const bool study = w->picFactor->isVisibleTo(w), practice = w->picPractice->isVisibleTo(w);
+    const bool study = ui(w).picFactor->isVisibleTo(w), practice = ui(w).picPractice->isVisibleTo(w);
     if (study == practice)
         return QStringLiteral("not exactly one drawing box shown");
     if ((m.settings.Mode == 0) != study)
         return QStringLiteral("drawing box does not match the mode");
-    if (w->fraStudy->isVisibleTo(w) == w->fraMax->isVisibleTo(w))
+    if (ui(w).fraStudy->isVisibleTo(w) == ui(w).fraMax->isVisibleTo(w))
         return QStringLiteral("not exactly one of the study and maximum panels");
-    if (w->drill.Missed > w->drill.Tried)
+    if (w->practice().counts().Missed > w->practice().counts().Tried)
         return QStringLiteral("more missed than tried");
-    if (w->drill.recorded() > MissedCapacity)
+    if (w->practice().counts().recorded() > MissedCapacity)
         return QStringLiteral("record past its capacity");
     const Settings &s = m.settings;
     if (s.Mode < 0 || s.Mode > 1 || s.StudyFactor < 0 || s.StudyFactor > 12 || s.PracticeFactor < -1
         || s.PracticeFactor > 12 || s.TimerMode < 0 || s.TimerMode > 2 || s.CountDownSteps < 1
         || s.CountDownSteps > 60 || s.DelayMs < 0 || s.DelayMs > 5000 || s.MaxMultiplier < 0 || s.MaxMultiplier > 12)
         return QStringLiteral("a setting out of its range");
-    const bool keys = w->fraKey->isVisibleTo(w), results = w->fraResults->isVisibleTo(w),
-               review = w->fraReview->isVisibleTo(w), choice = w->fraChoice->isVisibleTo(w);
-    if ((w->Practicing == 1) != keys)
+    const bool keys = ui(w).fraKey->isVisibleTo(w), results = ui(w).fraResults->isVisibleTo(w),
+               review = ui(w).fraReview->isVisibleTo(w), choice = ui(w).fraChoice->isVisibleTo(w);
+    if ((w->practice().Practicing() == 1) != keys)
         return QStringLiteral("digit keys do not match Practicing");
-    if (w->Practicing == 1 && (results || review || choice || !practice))
+    if (w->practice().Practicing() == 1 && (results || review || choice || !practice))
         return QStringLiteral("a drill shows more than the drill (results %1 review %2 choice %3 practice %4)")
             .arg(results).arg(review).arg(choice).arg(practice);
     if (results && review)
         return QStringLiteral("results and review at once");
-    if (w->Practicing == 0 && choice == (results || review))
+    if (w->practice().Practicing() == 0 && choice == (results || review))
         return QStringLiteral("Info/Help/Exit shown with results, or hidden when idle");
-    if (w->Practicing == 1 && (w->fraMode->isEnabled() || w->fraTimer->isEnabled()))
+    if (w->practice().Practicing() == 1 && (ui(w).fraMode->isEnabled() || ui(w).fraTimer->isEnabled()))
         return QStringLiteral("mode or timer changeable during a drill");
-    if (w->Timer1.isActive() && (w->Practicing == 0 || s.TimerMode == 0))
+    if (w->practice().timer().isActive() && (w->practice().Practicing() == 0 || s.TimerMode == 0))
         return QStringLiteral("clock running outside a timed drill");
-    if (w->problem.Answer < 0 || w->problem.Answer > 144)
+    if (w->practice().problem().Answer < 0 || w->practice().problem().Answer > 144)
         return QStringLiteral("answer out of range");
     return QString();
 }
@@ -120,12 +121,12 @@ void tst_storm::storm()
     auto pick = [&gen](int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(gen)); };
 
     QList<QWidget *> clickable;
-    for (auto *o : w->optMode) clickable << o;
-    for (auto *o : w->optFactor) clickable << o;
-    for (auto *o : w->optTimer) clickable << o;
-    for (auto *k : w->lblKey) clickable << k;
-    clickable << w->cmdStart << w->cmdResults << w->cmdRevNext << w->cmdRevStop << w->cmdInfo << w->cmdHelp
-              << w->cmdExit << w->updMax << w->spnTimer << w->hsbDelay << w->picFactor << w->picPractice;
+    for (auto *o : ui(w).optMode) clickable << o;
+    for (auto *o : ui(w).optFactor) clickable << o;
+    for (auto *o : ui(w).optTimer) clickable << o;
+    for (auto *k : ui(w).lblKey) clickable << k;
+    clickable << ui(w).cmdStart << ui(w).cmdResults << ui(w).cmdRevNext << ui(w).cmdRevStop << ui(w).cmdInfo << ui(w).cmdHelp
+              << ui(w).cmdExit << ui(w).updMax << ui(w).spnTimer << ui(w).hsbDelay << ui(w).picFactor << ui(w).picPractice;
     const QList<int> keys{Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6,
                           Qt::Key_7, Qt::Key_8, Qt::Key_9, Qt::Key_A, Qt::Key_Q, Qt::Key_Space, Qt::Key_Return,
                           Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_Left};
@@ -151,7 +152,7 @@ void tst_storm::storm()
         } else if (kind < 90) {
             QWidget *focus = QApplication::focusWidget();
             if (!focus || focus->window() != w)
-                focus = w->picPractice->isVisible() ? static_cast<QWidget *>(w->picPractice) : w;
+                focus = ui(w).picPractice->isVisible() ? static_cast<QWidget *>(ui(w).picPractice) : w;
             // Mostly digits, as a child answering would type.
             const int key = pick(10) < 7 ? Qt::Key_0 + pick(10) : keys[pick(int(keys.size()))];
             QTest::keyClick(focus, Qt::Key(key));
@@ -163,16 +164,16 @@ void tst_storm::storm()
             last = QStringLiteral("Alt+") + QChar(letter);
             ++typed;
         } else {
-            if (w->Timer1.isActive()) {
+            if (w->practice().timer().isActive()) {
                 w->Timer1_Timer();
                 ++ticks;
                 last = QStringLiteral("tick");
             }
         }
         QApplication::processEvents();
-        if (w->drill.Tried > tried)
-            answers += w->drill.Tried - tried;
-        tried = w->drill.Tried;
+        if (w->practice().counts().Tried > tried)
+            answers += w->practice().counts().Tried - tried;
+        tried = w->practice().counts().Tried;
         const QString bad = checkState(w, m);
         if (!bad.isEmpty())
             QFAIL(qPrintable(QStringLiteral("event %1 (%3): %2").arg(e).arg(bad, last)));

@@ -45,4 +45,9 @@ public:
     virtual void circle(float cx, float cy, float radius) = 0;
     virtual void polygon(const QVector<QPointF> &corners) = 0;
     virtual void clear() = 0;
+    // The colour clear() fills with; a page is white.
+    virtual QColor backColor() const { return Qt::white; }
+    // Shows what has been drawn now, not when the event loop next runs: a
+    // drill may hold the window right after drawing.
+    virtual void refresh() {}
 };

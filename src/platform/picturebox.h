@@ -17,12 +17,12 @@ public:
     // The inside as a parent for controls placed in the box: they are clipped
     // by the border, and presses on the bare inside still reach the box.
     QWidget *client();
-    QColor backColor() const { return m_back; }
+    QColor backColor() const override { return m_back; }
     void setBoxFont(const QFont &f);
     QFont boxFont() const { return m_font; }
     const QImage &image() const { return m_image; }
     // Pushes what was drawn to the screen now, not at the next event loop turn.
-    void refresh();
+    void refresh() override;
     // While set, Tab is an ordinary key for the box instead of moving the focus
     // away, so a child's stray Tab never takes the answer entry from it.
     void setTakesTab(bool on) { m_takesTab = on; }

@@ -1,13 +1,11 @@
 #pragma once
 // The main window: study grid or practice box in the middle, options left and
-// right, Info, Help and Exit below. Handlers keep the names of the design.
-#include "practice/drill.h"
-#include "practice/problem.h"
-
+// right, Info, Help and Exit below. It holds the controls and their handlers;
+// the drill and the options keep their rules in practice/ and study/, and the
+// window shows what their signals say.
 #include <QAbstractButton>
 #include <QIcon>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -16,15 +14,17 @@ class Module1;
 class frmAbout;
 class Frame;
 class PictureBox;
+class PracticeDrill;
 class PushButton3D;
 class SpinButton;
+class StudyOptions;
 class ClickLabel;
 class ImageBox;
-class QAbstractButton;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+struct DrillSummary;
 
 class frmTable : public QWidget
 {
@@ -59,10 +59,8 @@ public:
     void cmdExit_Click();
 
     // Procedures
-    void NewProblem();
-    void ShowTime(int16_t &seconds);
-    void DrawProblem(int16_t &operation, float centre, const QString &answerText, const QColor &colour);
-    void DrawFacts();
+    void ShowTime(int seconds);
+    void DrawFacts(int factor);
 
     // Enter and Esc go to these first while they are shown and enabled.
     void setDefaultButton(QAbstractButton *b) { m_default = b; }
@@ -73,17 +71,41 @@ public:
     // Opens the fact picture for the pressed cell; tests put a recorder here.
     std::function<void(Module1 &, QWidget *)> showFactPicture;
 
-    // State shared by the handlers
-    int16_t Practicing = 0;
+    const PracticeDrill &practice() const { return *m_drill; }
+    // While set, the option handlers do nothing: the saved options are being shown.
+    void setLoading(bool on) { Loading = on ? 1 : 0; }
+    // 0 Start, 1 Stop; the reward pictures best first.
+    const QIcon &buttonPicture(int i) const { return imgButton[size_t(i)]; }
+    const QIcon &rewardPicture(int i) const { return imgReward[size_t(i)]; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    // frmtablecontrols.cpp: the controls, where they stand and what they call.
+    void buildControls();
+    void onClick(QAbstractButton *button, void (frmTable::*handler)());
+    void selectOption(QRadioButton *option);
+
+    // What the drill and the options show through their signals.
+    void showMode(int mode, int factorOption);
+    void showStarted();
+    void showCounters(int tried, int correct);
+    void showStopped();
+    void showResults(const DrillSummary &summary);
+    void showReview();
+    void showLastReview();
+    void showIdle();
+    void focusAnswer();
+    void placeReviewButtons(bool last);
+
+    Module1 &m;
+    frmAbout *m_about;
+    StudyOptions *m_options;
+    PracticeDrill *m_drill;
+    QPointer<QAbstractButton> m_default, m_cancel;
     int16_t Loading = 0;
-    Drill drill;
-    Problem problem;
-    QString Typed;
-    int16_t AnswerX = 0, AnswerY = 0;
-    QString TadaSound, UhohSound, DingSound;
-    int16_t TimerCount = 0;
-    int16_t ReviewPending = 0;
-    int16_t ReviewIndex = 0;
 
     // Controls
     QLabel *lbltitle;
@@ -103,7 +125,6 @@ public:
     SpinButton *spnTimer;
     QLabel *lblDelay;
     QScrollBar *hsbDelay;
-    QTimer Timer1;
     std::array<QIcon, 2> imgButton;
     std::array<QIcon, 4> imgReward;
     QLabel *lblProblem, *lblWrong;
@@ -113,19 +134,4 @@ public:
     QPushButton *cmdResults;
     ImageBox *imgResults;
     QPushButton *cmdRevNext, *cmdRevStop;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *e) override;
-
-private:
-    void buildControls();
-    void onClick(QAbstractButton *button, void (frmTable::*handler)());
-    void selectOption(QRadioButton *option);
-    void setUnderline(QLabel *label, bool on);
-    void centreOnScreen();
-
-    Module1 &m;
-    frmAbout *m_about;
-    QPointer<QAbstractButton> m_default, m_cancel;
 };

@@ -1,0 +1,200 @@
+#include "practicedrill.h"
+
+#include "app/format.h"
+#include "app/module1.h"
+#include "platform/drawsurface.h"
+#include "render/problemdisplay.h"
+
+PracticeDrill::PracticeDrill(Module1 &module, DrawSurface &box, QObject *parent)
+    : QObject(parent), m(module), m_box(box)
+{
+    m_timer.setInterval(1000);
+    connect(&m_timer, &QTimer::timeout, this, &PracticeDrill::tick);
+}
+
+void PracticeDrill::newProblem()
+{
+    m_problem = makeProblem(*m.svc.random, m.settings.PracticeFactor, m.settings.MaxMultiplier);
+    Q_EMIT answerFocusWanted();
+}
+
+void PracticeDrill::drawProblem(float centre, const QString &answerText, const QColor &colour)
+{
+    m_typed.clear();
+    AnswerPlace place{m_answerX, m_answerY};
+    ::drawProblem(m_box, m_problem.Operand1, m_problem.Operand2, centre, answerText, colour, place);
+    m_answerX = place.x;
+    m_answerY = place.y;
+}
+
+void PracticeDrill::resetClock()
+{
+    const Settings &s = m.settings;
+    if (s.TimerMode == 0)
+        return;
+    m_timerCount = s.TimerMode == 1 ? 0 : int16_t(s.CountDownSteps * 30);
+    Q_EMIT timeChanged(m_timerCount);
+}
+
+void PracticeDrill::startOrStop()
+{
+    if (m_state == State::Idle) {
+        m_state = State::Running;
+        Q_EMIT started();
+        if (m.settings.TimerMode > 0)
+            m_timer.start();
+        m_drill.start();
+        resetClock();
+        newProblem();
+        m_box.clear();
+        drawProblem(0.5f, QString(m_problem.Digits, QLatin1Char('?')), Qt::black);
+        return;
+    }
+    // Start is hidden behind the results and the review: only a running drill stops.
+    if (m_state != State::Running)
+        return;
+
+    m_box.clear();
+    m_timer.stop();
+    m_state = State::Results;
+    Q_EMIT stopped();
+    if (m_drill.Tried == 0) {
+        backToIdle();
+        return;
+    }
+    const Settings &s = m.settings;
+    const DrillSummary sum = summarizeDrill(m_drill.Tried, m_drill.Missed, s.TimerMode, m_timerCount, s.CountDownSteps);
+    m_reviewPending = m_drill.Missed != 0 ? 1 : 0;
+    m_reviewIndex = 0;
+    Q_EMIT resultsShown(sum);
+    m.PlaySound(m.AppFile(QStringLiteral("tada.wav")), SoundPlayer::Async);
+}
+
+void PracticeDrill::typeKey(int &keyAscii, int delayMs)
+{
+    if (m_state != State::Running)
+        return;
+    if (keyAscii < '0' || keyAscii > '9') {
+        if (m.svc.sound)
+            m.svc.sound->beep();
+        keyAscii = 0;
+        return;
+    }
+    m.PlaySound(m.AppFile(QStringLiteral("ding.wav")), SoundPlayer::Async);
+    const QChar digit(keyAscii);
+    m_typed += digit;
+    // The digit takes the place of its "?", drawn at once: the judging below
+    // may hold the window for the pause.
+    const QString q = QStringLiteral("?");
+    const float w = m_box.textWidth(q);
+    const float h = m_box.textHeight(q);
+    m_box.filledBox(m_answerX, m_answerY, m_answerX + w, m_answerY + h, m_box.backColor());
+    m_box.setCurrentX(m_answerX);
+    m_box.setCurrentY(m_answerY);
+    m_box.printText(QString(digit));
+    m_box.refresh();
+    m_answerX = int16_t(roundEven(float(m_answerX) + w));
+    if (m_problem.DigitPos != m_problem.Digits) {
+        ++m_problem.DigitPos;
+        return;
+    }
+    const int given = m_typed.toInt();
+    if (given != m_problem.Answer) {
+        m.PlaySound(m.AppFile(QStringLiteral("uhoh.wav")), SoundPlayer::Wait);
+        m_drill.countWrong(m_problem, int16_t(given));
+    }
+    m_drill.countAnswer();
+    Q_EMIT countersChanged(m_drill.Tried, m_drill.Tried - m_drill.Missed);
+    m.Pause(float(delayMs) / 1000.0f);
+    newProblem();
+    m_box.clear();
+    drawProblem(0.5f, QString(m_problem.Digits, QLatin1Char('?')), Qt::black);
+}
+
+void PracticeDrill::closeResults()
+{
+    if (m_state != State::Results)
+        return;
+    if (m_reviewPending != 1) {
+        backToIdle();
+        return;
+    }
+    m_state = State::Review;
+    Q_EMIT reviewShown();
+    nextReview();
+}
+
+void PracticeDrill::nextReview()
+{
+    if (m_state != State::Review)
+        return;
+    ++m_reviewIndex;
+    if (m_reviewIndex > m_drill.recorded()) {
+        backToIdle();
+        return;
+    }
+    m_box.clear();
+    const size_t r = size_t(m_reviewIndex);
+    m_problem.Operand1 = m_drill.MissedOperand1[r];
+    m_problem.Operand2 = m_drill.MissedOperand2[r];
+    const QString correct = QString::number(m_problem.Operand1 * m_problem.Operand2);
+    const QString given = QString::number(m_drill.MissedGiven[r]);
+    drawProblem(0.25f, given, Qt::red);
+    drawProblem(0.75f, correct, Qt::black);
+    if (m_reviewIndex == m_drill.recorded())
+        Q_EMIT lastReviewShown();
+}
+
+void PracticeDrill::backToIdle()
+{
+    // A running drill ends only through Stop, which counts and judges it.
+    if (m_state == State::Running)
+        return;
+    m_state = State::Idle;
+    m_box.clear();
+    m_reviewPending = 0;
+    Q_EMIT idle();
+    resetClock();
+}
+
+void PracticeDrill::tick()
+{
+    // A tick can only belong to a running clock.
+    if (!m_timer.isActive())
+        return;
+    if (m.settings.TimerMode == 1) {
+        ++m_timerCount;
+        Q_EMIT timeChanged(m_timerCount);
+        if (m_timerCount >= 1800)
+            startOrStop();
+    } else {
+        --m_timerCount;
+        Q_EMIT timeChanged(m_timerCount);
+        if (m_timerCount <= 0)
+            startOrStop();
+    }
+}
+
+void PracticeDrill::chooseTimer(int mode)
+{
+    m.settings.TimerMode = int16_t(mode);
+    resetClock();
+}
+
+void PracticeDrill::lengthenCountDown()
+{
+    if (m.settings.CountDownSteps == 60)
+        return;
+    ++m.settings.CountDownSteps;
+    m_timerCount = int16_t(m.settings.CountDownSteps * 30);
+    Q_EMIT timeChanged(m_timerCount);
+}
+
+void PracticeDrill::shortenCountDown()
+{
+    if (m.settings.CountDownSteps == 1)
+        return;
+    --m.settings.CountDownSteps;
+    m_timerCount = int16_t(m.settings.CountDownSteps * 30);
+    Q_EMIT timeChanged(m_timerCount);
+}

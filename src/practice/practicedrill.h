@@ -1,0 +1,87 @@
+#pragma once
+// A practice drill from Start to the end of its review: the problems, the
+// answer as it is typed, the judging, the counters, the clock, the results and
+// the review of missed problems. It draws into the practice box and plays the
+// sounds itself; everything else on screen is left to whoever listens to its
+// signals, so the window keeps its controls and this keeps the rules.
+#include "drill.h"
+#include "problem.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class DrawSurface;
+class Module1;
+
+class PracticeDrill : public QObject
+{
+    Q_OBJECT
+public:
+    // Idle: no drill. Running: problems are posed and answers judged.
+    // Results: the summary is on show. Review: missed problems one by one.
+    enum class State { Idle, Running, Results, Review };
+
+    PracticeDrill(Module1 &module, DrawSurface &box, QObject *parent = nullptr);
+
+    // Start when idle, stop (and show the results) when running.
+    void startOrStop();
+    // One key typed into the practice box. A key that is not a digit beeps
+    // and is cleared to 0; delayMs is the pause after a judged answer.
+    void typeKey(int &keyAscii, int delayMs);
+    // The results' button: into the review when there is one, else back to idle.
+    void closeResults();
+    void nextReview();
+    void backToIdle();
+    // One second of the running clock; the drill stops when it runs out.
+    void tick();
+
+    // The clock's options: 0 off, 1 counting up, 2 counting down.
+    void chooseTimer(int mode);
+    void lengthenCountDown();
+    void shortenCountDown();
+    // Puts the clock back to where a drill starts it and shows it.
+    void resetClock();
+
+    State state() const { return m_state; }
+    int16_t Practicing() const { return m_state == State::Running ? 1 : 0; }
+    const QString &Typed() const { return m_typed; }
+    const Drill &counts() const { return m_drill; }
+    const Problem &problem() const { return m_problem; }
+    int16_t TimerCount() const { return m_timerCount; }
+    int16_t ReviewPending() const { return m_reviewPending; }
+    int16_t ReviewIndex() const { return m_reviewIndex; }
+    const QTimer &timer() const { return m_timer; }
+
+Q_SIGNALS:
+    // The drill has begun: the keys and the counters' place are wanted.
+    void started();
+    // The keyboard should go to the practice box.
+    void answerFocusWanted();
+    void countersChanged(int tried, int correct);
+    void timeChanged(int seconds);
+    // Running has ended; the results or idle follow at once.
+    void stopped();
+    void resultsShown(const DrillSummary &summary);
+    void reviewShown();
+    // The last missed problem is on show: no Next after it.
+    void lastReviewShown();
+    void idle();
+
+private:
+    void newProblem();
+    void drawProblem(float centre, const QString &answerText, const QColor &colour);
+
+    Module1 &m;
+    DrawSurface &m_box;
+    State m_state = State::Idle;
+    Drill m_drill;
+    Problem m_problem;
+    QString m_typed;
+    int16_t m_answerX = 0, m_answerY = 0;
+    int16_t m_timerCount = 0;
+    int16_t m_reviewPending = 0;
+    int16_t m_reviewIndex = 0;
+    QTimer m_timer;
+    QString m_tada, m_uhoh, m_ding;
+};

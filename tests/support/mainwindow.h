@@ -1,0 +1,45 @@
+#pragma once
+// The main window's controls as a test reaches them: by object name, the way
+// a user finds them by what they show, not through the window's members.
+#include "platform/picturebox.h"
+#include "platform/widgets.h"
+#include "practice/practicedrill.h"
+#include "windows/frmtable.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <array>
+
+struct MainControls
+{
+    explicit MainControls(QWidget *w);
+
+    QLabel *lbltitle;
+    Frame *fraMode, *fraFactor, *fraStudy, *fraMax, *fraChoice, *fraPractice, *fraTimer, *fraDelay;
+    std::array<QRadioButton *, 2> optMode;
+    std::array<QRadioButton *, 14> optFactor;
+    QLabel *Label1;
+    QPushButton *cmdPrintFacts;
+    QLabel *lblMax;
+    SpinButton *updMax;
+    PictureBox *picFactor, *picPractice;
+    PushButton3D *cmdInfo, *cmdHelp, *cmdExit;
+    QLabel *lblStart, *lblPrint;
+    PushButton3D *cmdStart, *cmdPrint;
+    std::array<QRadioButton *, 3> optTimer;
+    QLabel *lblTimer;
+    SpinButton *spnTimer;
+    QLabel *lblDelay;
+    QScrollBar *hsbDelay;
+    QLabel *lblProblem, *lblWrong;
+    Frame *fraKey, *fraResults, *fraReview;
+    std::array<ClickLabel *, 10> lblKey;
+    std::array<QLabel *, 4> lblResults;
+    QPushButton *cmdResults;
+    ImageBox *imgResults;
+    QPushButton *cmdRevNext, *cmdRevStop;
+};
+
+inline MainControls ui(QWidget *w) { return MainControls(w); }

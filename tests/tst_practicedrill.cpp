@@ -1,0 +1,166 @@
+// The drill without its window: the order of its steps, and the steps that
+// must do nothing in a state where no control can ask for them.
+#include "fakes.h"
+#include "practice/practicedrill.h"
+#include "recordingsurface.h"
+
+#include <QTest>
+
+namespace {
+
+// Sounds, pauses and the drill's signals in one log, in the order they came.
+struct Log : SoundPlayer, Clock
+{
+    void play(const QString &path, int flags) override
+    {
+        steps << path.section(QLatin1Char('/'), -1) + (flags == Wait ? QStringLiteral(" wait") : QString());
+    }
+    void stop() override {}
+    void beep() override { steps << QStringLiteral("beep"); }
+    float secondsSinceMidnight() const override { return 0; }
+    int64_t monotonicMs() const override { return now; }
+    void sleepMs(int ms) override
+    {
+        if (steps.isEmpty() || steps.last() != QLatin1String("pause"))
+            steps << QStringLiteral("pause");
+        now += ms;
+    }
+    QStringList steps;
+    int64_t now = 0;
+};
+
+struct Bench
+{
+    Bench()
+    {
+        random.script = {drawFor(4, 13), drawFor(3, 13)}; // the factor 4, then 3 x 4 each time
+        module = std::make_unique<Module1>(Services{&log, &log, &random, nullptr, nullptr, nullptr});
+        module->AppDir = QStringLiteral("/p/");
+        module->settings.TimerMode = 1;
+        drill = std::make_unique<PracticeDrill>(*module, box);
+        const auto note = [this](const char *what) { return [this, what] { log.steps << QLatin1String(what); }; };
+        QObject::connect(drill.get(), &PracticeDrill::started, note("started"));
+        QObject::connect(drill.get(), &PracticeDrill::answerFocusWanted, note("focus"));
+        QObject::connect(drill.get(), &PracticeDrill::countersChanged, note("counters"));
+        QObject::connect(drill.get(), &PracticeDrill::timeChanged, note("time"));
+        QObject::connect(drill.get(), &PracticeDrill::stopped, note("stopped"));
+        QObject::connect(drill.get(), &PracticeDrill::resultsShown, note("results"));
+        QObject::connect(drill.get(), &PracticeDrill::reviewShown, note("review"));
+        QObject::connect(drill.get(), &PracticeDrill::lastReviewShown, note("last"));
+        QObject::connect(drill.get(), &PracticeDrill::idle, note("idle"));
+    }
+    void type(const char *keys)
+    {
+        for (; *keys; ++keys) {
+            int k = *keys;
+            drill->typeKey(k, 500);
+        }
+    }
+    Log log;
+    ScriptedRandom random;
+    RecordingSurface box{5175, 4575};
+    std::unique_ptr<Module1> module;
+    std::unique_ptr<PracticeDrill> drill;
+};
+
+} // namespace
+
+class tst_practicedrill : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void stepsInOrder_data();
+    void stepsInOrder();
+    void unreachableStepsDoNothing_data();
+    void unreachableStepsDoNothing();
+};
+
+void tst_practicedrill::stepsInOrder_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("steps");
+    // The digit is heard as it is typed; a wrong answer's uh-oh ends before
+    // the counters change, and the pause comes before the next problem.
+    QTest::newRow("right") << "12" << QStringList{"ding.wav", "ding.wav", "counters", "pause", "focus"};
+    QTest::newRow("wrong") << "13"
+                           << QStringList{"ding.wav", "ding.wav", "uhoh.wav wait", "counters", "pause", "focus"};
+    QTest::newRow("not a digit") << "x" << QStringList{"beep"};
+}
+
+void tst_practicedrill::stepsInOrder()
+{
+    QFETCH(QString, keys);
+    QFETCH(QStringList, steps);
+    Bench b;
+    b.drill->startOrStop();
+    QCOMPARE(b.log.steps, (QStringList{"started", "time", "focus"}));
+    b.log.steps.clear();
+    b.type(keys.toLatin1().constData());
+    QCOMPARE(b.log.steps, steps);
+    b.log.steps.clear();
+    // Stopping: the results are on screen before the fanfare plays.
+    b.drill->startOrStop();
+    const QStringList stop = steps.contains(QStringLiteral("counters"))
+                                 ? QStringList{"stopped", "results", "tada.wav"}
+                                 : QStringList{"stopped", "idle", "time"};
+    QCOMPARE(b.log.steps, stop);
+}
+
+void tst_practicedrill::unreachableStepsDoNothing_data()
+{
+    QTest::addColumn<int>("reached"); // PracticeDrill::State
+    QTest::addColumn<QString>("step");
+    using S = PracticeDrill::State;
+    // Results, Next and the review's Stop are hidden while a drill runs; Start
+    // and the keys are out of reach behind the results and the review.
+    QTest::newRow("results while running") << int(S::Running) << "closeResults";
+    QTest::newRow("next while running") << int(S::Running) << "nextReview";
+    QTest::newRow("idle while running") << int(S::Running) << "backToIdle";
+    QTest::newRow("start behind the results") << int(S::Results) << "startOrStop";
+    QTest::newRow("key behind the results") << int(S::Results) << "typeKey";
+    QTest::newRow("next behind the results") << int(S::Results) << "nextReview";
+    QTest::newRow("start in the review") << int(S::Review) << "startOrStop";
+    QTest::newRow("key in the review") << int(S::Review) << "typeKey";
+    QTest::newRow("results in the review") << int(S::Review) << "closeResults";
+    QTest::newRow("key when idle") << int(S::Idle) << "typeKey";
+    QTest::newRow("next when idle") << int(S::Idle) << "nextReview";
+}
+
+void tst_practicedrill::unreachableStepsDoNothing()
+{
+    QFETCH(int, reached);
+    QFETCH(QString, step);
+    Bench b;
+    const auto state = PracticeDrill::State(reached);
+    if (state != PracticeDrill::State::Idle) {
+        b.drill->startOrStop();
+        b.type("13"); // one wrong answer, so there is a review
+        b.type("13");
+    }
+    if (state >= PracticeDrill::State::Results)
+        b.drill->startOrStop();
+    if (state == PracticeDrill::State::Review)
+        b.drill->closeResults();
+    QCOMPARE(b.drill->state(), state);
+    const Drill before = b.drill->counts();
+    const int16_t index = b.drill->ReviewIndex();
+    b.log.steps.clear();
+    int key = '5';
+    if (step == QLatin1String("typeKey"))
+        b.drill->typeKey(key, 500);
+    else if (step == QLatin1String("closeResults"))
+        b.drill->closeResults();
+    else if (step == QLatin1String("nextReview"))
+        b.drill->nextReview();
+    else if (step == QLatin1String("backToIdle"))
+        b.drill->backToIdle();
+    else
+        b.drill->startOrStop();
+    QCOMPARE(b.drill->state(), state);
+    QCOMPARE(b.log.steps, QStringList());
+    QCOMPARE(b.drill->counts().Tried, before.Tried);
+    QCOMPARE(b.drill->ReviewIndex(), index);
+}
+
+QTEST_MAIN(tst_practicedrill)
+#include "tst_practicedrill.moc"
