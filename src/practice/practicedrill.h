@@ -83,5 +83,4 @@ private:
     int16_t m_reviewPending = 0;
     int16_t m_reviewIndex = 0;
     QTimer m_timer;
-    QString m_tada, m_uhoh, m_ding;
 };

@@ -165,9 +165,6 @@ bool frmTable::eventFilter(QObject *watched, QEvent *event)
 
 // ------------------------------------------------------------ mode, options
 
-
-// ------------------------------------------------------------ mode, options
-
 void frmTable::optMode_Click(int i)
 {
     if (Loading != 1)
