@@ -1,4 +1,5 @@
 #include "app/module1.h"
+#include "app/translation.h"
 #include "platform/lazymodules.h"
 #include "platform/systemclock.h"
 #include "platform/twips.h"
@@ -6,6 +7,8 @@
 #include "windows/helpwindow.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTimer>
 
 int main(int argc, char *argv[])
@@ -32,6 +35,9 @@ int main(int argc, char *argv[])
     services.printer = &printer;
 
     Module1 module(services);
+    // Before the first window, so that every text it builds is translated.
+    module.Language = loadTranslation(app, folder + QStringLiteral("/translations"), QLocale::system().uiLanguages(),
+                                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     module.endProgram = [] { QCoreApplication::exit(0); };
 
     frmAbout about(module);

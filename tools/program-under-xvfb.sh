@@ -14,6 +14,8 @@ copy_program() {
            printer.svg reward0.svg reward1.svg reward2.svg reward3.svg about.svg; do
     cp "$1/$f" "$2/"
   done
+  cp "$1"/kwizzo_*.hlp "$2/"
+  cp -r "$1/translations" "$2/"
 }
 
 start_xvfb() {
@@ -31,6 +33,9 @@ start_xvfb() {
   [ -n "$xvfb" ] || { echo "could not start Xvfb"; return 1; }
   export QT_QPA_PLATFORM=xcb
   unset WAYLAND_DISPLAY
+  # The scripts find windows and buttons by their English names, whatever the
+  # language of the machine; a run in another language sets LANGUAGE itself.
+  export LANGUAGE=en
 }
 
 stop_xvfb() { [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null; xvfb=""; }

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libpulse-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 libcups2-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation2 fonts-comic-neue
 )
 if [ "${1:-}" = "--test" ]; then

@@ -1,6 +1,19 @@
 #include "format.h"
 
+#include "texts.h"
+
 #include <cmath>
+
+namespace {
+QLocale numbers = QLocale::c();
+}
+
+void setNumberLocale(const QLocale &locale)
+{
+    numbers = locale;
+    // Two decimals of seconds never need a thousands mark.
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+}
 
 int roundEven(float v) { return int(std::nearbyint(v)); }
 
@@ -12,11 +25,9 @@ QString clockText(int seconds)
     return QString::number(m) + QLatin1Char(':') + QStringLiteral("%1").arg(s, 2, 10, QLatin1Char('0'));
 }
 
-QString delayText(int milliseconds)
-{
-    const float sec = float(milliseconds) / 1000.0f;
-    return QString::number(double(sec), 'f', 2) + QStringLiteral(" sec");
-}
+QString secondsText(float seconds) { return numbers.toString(double(seconds), 'f', 2) + Format::tr(" sec"); }
+
+QString delayText(int milliseconds) { return secondsText(float(milliseconds) / 1000.0f); }
 
 QString strNumber(int value)
 {

@@ -1,11 +1,17 @@
 #pragma once
 // The number formats the program shows: the clock, seconds with two decimals,
 // the summary lines of a drill.
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 
 // "#0" ":" "00": 0 gives 0:00, 125 gives 2:05, 1800 gives 30:00.
 QString clockText(int seconds);
+// Numbers with decimals are written the way the translation's locale writes
+// them; until one is set, with a point, as in English.
+void setNumberLocale(const QLocale &locale);
+// Two decimals and the unit: 1.5 gives "1.50 sec".
+QString secondsText(float seconds);
 // value / 1000 in single precision with "0.00" and " sec": 50 gives "0.05 sec".
 QString delayText(int milliseconds);
 // The decimal number with a leading blank when not negative: 12 gives " 12".

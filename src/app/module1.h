@@ -15,6 +15,8 @@ public:
     Settings settings;
     QString AppDir;       // the program's folder, with a trailing "/"
     QString HelpFile;
+    // The translation loaded at start ("de", "pt_BR"); empty for English.
+    QString Language;
     int16_t PictureFactor = 0;
     int16_t PictureMultiplier = 0;
     Services svc;

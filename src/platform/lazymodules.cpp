@@ -1,4 +1,5 @@
 #include "lazymodules.h"
+#include "app/texts.h"
 #include "wave.h"
 
 #include <QApplication>
@@ -69,7 +70,7 @@ std::unique_ptr<PageSurface> LazyPrinter::startPage(const QString &documentName,
     }
     if (!m_real) {
         if (error)
-            *error = QStringLiteral("Printing support (numbloom-print.so) is missing from the program's folder.");
+            *error = Printing::tr("Printing support (numbloom-print.so) is missing from the program's folder.");
         return nullptr;
     }
     return m_real->startPage(documentName, target, error);

@@ -1,5 +1,6 @@
 #include "drill.h"
 #include "app/format.h"
+#include "app/texts.h"
 
 void Drill::countWrong(const Problem &p, int16_t given)
 {
@@ -18,17 +19,16 @@ DrillSummary summarizeDrill(int tried, int missed, int timerMode, int timerCount
     if (tried <= 0)
         return s;
     s.percent = roundEven(float(tried - missed) / float(tried) * 100.0f);
-    s.lines[0] = QStringLiteral("Problems Tried:") + strNumber(tried);
-    s.lines[1] = QStringLiteral("Problems Correct:") + strNumber(tried - missed) + QStringLiteral(" (")
+    s.lines[0] = Summary::tr("Problems Tried:") + strNumber(tried);
+    s.lines[1] = Summary::tr("Problems Correct:") + strNumber(tried - missed) + QStringLiteral(" (")
                  + QString::number(s.percent) + QStringLiteral("%)");
     if (timerMode == 0) {
-        s.lines[2] = QStringLiteral("Timer Off");
+        s.lines[2] = Summary::tr("Timer Off");
     } else {
         const int elapsed = timerMode == 1 ? timerCount : countDownSteps * 30 - timerCount;
-        s.lines[2] = QStringLiteral("Elapsed Time: ") + clockText(elapsed);
+        s.lines[2] = Summary::tr("Elapsed Time: ") + clockText(elapsed);
         const float perProblem = float(elapsed) / float(tried);
-        s.lines[3] = QStringLiteral("Time Per Problem: ") + QString::number(double(perProblem), 'f', 2)
-                     + QStringLiteral(" sec");
+        s.lines[3] = Summary::tr("Time Per Problem: ") + secondsText(perProblem);
     }
     if (tried >= 5) {
         s.fullHeight = true;

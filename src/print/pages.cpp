@@ -1,5 +1,6 @@
 #include "pages.h"
 
+#include "app/texts.h"
 #include "platform/drawsurface.h"
 #include "platform/services.h"
 #include "practice/problem.h"
@@ -7,19 +8,19 @@
 
 #include <cmath>
 
-const char *const PrintNotice = "Numbloom - free from Brightnook";
+QString printNotice() { return Printing::tr("Numbloom - free from Brightnook"); }
 
 QString worksheetFactorLine(int16_t practiceFactor, int16_t maxMultiplier)
 {
-    const QString f = practiceFactor == -1 ? QStringLiteral("Factor: Random")
-                                           : QStringLiteral("Factor: ") + QString::number(practiceFactor);
-    return f + QStringLiteral(", Maximum Multiplier: ") + QString::number(maxMultiplier);
+    const QString f = practiceFactor == -1 ? Printing::tr("Factor: Random")
+                                           : Printing::tr("Factor: ") + QString::number(practiceFactor);
+    return f + Printing::tr(", Maximum Multiplier: ") + QString::number(maxMultiplier);
 }
 
 QString worksheetPrompt(int16_t practiceFactor, int16_t maxMultiplier)
 {
-    return QStringLiteral("Problems on Worksheet:\n\nMultiplication (x)\n") + worksheetFactorLine(practiceFactor, maxMultiplier)
-           + QStringLiteral("\n\nMake sure printer is on-line and ready.");
+    return Printing::tr("Problems on Worksheet:\n\nMultiplication (x)\n") + worksheetFactorLine(practiceFactor, maxMultiplier)
+           + Printing::tr("\n\nMake sure printer is on-line and ready.");
 }
 
 void drawWorksheet(DrawSurface &p, RandomSource &random, int16_t practiceFactor, int16_t maxMultiplier)
@@ -29,7 +30,7 @@ void drawWorksheet(DrawSurface &p, RandomSource &random, int16_t practiceFactor,
     p.setFillColor(QColor());
     p.setCurrentX(50);
     p.setCurrentY(50);
-    p.printText(QString::fromLatin1(PrintNotice) + QStringLiteral("  Score______ Time_______"));
+    p.printText(printNotice() + Printing::tr("  Score______ Time_______"));
     p.setCurrentX(50);
     p.printText(worksheetFactorLine(practiceFactor, maxMultiplier));
 
@@ -64,9 +65,9 @@ void drawFactsSheet(DrawSurface &p, int16_t f)
     p.setForeColor(Qt::black);
     p.setCurrentX(100);
     p.setCurrentY(100);
-    p.printText(QString::fromLatin1(PrintNotice));
+    p.printText(printNotice());
     p.setCurrentX(100);
-    p.printText(QStringLiteral("Factor is ") + QString::number(f));
+    p.printText(Printing::tr("Factor is ") + QString::number(f));
 
     const int W = int(std::lrint(650.0 / 3.0)), H = 200;
     p.setDrawWidth(2);

@@ -7,7 +7,7 @@ class DrawSurface;
 class RandomSource;
 
 // The title-and-maker notice that heads both pages.
-extern const char *const PrintNotice;
+QString printNotice();
 
 // "Factor: Random" or "Factor: 7", then ", Maximum Multiplier: 12".
 QString worksheetFactorLine(int16_t practiceFactor, int16_t maxMultiplier);

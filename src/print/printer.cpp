@@ -1,4 +1,5 @@
 #include "systemprinter.h"
+#include "app/texts.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -34,7 +35,7 @@ public:
     {
         if (!m_painter.begin(m_device)) {
             if (error)
-                *error = QStringLiteral("The print job could not be started.");
+                *error = Printing::tr("The print job could not be started.");
             return false;
         }
         // Drawing goes in device pixels, so that line widths are device pixels;
@@ -117,7 +118,7 @@ public:
         const bool painted = m_painter.end();
         if (!painted) {
             if (error)
-                *error = QStringLiteral("The page could not be finished.");
+                *error = Printing::tr("The page could not be finished.");
             return false;
         }
         return m_finish ? m_finish(error) : true;
@@ -230,20 +231,20 @@ QString jobProblem(const JobReport &r, const QString &printer)
     switch (r.state) {
     case JobReport::Missing:
         if (!r.accepting)
-            return QStringLiteral("The printer %1 is not accepting jobs.").arg(printer);
+            return Printing::tr("The printer %1 is not accepting jobs.").arg(printer);
         return r.serverMessage.isEmpty()
-                   ? QStringLiteral("The printer %1 did not take the job.").arg(printer)
-                   : QStringLiteral("The printer %1 did not take the job: %2").arg(printer, r.serverMessage);
-    case JobReport::Aborted: return QStringLiteral("The print job on %1 failed and was given up.").arg(printer);
-    case JobReport::Canceled: return QStringLiteral("The print job on %1 was cancelled.").arg(printer);
+                   ? Printing::tr("The printer %1 did not take the job.").arg(printer)
+                   : Printing::tr("The printer %1 did not take the job: %2").arg(printer, r.serverMessage);
+    case JobReport::Aborted: return Printing::tr("The print job on %1 failed and was given up.").arg(printer);
+    case JobReport::Canceled: return Printing::tr("The print job on %1 was cancelled.").arg(printer);
     case JobReport::Pending:
     case JobReport::Held:
         if (r.stopped)
-            return QStringLiteral("The printer %1 is paused; the page waits in its queue until the printer is "
-                                  "resumed.")
+            return Printing::tr("The printer %1 is paused; the page waits in its queue until the printer is "
+                      "resumed.")
                 .arg(printer);
         if (r.state == JobReport::Held)
-            return QStringLiteral("The page is held in the queue of %1 until it is released there.").arg(printer);
+            return Printing::tr("The page is held in the queue of %1 until it is released there.").arg(printer);
         return QString(); // behind other jobs on a working printer
     case JobReport::Processing:
     case JobReport::Completed: return QString();
@@ -317,7 +318,7 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
         auto page = std::make_unique<PainterPage>(p, std::move(printer), [p, queue, before, documentName](QString *e) {
             QString why;
             if (p->printerState() == QPrinter::Error || p->printerState() == QPrinter::Aborted)
-                why = QStringLiteral("The printer reported an error.");
+                why = Printing::tr("The printer reported an error.");
             else
                 why = jobProblem(followJob(queue, documentName, before), QString::fromUtf8(queue));
             if (e)
@@ -335,7 +336,7 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
     std::unique_ptr<QFile> file = claimPdf(folder, documentName);
     if (!file) {
         if (error)
-            *error = QStringLiteral("No file could be written in %1.").arg(QDir::toNativeSeparators(folder));
+            *error = Printing::tr("No file could be written in %1.").arg(QDir::toNativeSeparators(folder));
         return nullptr;
     }
     const QString path = file->fileName();
@@ -356,13 +357,13 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
         if (flushed && f.error() == QFileDevice::NoError && f.size() > 0)
             return true;
         if (e)
-            *e = QStringLiteral("The file %1 could not be written.").arg(QDir::toNativeSeparators(f.fileName()));
+            *e = Printing::tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(f.fileName()));
         f.remove();
         return false;
     });
     if (!page->begin(error)) {
         if (error)
-            *error = QStringLiteral("The file %1 could not be written.").arg(QDir::toNativeSeparators(path));
+            *error = Printing::tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(path));
         w->output().remove();
         return nullptr;
     }

@@ -1,4 +1,5 @@
 #include "printjobs.h"
+#include "app/texts.h"
 
 #include "app/module1.h"
 #include "pages.h"
@@ -22,18 +23,18 @@ void runJob(Module1 &m, QWidget *owner, const QString &documentName, const std::
             if (target.pdf)
                 QMessageBox::information(
                     owner, documentName,
-                    (target.noDefault ? QStringLiteral("No default printer is set, so the page was saved as a PDF file "
-                                                       "you can print later:\n\n%1\n\nTo print straight away next "
-                                                       "time, choose a default printer in the printer settings.")
-                                      : QStringLiteral("No printer is installed, so the page was saved as a PDF file "
-                                                       "you can print later:\n\n%1"))
+                    (target.noDefault ? Printing::tr("No default printer is set, so the page was saved as a PDF file "
+                                           "you can print later:\n\n%1\n\nTo print straight away next "
+                                           "time, choose a default printer in the printer settings.")
+                                      : Printing::tr("No printer is installed, so the page was saved as a PDF file "
+                                           "you can print later:\n\n%1"))
                         .arg(QDir::toNativeSeparators(target.where)));
             return;
         }
     } else if (error.isEmpty()) {
-        error = QStringLiteral("No printer is available.");
+        error = Printing::tr("No printer is available.");
     }
-    QMessageBox::warning(owner, documentName, QStringLiteral("The page was not printed.\n\n%1").arg(error));
+    QMessageBox::warning(owner, documentName, Printing::tr("The page was not printed.\n\n%1").arg(error));
 }
 
 } // namespace
@@ -41,12 +42,12 @@ void runJob(Module1 &m, QWidget *owner, const QString &documentName, const std::
 void printWorksheetJob(Module1 &m, QWidget *owner)
 {
     const int16_t factor = m.settings.PracticeFactor, max = m.settings.MaxMultiplier;
-    QMessageBox ask(QMessageBox::Information, QStringLiteral("Print Worksheet"), worksheetPrompt(factor, max),
+    QMessageBox ask(QMessageBox::Information, Printing::tr("Print Worksheet"), worksheetPrompt(factor, max),
                     QMessageBox::Ok | QMessageBox::Cancel, owner);
     ask.setObjectName(QStringLiteral("printConfirm"));
     if (ask.exec() != QMessageBox::Ok)
         return;
-    runJob(m, owner, QStringLiteral("Numbloom Worksheet"),
+    runJob(m, owner, Printing::tr("Numbloom Worksheet"),
            [&m, factor, max](DrawSurface &page) { drawWorksheet(page, *m.svc.random, factor, max); });
 }
 
@@ -54,5 +55,5 @@ void printFactsJob(Module1 &m, QWidget *owner)
 {
     const int16_t factor = m.settings.StudyFactor;
     m.PictureFactor = factor;
-    runJob(m, owner, QStringLiteral("Numbloom Facts"), [factor](DrawSurface &page) { drawFactsSheet(page, factor); });
+    runJob(m, owner, Printing::tr("Numbloom Facts"), [factor](DrawSurface &page) { drawFactsSheet(page, factor); });
 }

@@ -1,6 +1,7 @@
 #include "frmabout.h"
 
 #include "app/module1.h"
+#include "app/translation.h"
 #include "frmtable.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
@@ -22,7 +23,7 @@ const char *const ErrorPageUrl = "https://www.brightnook.example/logic.htm";
 frmAbout::frmAbout(Module1 &module) : QWidget(nullptr), m(module)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Numbloom"));
+    setWindowTitle(tr("About Numbloom"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(toPixels(7035), toPixels(3555));
     QPalette p = palette();
@@ -40,19 +41,19 @@ frmAbout::frmAbout(Module1 &module) : QWidget(nullptr), m(module)
     SSPanel1->setGeometry(twipsRect(2880, 120, 4095, 2295));
     SSPanel1->setColors(QColor(0xC0, 0x00, 0x00), QColor(0xFF, 0xFF, 0x00));
     SSPanel1->setCaptionFont(layoutFont(QStringLiteral("Comic Sans MS"), 9.75, false, true));
-    SSPanel1->setCaption(QStringLiteral(
+    SSPanel1->setCaption(tr(
         "Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web "
         "site for more children's software and our programming tutorials. And if your child likes Numbloom, try "
         "Wordbloom, our spelling game, too!"));
 
-    Command1 = new QPushButton(QStringLiteral("&OK"), this);
+    Command1 = new QPushButton(tr("&OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsRect(4440, 2520, 975, 495));
     Command1->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1_Click);
 
-    Command2 = new QPushButton(QStringLiteral("&Visit Brightnook's Web Site"), this);
+    Command2 = new QPushButton(tr("&Visit Brightnook's Web Site"), this);
     Command2->setObjectName(QStringLiteral("Command2"));
     Command2->setGeometry(twipsRect(120, 3180, 2715, 315));
     Command2->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
@@ -71,7 +72,7 @@ void frmAbout::Form_Load()
     centreOnScreen(this);
     if (m.AppDir.isEmpty())
         m.AppDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    m.HelpFile = m.AppFile(QStringLiteral("kwizzo.hlp"));
+    m.HelpFile = helpFileFor(m.AppDir, m.Language);
     // The picture's renderer loads on first use; let the window show first.
     QTimer::singleShot(0, this, [this] { Image1->setPicture(QIcon(m.AppFile(QStringLiteral("about.svg")))); });
     m.placeSettings();
@@ -96,9 +97,10 @@ void frmAbout::Command2_Click()
 {
     if (m.svc.browser && m.svc.browser->openUrl(QUrl(QString::fromLatin1(HomePageUrl))))
         return;
-    QMessageBox::critical(this, QStringLiteral("On-Line Access Error"),
-                          QStringLiteral("An error has occurred trying to go on-line. Try connecting to the "
-                                         "internet in your usual manner and connect to:\r\n\r\n")
+    QMessageBox::critical(this, tr("On-Line Access Error"),
+                          tr("An error has occurred trying to go on-line. Try connecting to the "
+                             "internet in your usual manner and connect to:")
+                              + QStringLiteral("\r\n\r\n")
                               + QString::fromLatin1(ErrorPageUrl));
 }
 

@@ -98,7 +98,7 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner) : QWidget(nullptr), m(module
     bar->lines << QLine(toPixels(120), toPixels(2400), toPixels(1680), toPixels(2400));
     Line1 = bar;
 
-    Command1 = new QPushButton(QStringLiteral("OK"), this);
+    Command1 = new QPushButton(tr("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(twipsRect(780, 4020, 675, 435));
     Command1->setAutoDefault(false);

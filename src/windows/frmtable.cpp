@@ -102,7 +102,7 @@ void frmTable::cmdExit_Click()
         QDir().mkpath(QFileInfo(path).absolutePath());
     if (!saveSettingsFile(path, m.settings, &why)) {
         QMessageBox::critical(this, QStringLiteral("Numbloom"),
-                              QStringLiteral("The settings could not be saved to\n%1\n\n%2")
+                              tr("The settings could not be saved to\n%1\n\n%2")
                                   .arg(QDir::toNativeSeparators(path), why));
     }
     if (m.endProgram)
@@ -177,7 +177,7 @@ void frmTable::showMode(int mode, int factorOption)
     fraStudy->setVisible(!practice);
     fraMax->setVisible(practice);
     selectOption(optFactor[size_t(factorOption)]);
-    lbltitle->setText(practice ? QStringLiteral("Practice Numbloom") : QStringLiteral("Study Numbloom"));
+    lbltitle->setText(practice ? tr("Practice Numbloom") : tr("Study Numbloom"));
     QWidget *box = practice ? static_cast<QWidget *>(picPractice) : picFactor;
     lbltitle->move(box->x() + (box->width() - lbltitle->width()) / 2, lbltitle->y());
     optFactor[0]->setEnabled(practice);
@@ -296,7 +296,7 @@ void frmTable::showStarted()
     cmdPrint->hide();
     lblPrint->hide();
     fraTimer->setEnabled(false);
-    lblStart->setText(QStringLiteral("Stop Practice"));
+    lblStart->setText(tr("Stop Practice"));
     cmdStart->setPicture(imgButton[1]);
     if (m_default == cmdStart)
         m_default = nullptr;
@@ -309,8 +309,8 @@ void frmTable::showStarted()
 void frmTable::showCounters(int tried, int correct)
 {
     // Before the first answer the counters' place stays empty.
-    lblProblem->setText(tried < 0 ? QString() : QStringLiteral("Tried: ") + QString::number(tried));
-    lblWrong->setText(correct < 0 ? QString() : QStringLiteral("Correct: ") + QString::number(correct));
+    lblProblem->setText(tried < 0 ? QString() : tr("Tried: ") + QString::number(tried));
+    lblWrong->setText(correct < 0 ? QString() : tr("Correct: ") + QString::number(correct));
     lblProblem->repaint();
     lblWrong->repaint();
 }
@@ -332,7 +332,7 @@ void frmTable::showResults(const DrillSummary &sum)
     imgResults->setPicture(sum.reward >= 0 ? imgReward[size_t(sum.reward)] : QIcon());
     const float scaleHeight = picPractice->scaleHeight();
     fraResults->resize(fraResults->width(), toPixels(sum.reward >= 0 ? scaleHeight : scaleHeight * 0.45f));
-    cmdResults->setText(sum.review ? QStringLiteral("&Review") : QStringLiteral("&OK"));
+    cmdResults->setText(sum.review ? tr("&Review") : tr("&OK"));
     m_default = cmdResults;
     fraPractice->setEnabled(false);
     fraFactor->setEnabled(false);
@@ -358,8 +358,8 @@ void frmTable::showReview()
     placeReviewButtons(false);
     m_default = cmdRevNext;
     m_cancel = cmdRevStop;
-    lblProblem->setText(QStringLiteral("Your Answer:"));
-    lblWrong->setText(QStringLiteral("Correct:"));
+    lblProblem->setText(tr("Your Answer:"));
+    lblWrong->setText(tr("Correct:"));
     setUnderline(lblProblem, true);
     setUnderline(lblWrong, true);
     cmdRevNext->setFocus();
@@ -387,7 +387,7 @@ void frmTable::showIdle()
     lblWrong->clear();
     setUnderline(lblProblem, false);
     setUnderline(lblWrong, false);
-    lblStart->setText(QStringLiteral("Start Practice"));
+    lblStart->setText(tr("Start Practice"));
     cmdStart->setPicture(imgButton[0]);
     m_default = cmdStart;
     lblPrint->show();

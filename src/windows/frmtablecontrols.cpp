@@ -2,6 +2,7 @@
 // handler it calls. The handlers themselves are in frmtable.cpp.
 #include "frmtable.h"
 
+#include "app/format.h"
 #include "app/module1.h"
 #include "app/settings.h"
 #include "platform/picturebox.h"
@@ -135,9 +136,9 @@ void frmTable::buildControls()
                          layoutFont(Times, 24, true), LightYellow, Blue, Qt::AlignHCenter | Qt::AlignTop);
 
     // Mode
-    fraMode = makeFrame(this, "fraMode", QStringLiteral("Mode"), twipsRect(120, 720, 1935, 1215),
+    fraMode = makeFrame(this, "fraMode", tr("Mode"), twipsRect(120, 720, 1935, 1215),
                         layoutFont(SansSerif, 12, true), Red, Yellow);
-    const QStringList modes{QStringLiteral("Study"), QStringLiteral("Practice")};
+    const QStringList modes{tr("Study"), tr("Practice")};
     for (int i = 0; i < 2; ++i) {
         optMode[size_t(i)] = makeOption(fraMode, QStringLiteral("optMode_%1").arg(i), modes[i],
                                         twipsRect(240, 360 + 360 * i, 1455, 300), layoutFont(SansSerif, 12, true),
@@ -149,7 +150,7 @@ void frmTable::buildControls()
     }
 
     // Factor
-    fraFactor = makeFrame(this, "fraFactor", QStringLiteral("Factor Value"), twipsRect(120, 2040, 1935, 2595),
+    fraFactor = makeFrame(this, "fraFactor", tr("Factor Value"), twipsRect(120, 2040, 1935, 2595),
                           layoutFont(SansSerif, 9.75, true), Blue, Yellow);
     for (int k = 0; k < 14; ++k) {
         QRect geo;
@@ -163,7 +164,7 @@ void frmTable::buildControls()
             geo = twipsRect(1200, 720, 495, 255);
         else
             geo = twipsRect(1200, 1080 + 360 * (k - 11), 615, 255);
-        const QString caption = k == 0 ? QStringLiteral("Random") : QString::number(k - 1);
+        const QString caption = k == 0 ? tr("Random") : QString::number(k - 1);
         optFactor[size_t(k)] = makeOption(fraFactor, QStringLiteral("optFactor_%1").arg(k), caption, geo,
                                           layoutFont(SansSerif, 9.75), Blue, White);
         connect(optFactor[size_t(k)], &QRadioButton::toggled, this, [this, k](bool on) {
@@ -174,14 +175,14 @@ void frmTable::buildControls()
 
     // Study panel and maximum multiplier share the bottom of the left column.
     fraStudy = makeFrame(this, "fraStudy", QString(), twipsRect(120, 4680, 1935, 1395), font(), Blue, QColor());
-    Label1 = makeLabel(fraStudy, "Label1", QStringLiteral("Click Problem to See Picture"), twipsRect(120, 240, 1695, 495),
+    Label1 = makeLabel(fraStudy, "Label1", tr("Click Problem to See Picture"), twipsRect(120, 240, 1695, 495),
                        layoutFont(SansSerif, 9.75, true), Blue, Yellow, Qt::AlignCenter);
     Label1->setWordWrap(true);
-    cmdPrintFacts = makeButton(fraStudy, "cmdPrintFacts", QStringLiteral("&Print Facts"), twipsRect(240, 840, 1455, 375),
+    cmdPrintFacts = makeButton(fraStudy, "cmdPrintFacts", tr("&Print Facts"), twipsRect(240, 840, 1455, 375),
                                layoutFont(Arial, 9.75));
     onClick(cmdPrintFacts, &frmTable::cmdPrintFacts_Click);
 
-    fraMax = makeFrame(this, "fraMax", QStringLiteral("Maximum Multiplier"), twipsRect(120, 4680, 1935, 975),
+    fraMax = makeFrame(this, "fraMax", tr("Maximum Multiplier"), twipsRect(120, 4680, 1935, 975),
                        layoutFont(Arial, 9), Blue, Yellow);
     lblMax = makeLabel(fraMax, "lblMax", QStringLiteral("12"), twipsRect(600, 360, 615, 375), layoutFont(Arial, 14.25),
                        White, Black, Qt::AlignCenter, true);
@@ -233,18 +234,18 @@ void frmTable::buildControls()
         connect(key, &ClickLabel::clicked, this, [this, k] { lblKey_Click(k); });
     }
 
-    fraResults = makeFrame(inside, "fraResults", QStringLiteral("Results"), twipsRect(0, 0, 5295, 4575),
+    fraResults = makeFrame(inside, "fraResults", tr("Results"), twipsRect(0, 0, 5295, 4575),
                            layoutFont(SansSerif, 12, true), Black, Yellow);
     fraResults->hide();
-    const QStringList placeholders{QStringLiteral("Problems Tried: 123"), QStringLiteral("Problems Correct: 123 (88%)"),
-                                   QStringLiteral("Elapsed Time: 20:22"), QStringLiteral("Time Per Problem: 10.22 sec")};
+    const QStringList placeholders{tr("Problems Tried: 123"), tr("Problems Correct: 123 (88%)"),
+                                   tr("Elapsed Time: 20:22"), tr("Time Per Problem: 10.22 sec")};
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "lblResults_" + QByteArray::number(i);
         lblResults[size_t(i)] = makeLabel(fraResults, name.constData(), placeholders[i],
                                           twipsRect(120, 360 + 360 * i, i == 3 ? 4335 : 3855, 375),
                                           layoutFont(SansSerif, 12, true), Black, White, Qt::AlignLeft | Qt::AlignVCenter);
     }
-    cmdResults = makeButton(fraResults, "cmdResults", QStringLiteral("&Review"), twipsRect(3840, 720, 1215, 495),
+    cmdResults = makeButton(fraResults, "cmdResults", tr("&Review"), twipsRect(3840, 720, 1215, 495),
                             layoutFont(SansSerif, 9.75));
     onClick(cmdResults, &frmTable::cmdResults_Click);
     imgResults = new ImageBox(fraResults);
@@ -254,9 +255,9 @@ void frmTable::buildControls()
     fraReview = makeFrame(inside, "fraReview", QString(), twipsRect(1320, 3600, 2535, 855), font(),
                           QColor(0xFF, 0x80, 0x80), QColor());
     fraReview->hide();
-    cmdRevNext = makeButton(fraReview, "cmdRevNext", QStringLiteral("&Next"), twipsRect(240, 240, 975, 495),
+    cmdRevNext = makeButton(fraReview, "cmdRevNext", tr("&Next"), twipsRect(240, 240, 975, 495),
                             layoutFont(SansSerif, 9.75));
-    cmdRevStop = makeButton(fraReview, "cmdRevStop", QStringLiteral("&Stop"), twipsRect(1320, 240, 975, 495),
+    cmdRevStop = makeButton(fraReview, "cmdRevStop", tr("&Stop"), twipsRect(1320, 240, 975, 495),
                             layoutFont(SansSerif, 9.75));
     onClick(cmdRevNext, &frmTable::cmdRevNext_Click);
     onClick(cmdRevStop, &frmTable::cmdRevStop_Click);
@@ -264,9 +265,9 @@ void frmTable::buildControls()
     // Info, Help, Exit
     fraChoice = makeFrame(this, "fraChoice", QString(), twipsRect(2880, 5640, 3735, 855), font(), Blue, QColor());
     const QFont choiceFont = layoutFont(SansSerif, 8.25, true);
-    cmdInfo = make3D(fraChoice, "cmdInfo", QStringLiteral("&Info?"), twipsRect(120, 240, 1095, 495), choiceFont);
-    cmdHelp = make3D(fraChoice, "cmdHelp", QStringLiteral("&Help"), twipsRect(1320, 240, 1095, 495), choiceFont);
-    cmdExit = make3D(fraChoice, "cmdExit", QStringLiteral("E&xit"), twipsRect(2520, 240, 1095, 495), choiceFont);
+    cmdInfo = make3D(fraChoice, "cmdInfo", tr("&Info?"), twipsRect(120, 240, 1095, 495), choiceFont);
+    cmdHelp = make3D(fraChoice, "cmdHelp", tr("&Help"), twipsRect(1320, 240, 1095, 495), choiceFont);
+    cmdExit = make3D(fraChoice, "cmdExit", tr("E&xit"), twipsRect(2520, 240, 1095, 495), choiceFont);
     onClick(cmdInfo, &frmTable::cmdInfo_Click);
     onClick(cmdHelp, &frmTable::cmdHelp_Click);
     // The desktop's help key opens the same help, wherever the focus is.
@@ -280,16 +281,16 @@ void frmTable::buildControls()
     for (int i = 0; i < 4; ++i)
         imgReward[size_t(i)] = QIcon(m.AppFile(QStringLiteral("reward%1.svg").arg(i)));
 
-    fraPractice = makeFrame(this, "fraPractice", QStringLiteral("Choose"), twipsRect(7440, 720, 2055, 1695),
+    fraPractice = makeFrame(this, "fraPractice", tr("Choose"), twipsRect(7440, 720, 2055, 1695),
                             layoutFont(SansSerif, 9.75, true), Blue, Yellow);
     const QFont practiceLabels = layoutFont(SansSerif, 9.75);
-    lblStart = makeLabel(fraPractice, "lblStart", QStringLiteral("Start Practice"), twipsRect(120, 240, 1095, 615),
+    lblStart = makeLabel(fraPractice, "lblStart", tr("Start Practice"), twipsRect(120, 240, 1095, 615),
                          practiceLabels, Blue, White, Qt::AlignCenter);
     lblStart->setWordWrap(true);
     cmdStart = make3D(fraPractice, "cmdStart", QString(), twipsRect(1320, 240, 615, 615), font());
     cmdStart->setPicture(imgButton[0]);
     onClick(cmdStart, &frmTable::cmdStart_Click);
-    lblPrint = makeLabel(fraPractice, "lblPrint", QStringLiteral("Print Worksheet"), twipsRect(120, 960, 1095, 615),
+    lblPrint = makeLabel(fraPractice, "lblPrint", tr("Print Worksheet"), twipsRect(120, 960, 1095, 615),
                          practiceLabels, Blue, White, Qt::AlignCenter);
     lblPrint->setWordWrap(true);
     cmdPrint = make3D(fraPractice, "cmdPrint", QString(), twipsRect(1320, 960, 615, 615), font());
@@ -297,9 +298,9 @@ void frmTable::buildControls()
     onClick(cmdPrint, &frmTable::cmdPrint_Click);
 
     // Timer options
-    fraTimer = makeFrame(this, "fraTimer", QStringLiteral("Timer Options"), twipsRect(7440, 2520, 2055, 2415),
+    fraTimer = makeFrame(this, "fraTimer", tr("Timer Options"), twipsRect(7440, 2520, 2055, 2415),
                          layoutFont(SansSerif, 9.75, true), Blue, Yellow);
-    const QStringList timers{QStringLiteral("Timer Off"), QStringLiteral("On-Count Up"), QStringLiteral("On-Count Down")};
+    const QStringList timers{tr("Timer Off"), tr("On-Count Up"), tr("On-Count Down")};
     for (int i = 0; i < 3; ++i) {
         optTimer[size_t(i)] = makeOption(fraTimer, QStringLiteral("optTimer_%1").arg(i), timers[i],
                                          twipsRect(240, 360 + 360 * i, i == 0 ? 1575 : 1695, 255),
@@ -318,10 +319,10 @@ void frmTable::buildControls()
     connect(spnTimer, &SpinButton::spinDown, this, &frmTable::spnTimer_SpinDown);
 
     // Delay
-    fraDelay = makeFrame(this, "fraDelay", QStringLiteral("Delay"), twipsRect(7440, 5040, 2055, 1215),
+    fraDelay = makeFrame(this, "fraDelay", tr("Delay"), twipsRect(7440, 5040, 2055, 1215),
                          layoutFont(SansSerif, 9.75, true), Blue, Yellow);
     fraDelay->hide();
-    lblDelay = makeLabel(fraDelay, "lblDelay", QStringLiteral("1.00 sec"), twipsRect(240, 360, 1575, 375),
+    lblDelay = makeLabel(fraDelay, "lblDelay", delayText(1000), twipsRect(240, 360, 1575, 375),
                          layoutFont(SansSerif, 12, true), White, Red, Qt::AlignCenter, true);
     hsbDelay = new QScrollBar(Qt::Horizontal, fraDelay);
     hsbDelay->setObjectName(QStringLiteral("hsbDelay"));

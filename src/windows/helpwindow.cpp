@@ -1,5 +1,7 @@
 #include "helpwindow.h"
 
+#include "app/texts.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -16,7 +18,7 @@ void HelpWindowViewer::showHelp(const QString &path)
         m_window = new QTextBrowser;
         m_window->setObjectName(QStringLiteral("helpWindow"));
         m_window->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_window->setWindowTitle(QStringLiteral("Numbloom Help"));
+        m_window->setWindowTitle(Help::tr("Numbloom Help"));
         m_window->setOpenExternalLinks(true);
         m_window->resize(560, 520);
         if (const QScreen *s = QGuiApplication::primaryScreen())
@@ -27,7 +29,7 @@ void HelpWindowViewer::showHelp(const QString &path)
         m_window->setSearchPaths({QFileInfo(path).absolutePath()});
         m_window->setHtml(QString::fromUtf8(f.read(1 << 20)));
     } else {
-        m_window->setPlainText(QStringLiteral("Cannot find the help file:\n%1").arg(QDir::toNativeSeparators(path)));
+        m_window->setPlainText(Help::tr("Cannot find the help file:\n%1").arg(QDir::toNativeSeparators(path)));
     }
     m_window->moveCursor(QTextCursor::Start);
     m_window->show();

@@ -1,0 +1,375 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>Format</name>
+    <message>
+        <source> sec</source>
+        <translation> s</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Numbloom Help</source>
+        <translation>Numbloom-Hilfe</translation>
+    </message>
+    <message>
+        <source>Cannot find the help file:
+%1</source>
+        <translation>Die Hilfedatei wurde nicht gefunden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Printing support (numbloom-print.so) is missing from the program&apos;s folder.</source>
+        <translation>Die Druckunterstützung (numbloom-print.so) fehlt im Programmordner.</translation>
+    </message>
+    <message>
+        <source>Numbloom - free from Brightnook</source>
+        <translation>Numbloom - kostenlos von Brightnook</translation>
+    </message>
+    <message>
+        <source>Factor: Random</source>
+        <translation>Malreihe: Zufall</translation>
+    </message>
+    <message>
+        <source>Factor: </source>
+        <translation>Malreihe: </translation>
+    </message>
+    <message>
+        <source>, Maximum Multiplier: </source>
+        <translation>, Malnehmen bis: </translation>
+    </message>
+    <message>
+        <source>Problems on Worksheet:
+
+Multiplication (x)
+</source>
+        <translation>Aufgaben auf dem Arbeitsblatt:
+
+Malaufgaben (x)
+</translation>
+    </message>
+    <message>
+        <source>
+
+Make sure printer is on-line and ready.</source>
+        <translation>
+
+Der Drucker muss eingeschaltet und bereit sein.</translation>
+    </message>
+    <message>
+        <source>  Score______ Time_______</source>
+        <translation>  Punkte______ Zeit_______</translation>
+    </message>
+    <message>
+        <source>Factor is </source>
+        <translation>Malreihe mit </translation>
+    </message>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>Der Druckauftrag konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>The page could not be finished.</source>
+        <translation>Die Seite konnte nicht fertiggestellt werden.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is not accepting jobs.</source>
+        <translation>Der Drucker %1 nimmt keine Aufträge an.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job.</source>
+        <translation>Der Drucker %1 hat den Auftrag nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job: %2</source>
+        <translation>Der Drucker %1 hat den Auftrag nicht angenommen: %2</translation>
+    </message>
+    <message>
+        <source>The print job on %1 failed and was given up.</source>
+        <translation>Der Druckauftrag auf %1 ist fehlgeschlagen und wurde aufgegeben.</translation>
+    </message>
+    <message>
+        <source>The print job on %1 was cancelled.</source>
+        <translation>Der Druckauftrag auf %1 wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is paused; the page waits in its queue until the printer is resumed.</source>
+        <translation>Der Drucker %1 ist angehalten; die Seite wartet in seiner Warteschlange, bis der Drucker fortgesetzt wird.</translation>
+    </message>
+    <message>
+        <source>The page is held in the queue of %1 until it is released there.</source>
+        <translation>Die Seite wird in der Warteschlange von %1 zurückgehalten, bis sie dort freigegeben wird.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>Der Drucker hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>No file could be written in %1.</source>
+        <translation>In %1 konnte keine Datei geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>No default printer is set, so the page was saved as a PDF file you can print later:
+
+%1
+
+To print straight away next time, choose a default printer in the printer settings.</source>
+        <translation>Es ist kein Standarddrucker eingestellt. Deshalb wurde die Seite als PDF-Datei gespeichert, die Sie später drucken können:
+
+%1
+
+Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstellungen einen Standarddrucker.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the page was saved as a PDF file you can print later:
+
+%1</source>
+        <translation>Es ist kein Drucker installiert. Deshalb wurde die Seite als PDF-Datei gespeichert, die Sie später drucken können:
+
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>Es ist kein Drucker verfügbar.</translation>
+    </message>
+    <message>
+        <source>The page was not printed.
+
+%1</source>
+        <translation>Die Seite wurde nicht gedruckt.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Numbloom Worksheet</source>
+        <translation>Numbloom Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Numbloom Facts</source>
+        <translation>Numbloom Malreihe</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>Problems Tried:</source>
+        <translation>Aufgaben gerechnet:</translation>
+    </message>
+    <message>
+        <source>Problems Correct:</source>
+        <translation>Davon richtig:</translation>
+    </message>
+    <message>
+        <source>Timer Off</source>
+        <translation>Uhr aus</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: </source>
+        <translation>Gebrauchte Zeit: </translation>
+    </message>
+    <message>
+        <source>Time Per Problem: </source>
+        <translation>Zeit pro Aufgabe: </translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Numbloom</source>
+        <translation>Über Numbloom</translation>
+    </message>
+    <message>
+        <source>Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web site for more children&apos;s software and our programming tutorials. And if your child likes Numbloom, try Wordbloom, our spelling game, too!</source>
+        <translation>Numbloom bekommst du kostenlos von Brightnook. Viel Spaß damit, und teile es mit all deinen Freunden! Auf unserer Website gibt es mehr Software für Kinder und unsere Programmierkurse. Und wenn Ihr Kind Numbloom mag, probieren Sie auch Wordbloom, unser Rechtschreibspiel!</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Brightnook&apos;s Web Site</source>
+        <translation>&amp;Website von Brightnook</translation>
+    </message>
+    <message>
+        <source>On-Line Access Error</source>
+        <translation>Fehler bei der Internetverbindung</translation>
+    </message>
+    <message>
+        <source>An error has occurred trying to go on-line. Try connecting to the internet in your usual manner and connect to:</source>
+        <translation>Beim Verbinden mit dem Internet ist ein Fehler aufgetreten. Stellen Sie wie gewohnt eine Verbindung zum Internet her und öffnen Sie diese Adresse:</translation>
+    </message>
+</context>
+<context>
+    <name>frmHMath</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmTable</name>
+    <message>
+        <source>The settings could not be saved to
+%1
+
+%2</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden in
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Practice Numbloom</source>
+        <translation>Üben mit Numbloom</translation>
+    </message>
+    <message>
+        <source>Study Numbloom</source>
+        <translation>Lernen mit Numbloom</translation>
+    </message>
+    <message>
+        <source>Stop Practice</source>
+        <translation>Üben beenden</translation>
+    </message>
+    <message>
+        <source>Tried: </source>
+        <translation>Aufgaben: </translation>
+    </message>
+    <message>
+        <source>Correct: </source>
+        <translation>Richtig: </translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Your Answer:</source>
+        <translation>Deine Antwort:</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Richtig:</translation>
+    </message>
+    <message>
+        <source>Start Practice</source>
+        <translation>Üben starten</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Study</source>
+        <translation>Lernen</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Factor Value</source>
+        <translation>Malreihe</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufall</translation>
+    </message>
+    <message>
+        <source>Click Problem to See Picture</source>
+        <translation>Aufgabe klicken, Bild sehen</translation>
+    </message>
+    <message>
+        <source>&amp;Print Facts</source>
+        <translation>Reihe &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Maximum Multiplier</source>
+        <translation>Malnehmen bis</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Problems Tried: 123</source>
+        <translation>Aufgaben gerechnet: 123</translation>
+    </message>
+    <message>
+        <source>Problems Correct: 123 (88%)</source>
+        <translation>Davon richtig: 123 (88%)</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: 20:22</source>
+        <translation>Gebrauchte Zeit: 20:22</translation>
+    </message>
+    <message>
+        <source>Time Per Problem: 10.22 sec</source>
+        <translation>Zeit pro Aufgabe: 10.22 Sek.</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stopp</translation>
+    </message>
+    <message>
+        <source>&amp;Info?</source>
+        <translation>&amp;Info?</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Ende</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Wähle</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Timer Options</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Timer Off</source>
+        <translation>Uhr aus</translation>
+    </message>
+    <message>
+        <source>On-Count Up</source>
+        <translation>Zählt vorwärts</translation>
+    </message>
+    <message>
+        <source>On-Count Down</source>
+        <translation>Zählt rückwärts</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Pause</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,375 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>Format</name>
+    <message>
+        <source> sec</source>
+        <translation> s</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Numbloom Help</source>
+        <translation>Ayuda de Numbloom</translation>
+    </message>
+    <message>
+        <source>Cannot find the help file:
+%1</source>
+        <translation>No se encuentra el archivo de ayuda:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Printing support (numbloom-print.so) is missing from the program&apos;s folder.</source>
+        <translation>Falta el módulo de impresión (numbloom-print.so) en la carpeta del programa.</translation>
+    </message>
+    <message>
+        <source>Numbloom - free from Brightnook</source>
+        <translation>Numbloom - gratis de Brightnook</translation>
+    </message>
+    <message>
+        <source>Factor: Random</source>
+        <translation>Tabla: al azar</translation>
+    </message>
+    <message>
+        <source>Factor: </source>
+        <translation>Tabla: </translation>
+    </message>
+    <message>
+        <source>, Maximum Multiplier: </source>
+        <translation>, multiplicar hasta: </translation>
+    </message>
+    <message>
+        <source>Problems on Worksheet:
+
+Multiplication (x)
+</source>
+        <translation>Cuentas de la ficha:
+
+Multiplicación (x)
+</translation>
+    </message>
+    <message>
+        <source>
+
+Make sure printer is on-line and ready.</source>
+        <translation>
+
+La impresora debe estar encendida y lista.</translation>
+    </message>
+    <message>
+        <source>  Score______ Time_______</source>
+        <translation>  Nota______ Tiempo_______</translation>
+    </message>
+    <message>
+        <source>Factor is </source>
+        <translation>Tabla del </translation>
+    </message>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>No se pudo iniciar la impresión.</translation>
+    </message>
+    <message>
+        <source>The page could not be finished.</source>
+        <translation>No se pudo terminar la página.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is not accepting jobs.</source>
+        <translation>La impresora %1 no acepta trabajos.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job.</source>
+        <translation>La impresora %1 no aceptó el trabajo.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job: %2</source>
+        <translation>La impresora %1 no aceptó el trabajo: %2</translation>
+    </message>
+    <message>
+        <source>The print job on %1 failed and was given up.</source>
+        <translation>La impresión en %1 falló y se abandonó.</translation>
+    </message>
+    <message>
+        <source>The print job on %1 was cancelled.</source>
+        <translation>La impresión en %1 se canceló.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is paused; the page waits in its queue until the printer is resumed.</source>
+        <translation>La impresora %1 está en pausa; la página espera en su cola hasta que se reanude la impresora.</translation>
+    </message>
+    <message>
+        <source>The page is held in the queue of %1 until it is released there.</source>
+        <translation>La página está retenida en la cola de %1 hasta que se libere allí.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>La impresora informó de un error.</translation>
+    </message>
+    <message>
+        <source>No file could be written in %1.</source>
+        <translation>No se pudo escribir ningún archivo en %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>No se pudo escribir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>No default printer is set, so the page was saved as a PDF file you can print later:
+
+%1
+
+To print straight away next time, choose a default printer in the printer settings.</source>
+        <translation>No hay ninguna impresora predeterminada, así que la página se ha guardado como archivo PDF para imprimirla más tarde:
+
+%1
+
+Para imprimir directamente la próxima vez, elija una impresora predeterminada en la configuración de impresoras.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the page was saved as a PDF file you can print later:
+
+%1</source>
+        <translation>No hay ninguna impresora instalada, así que la página se ha guardado como archivo PDF para imprimirla más tarde:
+
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>No hay ninguna impresora disponible.</translation>
+    </message>
+    <message>
+        <source>The page was not printed.
+
+%1</source>
+        <translation>La página no se imprimió.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Imprimir ficha</translation>
+    </message>
+    <message>
+        <source>Numbloom Worksheet</source>
+        <translation>Numbloom Ficha de ejercicios</translation>
+    </message>
+    <message>
+        <source>Numbloom Facts</source>
+        <translation>Numbloom Tabla</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>Problems Tried:</source>
+        <translation>Cuentas hechas:</translation>
+    </message>
+    <message>
+        <source>Problems Correct:</source>
+        <translation>Cuentas correctas:</translation>
+    </message>
+    <message>
+        <source>Timer Off</source>
+        <translation>Sin reloj</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: </source>
+        <translation>Tiempo usado: </translation>
+    </message>
+    <message>
+        <source>Time Per Problem: </source>
+        <translation>Tiempo por cuenta: </translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Numbloom</source>
+        <translation>Acerca de Numbloom</translation>
+    </message>
+    <message>
+        <source>Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web site for more children&apos;s software and our programming tutorials. And if your child likes Numbloom, try Wordbloom, our spelling game, too!</source>
+        <translation>Numbloom te lo regala Brightnook. ¡Disfrútalo y compártelo con todos tus amigos! Visita nuestra web para ver más programas infantiles y nuestros cursos de programación. Y si a su hijo le gusta Numbloom, ¡pruebe también Wordbloom, nuestro juego de ortografía!</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Brightnook&apos;s Web Site</source>
+        <translation>&amp;Visitar la web de Brightnook</translation>
+    </message>
+    <message>
+        <source>On-Line Access Error</source>
+        <translation>Error de conexión a Internet</translation>
+    </message>
+    <message>
+        <source>An error has occurred trying to go on-line. Try connecting to the internet in your usual manner and connect to:</source>
+        <translation>Se ha producido un error al intentar conectarse a Internet. Conéctese a Internet como lo hace normalmente y abra esta dirección:</translation>
+    </message>
+</context>
+<context>
+    <name>frmHMath</name>
+    <message>
+        <source>OK</source>
+        <translation>Vale</translation>
+    </message>
+</context>
+<context>
+    <name>frmTable</name>
+    <message>
+        <source>The settings could not be saved to
+%1
+
+%2</source>
+        <translation>No se pudieron guardar los ajustes en
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Practice Numbloom</source>
+        <translation>Practicar con Numbloom</translation>
+    </message>
+    <message>
+        <source>Study Numbloom</source>
+        <translation>Aprender con Numbloom</translation>
+    </message>
+    <message>
+        <source>Stop Practice</source>
+        <translation>Dejar de practicar</translation>
+    </message>
+    <message>
+        <source>Tried: </source>
+        <translation>Cuentas: </translation>
+    </message>
+    <message>
+        <source>Correct: </source>
+        <translation>Bien: </translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Revisar</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Your Answer:</source>
+        <translation>Tu respuesta:</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Correcta:</translation>
+    </message>
+    <message>
+        <source>Start Practice</source>
+        <translation>Empezar a practicar</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Study</source>
+        <translation>Aprender</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Practicar</translation>
+    </message>
+    <message>
+        <source>Factor Value</source>
+        <translation>Tabla</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Azar</translation>
+    </message>
+    <message>
+        <source>Click Problem to See Picture</source>
+        <translation>Pulsa una cuenta y verás el dibujo</translation>
+    </message>
+    <message>
+        <source>&amp;Print Facts</source>
+        <translation>I&amp;mprimir</translation>
+    </message>
+    <message>
+        <source>Maximum Multiplier</source>
+        <translation>Multiplicar hasta</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Problems Tried: 123</source>
+        <translation>Cuentas hechas: 123</translation>
+    </message>
+    <message>
+        <source>Problems Correct: 123 (88%)</source>
+        <translation>Cuentas correctas: 123 (88%)</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: 20:22</source>
+        <translation>Tiempo usado: 20:22</translation>
+    </message>
+    <message>
+        <source>Time Per Problem: 10.22 sec</source>
+        <translation>Tiempo por cuenta: 10.22 seg.</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Seguir</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Info?</source>
+        <translation>¿&amp;Info?</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Elige</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Imprimir ficha</translation>
+    </message>
+    <message>
+        <source>Timer Options</source>
+        <translation>Reloj</translation>
+    </message>
+    <message>
+        <source>Timer Off</source>
+        <translation>Sin reloj</translation>
+    </message>
+    <message>
+        <source>On-Count Up</source>
+        <translation>Cronómetro</translation>
+    </message>
+    <message>
+        <source>On-Count Down</source>
+        <translation>Cuenta atrás</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Pausa</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,375 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>Format</name>
+    <message>
+        <source> sec</source>
+        <translation> s</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Numbloom Help</source>
+        <translation>Guida di Numbloom</translation>
+    </message>
+    <message>
+        <source>Cannot find the help file:
+%1</source>
+        <translation>Impossibile trovare il file della guida:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Printing support (numbloom-print.so) is missing from the program&apos;s folder.</source>
+        <translation>Il modulo di stampa (numbloom-print.so) manca nella cartella del programma.</translation>
+    </message>
+    <message>
+        <source>Numbloom - free from Brightnook</source>
+        <translation>Numbloom - gratis da Brightnook</translation>
+    </message>
+    <message>
+        <source>Factor: Random</source>
+        <translation>Tabellina: a caso</translation>
+    </message>
+    <message>
+        <source>Factor: </source>
+        <translation>Tabellina: </translation>
+    </message>
+    <message>
+        <source>, Maximum Multiplier: </source>
+        <translation>, moltiplica fino a: </translation>
+    </message>
+    <message>
+        <source>Problems on Worksheet:
+
+Multiplication (x)
+</source>
+        <translation>Operazioni della scheda:
+
+Moltiplicazione (x)
+</translation>
+    </message>
+    <message>
+        <source>
+
+Make sure printer is on-line and ready.</source>
+        <translation>
+
+La stampante deve essere accesa e pronta.</translation>
+    </message>
+    <message>
+        <source>  Score______ Time_______</source>
+        <translation>  Punti______ Tempo_______</translation>
+    </message>
+    <message>
+        <source>Factor is </source>
+        <translation>Tabellina </translation>
+    </message>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>Impossibile avviare la stampa.</translation>
+    </message>
+    <message>
+        <source>The page could not be finished.</source>
+        <translation>Impossibile completare la pagina.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is not accepting jobs.</source>
+        <translation>La stampante %1 non accetta lavori.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job.</source>
+        <translation>La stampante %1 non ha accettato il lavoro.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job: %2</source>
+        <translation>La stampante %1 non ha accettato il lavoro: %2</translation>
+    </message>
+    <message>
+        <source>The print job on %1 failed and was given up.</source>
+        <translation>La stampa su %1 non è riuscita ed è stata abbandonata.</translation>
+    </message>
+    <message>
+        <source>The print job on %1 was cancelled.</source>
+        <translation>La stampa su %1 è stata annullata.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is paused; the page waits in its queue until the printer is resumed.</source>
+        <translation>La stampante %1 è in pausa; la pagina resta in coda finché la stampante non riprende.</translation>
+    </message>
+    <message>
+        <source>The page is held in the queue of %1 until it is released there.</source>
+        <translation>La pagina è trattenuta nella coda di %1 finché non viene rilasciata.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>La stampante ha segnalato un errore.</translation>
+    </message>
+    <message>
+        <source>No file could be written in %1.</source>
+        <translation>Impossibile scrivere un file in %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>Impossibile scrivere il file %1.</translation>
+    </message>
+    <message>
+        <source>No default printer is set, so the page was saved as a PDF file you can print later:
+
+%1
+
+To print straight away next time, choose a default printer in the printer settings.</source>
+        <translation>Non è impostata una stampante predefinita, quindi la pagina è stata salvata come file PDF da stampare in seguito:
+
+%1
+
+Per stampare subito la prossima volta, scegliere una stampante predefinita nelle impostazioni delle stampanti.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the page was saved as a PDF file you can print later:
+
+%1</source>
+        <translation>Non è installata alcuna stampante, quindi la pagina è stata salvata come file PDF da stampare in seguito:
+
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>Nessuna stampante disponibile.</translation>
+    </message>
+    <message>
+        <source>The page was not printed.
+
+%1</source>
+        <translation>La pagina non è stata stampata.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Stampa scheda</translation>
+    </message>
+    <message>
+        <source>Numbloom Worksheet</source>
+        <translation>Numbloom Scheda di esercizi</translation>
+    </message>
+    <message>
+        <source>Numbloom Facts</source>
+        <translation>Numbloom Tabellina</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>Problems Tried:</source>
+        <translation>Operazioni fatte:</translation>
+    </message>
+    <message>
+        <source>Problems Correct:</source>
+        <translation>Operazioni giuste:</translation>
+    </message>
+    <message>
+        <source>Timer Off</source>
+        <translation>Senza tempo</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: </source>
+        <translation>Tempo impiegato: </translation>
+    </message>
+    <message>
+        <source>Time Per Problem: </source>
+        <translation>Tempo per operazione: </translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Numbloom</source>
+        <translation>Informazioni su Numbloom</translation>
+    </message>
+    <message>
+        <source>Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web site for more children&apos;s software and our programming tutorials. And if your child likes Numbloom, try Wordbloom, our spelling game, too!</source>
+        <translation>Numbloom è un regalo di Brightnook. Divertiti e condividilo con tutti i tuoi amici! Visita il nostro sito per altri programmi per bambini e le nostre guide di programmazione. E se a vostro figlio piace Numbloom, provate anche Wordbloom, il nostro gioco di ortografia!</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Brightnook&apos;s Web Site</source>
+        <translation>&amp;Visita il sito di Brightnook</translation>
+    </message>
+    <message>
+        <source>On-Line Access Error</source>
+        <translation>Errore di connessione a Internet</translation>
+    </message>
+    <message>
+        <source>An error has occurred trying to go on-line. Try connecting to the internet in your usual manner and connect to:</source>
+        <translation>Si è verificato un errore durante la connessione a Internet. Connettersi a Internet nel solito modo e aprire questo indirizzo:</translation>
+    </message>
+</context>
+<context>
+    <name>frmHMath</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmTable</name>
+    <message>
+        <source>The settings could not be saved to
+%1
+
+%2</source>
+        <translation>Impossibile salvare le impostazioni in
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Practice Numbloom</source>
+        <translation>Allenati con Numbloom</translation>
+    </message>
+    <message>
+        <source>Study Numbloom</source>
+        <translation>Impara con Numbloom</translation>
+    </message>
+    <message>
+        <source>Stop Practice</source>
+        <translation>Smetti di allenarti</translation>
+    </message>
+    <message>
+        <source>Tried: </source>
+        <translation>Operazioni: </translation>
+    </message>
+    <message>
+        <source>Correct: </source>
+        <translation>Giuste: </translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Rivedi</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Your Answer:</source>
+        <translation>La tua risposta:</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Giusta:</translation>
+    </message>
+    <message>
+        <source>Start Practice</source>
+        <translation>Inizia ad allenarti</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Study</source>
+        <translation>Impara</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Allenati</translation>
+    </message>
+    <message>
+        <source>Factor Value</source>
+        <translation>Tabellina</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>A caso</translation>
+    </message>
+    <message>
+        <source>Click Problem to See Picture</source>
+        <translation>Clicca un calcolo e vedi il disegno</translation>
+    </message>
+    <message>
+        <source>&amp;Print Facts</source>
+        <translation>Stam&amp;pa</translation>
+    </message>
+    <message>
+        <source>Maximum Multiplier</source>
+        <translation>Moltiplica fino a</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Problems Tried: 123</source>
+        <translation>Operazioni fatte: 123</translation>
+    </message>
+    <message>
+        <source>Problems Correct: 123 (88%)</source>
+        <translation>Operazioni giuste: 123 (88%)</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: 20:22</source>
+        <translation>Tempo impiegato: 20:22</translation>
+    </message>
+    <message>
+        <source>Time Per Problem: 10.22 sec</source>
+        <translation>Tempo per operazione: 10.22 sec.</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>A&amp;vanti</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Ferma</translation>
+    </message>
+    <message>
+        <source>&amp;Info?</source>
+        <translation>&amp;Info?</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Scegli</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Stampa scheda</translation>
+    </message>
+    <message>
+        <source>Timer Options</source>
+        <translation>Cronometro</translation>
+    </message>
+    <message>
+        <source>Timer Off</source>
+        <translation>Senza tempo</translation>
+    </message>
+    <message>
+        <source>On-Count Up</source>
+        <translation>In avanti</translation>
+    </message>
+    <message>
+        <source>On-Count Down</source>
+        <translation>All&apos;indietro</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Pausa</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,375 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl" sourcelanguage="en">
+<context>
+    <name>Format</name>
+    <message>
+        <source> sec</source>
+        <translation> s</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Numbloom Help</source>
+        <translation>Hulp bij Numbloom</translation>
+    </message>
+    <message>
+        <source>Cannot find the help file:
+%1</source>
+        <translation>Het hulpbestand is niet gevonden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Printing support (numbloom-print.so) is missing from the program&apos;s folder.</source>
+        <translation>De printondersteuning (numbloom-print.so) ontbreekt in de programmamap.</translation>
+    </message>
+    <message>
+        <source>Numbloom - free from Brightnook</source>
+        <translation>Numbloom - gratis van Brightnook</translation>
+    </message>
+    <message>
+        <source>Factor: Random</source>
+        <translation>Tafel: alle door elkaar</translation>
+    </message>
+    <message>
+        <source>Factor: </source>
+        <translation>Tafel: </translation>
+    </message>
+    <message>
+        <source>, Maximum Multiplier: </source>
+        <translation>, keer tot en met: </translation>
+    </message>
+    <message>
+        <source>Problems on Worksheet:
+
+Multiplication (x)
+</source>
+        <translation>Sommen op het werkblad:
+
+Keersommen (x)
+</translation>
+    </message>
+    <message>
+        <source>
+
+Make sure printer is on-line and ready.</source>
+        <translation>
+
+De printer moet aan staan en klaar zijn.</translation>
+    </message>
+    <message>
+        <source>  Score______ Time_______</source>
+        <translation>  Punten______ Tijd_______</translation>
+    </message>
+    <message>
+        <source>Factor is </source>
+        <translation>Tafel van </translation>
+    </message>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>De afdruktaak kon niet worden gestart.</translation>
+    </message>
+    <message>
+        <source>The page could not be finished.</source>
+        <translation>De pagina kon niet worden voltooid.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is not accepting jobs.</source>
+        <translation>De printer %1 neemt geen taken aan.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job.</source>
+        <translation>De printer %1 heeft de taak niet aangenomen.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job: %2</source>
+        <translation>De printer %1 heeft de taak niet aangenomen: %2</translation>
+    </message>
+    <message>
+        <source>The print job on %1 failed and was given up.</source>
+        <translation>De afdruktaak op %1 is mislukt en opgegeven.</translation>
+    </message>
+    <message>
+        <source>The print job on %1 was cancelled.</source>
+        <translation>De afdruktaak op %1 is geannuleerd.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is paused; the page waits in its queue until the printer is resumed.</source>
+        <translation>De printer %1 is gepauzeerd; de pagina wacht in de wachtrij tot de printer weer verdergaat.</translation>
+    </message>
+    <message>
+        <source>The page is held in the queue of %1 until it is released there.</source>
+        <translation>De pagina wordt vastgehouden in de wachtrij van %1 tot ze daar wordt vrijgegeven.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>De printer heeft een fout gemeld.</translation>
+    </message>
+    <message>
+        <source>No file could be written in %1.</source>
+        <translation>Er kon geen bestand worden geschreven in %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>Het bestand %1 kon niet worden geschreven.</translation>
+    </message>
+    <message>
+        <source>No default printer is set, so the page was saved as a PDF file you can print later:
+
+%1
+
+To print straight away next time, choose a default printer in the printer settings.</source>
+        <translation>Er is geen standaardprinter ingesteld, dus de pagina is opgeslagen als pdf-bestand dat u later kunt afdrukken:
+
+%1
+
+Kies in de printerinstellingen een standaardprinter om de volgende keer meteen af te drukken.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the page was saved as a PDF file you can print later:
+
+%1</source>
+        <translation>Er is geen printer geïnstalleerd, dus de pagina is opgeslagen als pdf-bestand dat u later kunt afdrukken:
+
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>Er is geen printer beschikbaar.</translation>
+    </message>
+    <message>
+        <source>The page was not printed.
+
+%1</source>
+        <translation>De pagina is niet afgedrukt.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Werkblad printen</translation>
+    </message>
+    <message>
+        <source>Numbloom Worksheet</source>
+        <translation>Numbloom Werkblad</translation>
+    </message>
+    <message>
+        <source>Numbloom Facts</source>
+        <translation>Numbloom Tafel</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>Problems Tried:</source>
+        <translation>Sommen gemaakt:</translation>
+    </message>
+    <message>
+        <source>Problems Correct:</source>
+        <translation>Sommen goed:</translation>
+    </message>
+    <message>
+        <source>Timer Off</source>
+        <translation>Klok uit</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: </source>
+        <translation>Gebruikte tijd: </translation>
+    </message>
+    <message>
+        <source>Time Per Problem: </source>
+        <translation>Tijd per som: </translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Numbloom</source>
+        <translation>Over Numbloom</translation>
+    </message>
+    <message>
+        <source>Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web site for more children&apos;s software and our programming tutorials. And if your child likes Numbloom, try Wordbloom, our spelling game, too!</source>
+        <translation>Numbloom krijg je gratis van Brightnook. Veel plezier ermee, en deel het met al je vrienden! Op onze website vind je meer software voor kinderen en onze programmeerlessen. En als uw kind Numbloom leuk vindt, probeer dan ook Wordbloom, ons spellingspel!</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Brightnook&apos;s Web Site</source>
+        <translation>&amp;Website van Brightnook</translation>
+    </message>
+    <message>
+        <source>On-Line Access Error</source>
+        <translation>Fout bij verbinden met internet</translation>
+    </message>
+    <message>
+        <source>An error has occurred trying to go on-line. Try connecting to the internet in your usual manner and connect to:</source>
+        <translation>Er is een fout opgetreden bij het verbinden met internet. Maak op de gewone manier verbinding met internet en ga naar:</translation>
+    </message>
+</context>
+<context>
+    <name>frmHMath</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmTable</name>
+    <message>
+        <source>The settings could not be saved to
+%1
+
+%2</source>
+        <translation>De instellingen konden niet worden opgeslagen in
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Practice Numbloom</source>
+        <translation>Oefenen met Numbloom</translation>
+    </message>
+    <message>
+        <source>Study Numbloom</source>
+        <translation>Leren met Numbloom</translation>
+    </message>
+    <message>
+        <source>Stop Practice</source>
+        <translation>Oefening stoppen</translation>
+    </message>
+    <message>
+        <source>Tried: </source>
+        <translation>Sommen: </translation>
+    </message>
+    <message>
+        <source>Correct: </source>
+        <translation>Goed: </translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Bekijken</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Your Answer:</source>
+        <translation>Jouw antwoord:</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Goed:</translation>
+    </message>
+    <message>
+        <source>Start Practice</source>
+        <translation>Oefening starten</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Study</source>
+        <translation>Leren</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Oefenen</translation>
+    </message>
+    <message>
+        <source>Factor Value</source>
+        <translation>Tafel</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Click Problem to See Picture</source>
+        <translation>Klik op een som voor een plaatje</translation>
+    </message>
+    <message>
+        <source>&amp;Print Facts</source>
+        <translation>&amp;Printen</translation>
+    </message>
+    <message>
+        <source>Maximum Multiplier</source>
+        <translation>Keer tot en met</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Uitslag</translation>
+    </message>
+    <message>
+        <source>Problems Tried: 123</source>
+        <translation>Sommen gemaakt: 123</translation>
+    </message>
+    <message>
+        <source>Problems Correct: 123 (88%)</source>
+        <translation>Sommen goed: 123 (88%)</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: 20:22</source>
+        <translation>Gebruikte tijd: 20:22</translation>
+    </message>
+    <message>
+        <source>Time Per Problem: 10.22 sec</source>
+        <translation>Tijd per som: 10.22 sec.</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Verder</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Stoppen</translation>
+    </message>
+    <message>
+        <source>&amp;Info?</source>
+        <translation>&amp;Info?</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hulp</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Kies</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Werkblad printen</translation>
+    </message>
+    <message>
+        <source>Timer Options</source>
+        <translation>Klok</translation>
+    </message>
+    <message>
+        <source>Timer Off</source>
+        <translation>Klok uit</translation>
+    </message>
+    <message>
+        <source>On-Count Up</source>
+        <translation>Vooruit tellen</translation>
+    </message>
+    <message>
+        <source>On-Count Down</source>
+        <translation>Aftellen</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Pauze</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,375 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl" sourcelanguage="en">
+<context>
+    <name>Format</name>
+    <message>
+        <source> sec</source>
+        <translation> s</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Numbloom Help</source>
+        <translation>Pomoc programu Numbloom</translation>
+    </message>
+    <message>
+        <source>Cannot find the help file:
+%1</source>
+        <translation>Nie można znaleźć pliku pomocy:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Printing support (numbloom-print.so) is missing from the program&apos;s folder.</source>
+        <translation>W folderze programu brakuje obsługi drukowania (numbloom-print.so).</translation>
+    </message>
+    <message>
+        <source>Numbloom - free from Brightnook</source>
+        <translation>Numbloom - za darmo od Brightnook</translation>
+    </message>
+    <message>
+        <source>Factor: Random</source>
+        <translation>Liczba: losowa</translation>
+    </message>
+    <message>
+        <source>Factor: </source>
+        <translation>Liczba: </translation>
+    </message>
+    <message>
+        <source>, Maximum Multiplier: </source>
+        <translation>, mnożymy do: </translation>
+    </message>
+    <message>
+        <source>Problems on Worksheet:
+
+Multiplication (x)
+</source>
+        <translation>Zadania na karcie pracy:
+
+Mnożenie (x)
+</translation>
+    </message>
+    <message>
+        <source>
+
+Make sure printer is on-line and ready.</source>
+        <translation>
+
+Drukarka musi być włączona i gotowa.</translation>
+    </message>
+    <message>
+        <source>  Score______ Time_______</source>
+        <translation>  Wynik______ Czas_______</translation>
+    </message>
+    <message>
+        <source>Factor is </source>
+        <translation>Mnożenie przez </translation>
+    </message>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>Nie udało się rozpocząć drukowania.</translation>
+    </message>
+    <message>
+        <source>The page could not be finished.</source>
+        <translation>Nie udało się dokończyć strony.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is not accepting jobs.</source>
+        <translation>Drukarka %1 nie przyjmuje zadań.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job.</source>
+        <translation>Drukarka %1 nie przyjęła zadania.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job: %2</source>
+        <translation>Drukarka %1 nie przyjęła zadania: %2</translation>
+    </message>
+    <message>
+        <source>The print job on %1 failed and was given up.</source>
+        <translation>Drukowanie na %1 nie powiodło się i zostało przerwane.</translation>
+    </message>
+    <message>
+        <source>The print job on %1 was cancelled.</source>
+        <translation>Drukowanie na %1 zostało anulowane.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is paused; the page waits in its queue until the printer is resumed.</source>
+        <translation>Drukarka %1 jest wstrzymana; strona czeka w kolejce, aż drukarka zostanie wznowiona.</translation>
+    </message>
+    <message>
+        <source>The page is held in the queue of %1 until it is released there.</source>
+        <translation>Strona jest wstrzymana w kolejce %1, dopóki nie zostanie tam zwolniona.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>Drukarka zgłosiła błąd.</translation>
+    </message>
+    <message>
+        <source>No file could be written in %1.</source>
+        <translation>Nie udało się zapisać pliku w folderze %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>Nie udało się zapisać pliku %1.</translation>
+    </message>
+    <message>
+        <source>No default printer is set, so the page was saved as a PDF file you can print later:
+
+%1
+
+To print straight away next time, choose a default printer in the printer settings.</source>
+        <translation>Nie ustawiono drukarki domyślnej, więc strona została zapisana jako plik PDF, który można wydrukować później:
+
+%1
+
+Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieniach drukarek.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the page was saved as a PDF file you can print later:
+
+%1</source>
+        <translation>Nie zainstalowano żadnej drukarki, więc strona została zapisana jako plik PDF, który można wydrukować później:
+
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>Brak dostępnej drukarki.</translation>
+    </message>
+    <message>
+        <source>The page was not printed.
+
+%1</source>
+        <translation>Strona nie została wydrukowana.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Drukuj kartę pracy</translation>
+    </message>
+    <message>
+        <source>Numbloom Worksheet</source>
+        <translation>Numbloom Karta pracy</translation>
+    </message>
+    <message>
+        <source>Numbloom Facts</source>
+        <translation>Numbloom Tabliczka</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>Problems Tried:</source>
+        <translation>Rozwiązane zadania:</translation>
+    </message>
+    <message>
+        <source>Problems Correct:</source>
+        <translation>Dobrze rozwiązane:</translation>
+    </message>
+    <message>
+        <source>Timer Off</source>
+        <translation>Bez zegara</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: </source>
+        <translation>Czas ćwiczenia: </translation>
+    </message>
+    <message>
+        <source>Time Per Problem: </source>
+        <translation>Czas na zadanie: </translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Numbloom</source>
+        <translation>O programie Numbloom</translation>
+    </message>
+    <message>
+        <source>Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web site for more children&apos;s software and our programming tutorials. And if your child likes Numbloom, try Wordbloom, our spelling game, too!</source>
+        <translation>Numbloom dostajesz za darmo od Brightnook. Baw się dobrze i podziel się nim ze wszystkimi przyjaciółmi! Na naszej stronie znajdziesz więcej programów dla dzieci i nasze kursy programowania. A jeśli Twoje dziecko polubi Numbloom, wypróbuj też Wordbloom, naszą grę ortograficzną!</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Brightnook&apos;s Web Site</source>
+        <translation>Odwiedź &amp;stronę Brightnook</translation>
+    </message>
+    <message>
+        <source>On-Line Access Error</source>
+        <translation>Błąd połączenia z internetem</translation>
+    </message>
+    <message>
+        <source>An error has occurred trying to go on-line. Try connecting to the internet in your usual manner and connect to:</source>
+        <translation>Wystąpił błąd podczas łączenia z internetem. Połącz się z internetem w zwykły sposób i otwórz adres:</translation>
+    </message>
+</context>
+<context>
+    <name>frmHMath</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmTable</name>
+    <message>
+        <source>The settings could not be saved to
+%1
+
+%2</source>
+        <translation>Nie udało się zapisać ustawień w pliku
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Practice Numbloom</source>
+        <translation>Ćwicz z Numbloom</translation>
+    </message>
+    <message>
+        <source>Study Numbloom</source>
+        <translation>Ucz się z Numbloom</translation>
+    </message>
+    <message>
+        <source>Stop Practice</source>
+        <translation>Przestań ćwiczyć</translation>
+    </message>
+    <message>
+        <source>Tried: </source>
+        <translation>Zadania: </translation>
+    </message>
+    <message>
+        <source>Correct: </source>
+        <translation>Dobrze: </translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Sprawdź</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Your Answer:</source>
+        <translation>Twoja odpowiedź:</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Poprawna:</translation>
+    </message>
+    <message>
+        <source>Start Practice</source>
+        <translation>Zacznij ćwiczyć</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Tryb</translation>
+    </message>
+    <message>
+        <source>Study</source>
+        <translation>Ucz się</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Ćwicz</translation>
+    </message>
+    <message>
+        <source>Factor Value</source>
+        <translation>Mnożymy przez</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Losowo</translation>
+    </message>
+    <message>
+        <source>Click Problem to See Picture</source>
+        <translation>Kliknij działanie, zobacz obrazek</translation>
+    </message>
+    <message>
+        <source>&amp;Print Facts</source>
+        <translation>&amp;Drukuj</translation>
+    </message>
+    <message>
+        <source>Maximum Multiplier</source>
+        <translation>Mnożymy do</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Wyniki</translation>
+    </message>
+    <message>
+        <source>Problems Tried: 123</source>
+        <translation>Rozwiązane zadania: 123</translation>
+    </message>
+    <message>
+        <source>Problems Correct: 123 (88%)</source>
+        <translation>Dobrze rozwiązane: 123 (88%)</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: 20:22</source>
+        <translation>Czas ćwiczenia: 20:22</translation>
+    </message>
+    <message>
+        <source>Time Per Problem: 10.22 sec</source>
+        <translation>Czas na zadanie: 10.22 sek.</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>Da&amp;lej</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Koniec</translation>
+    </message>
+    <message>
+        <source>&amp;Info?</source>
+        <translation>&amp;Info?</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Pomoc</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Wyjdź</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Wybierz</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Drukuj kartę pracy</translation>
+    </message>
+    <message>
+        <source>Timer Options</source>
+        <translation>Zegar</translation>
+    </message>
+    <message>
+        <source>Timer Off</source>
+        <translation>Bez zegara</translation>
+    </message>
+    <message>
+        <source>On-Count Up</source>
+        <translation>Liczy w górę</translation>
+    </message>
+    <message>
+        <source>On-Count Down</source>
+        <translation>Odliczanie</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Przerwa</translation>
+    </message>
+</context>
+</TS>

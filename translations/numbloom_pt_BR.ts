@@ -1,0 +1,375 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>Format</name>
+    <message>
+        <source> sec</source>
+        <translation> s</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Numbloom Help</source>
+        <translation>Ajuda do Numbloom</translation>
+    </message>
+    <message>
+        <source>Cannot find the help file:
+%1</source>
+        <translation>Não foi possível encontrar o arquivo de ajuda:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Printing support (numbloom-print.so) is missing from the program&apos;s folder.</source>
+        <translation>O módulo de impressão (numbloom-print.so) não está na pasta do programa.</translation>
+    </message>
+    <message>
+        <source>Numbloom - free from Brightnook</source>
+        <translation>Numbloom - grátis da Brightnook</translation>
+    </message>
+    <message>
+        <source>Factor: Random</source>
+        <translation>Tabuada: sorteada</translation>
+    </message>
+    <message>
+        <source>Factor: </source>
+        <translation>Tabuada: </translation>
+    </message>
+    <message>
+        <source>, Maximum Multiplier: </source>
+        <translation>, multiplicar até: </translation>
+    </message>
+    <message>
+        <source>Problems on Worksheet:
+
+Multiplication (x)
+</source>
+        <translation>Contas da folha:
+
+Multiplicação (x)
+</translation>
+    </message>
+    <message>
+        <source>
+
+Make sure printer is on-line and ready.</source>
+        <translation>
+
+A impressora deve estar ligada e pronta.</translation>
+    </message>
+    <message>
+        <source>  Score______ Time_______</source>
+        <translation>  Nota______ Tempo_______</translation>
+    </message>
+    <message>
+        <source>Factor is </source>
+        <translation>Tabuada do </translation>
+    </message>
+    <message>
+        <source>The print job could not be started.</source>
+        <translation>Não foi possível iniciar a impressão.</translation>
+    </message>
+    <message>
+        <source>The page could not be finished.</source>
+        <translation>Não foi possível concluir a página.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is not accepting jobs.</source>
+        <translation>A impressora %1 não está aceitando trabalhos.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job.</source>
+        <translation>A impressora %1 não aceitou o trabalho.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the job: %2</source>
+        <translation>A impressora %1 não aceitou o trabalho: %2</translation>
+    </message>
+    <message>
+        <source>The print job on %1 failed and was given up.</source>
+        <translation>A impressão em %1 falhou e foi abandonada.</translation>
+    </message>
+    <message>
+        <source>The print job on %1 was cancelled.</source>
+        <translation>A impressão em %1 foi cancelada.</translation>
+    </message>
+    <message>
+        <source>The printer %1 is paused; the page waits in its queue until the printer is resumed.</source>
+        <translation>A impressora %1 está em pausa; a página aguarda na fila até que a impressora seja retomada.</translation>
+    </message>
+    <message>
+        <source>The page is held in the queue of %1 until it is released there.</source>
+        <translation>A página está retida na fila de %1 até ser liberada lá.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>A impressora informou um erro.</translation>
+    </message>
+    <message>
+        <source>No file could be written in %1.</source>
+        <translation>Não foi possível gravar nenhum arquivo em %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written.</source>
+        <translation>Não foi possível gravar o arquivo %1.</translation>
+    </message>
+    <message>
+        <source>No default printer is set, so the page was saved as a PDF file you can print later:
+
+%1
+
+To print straight away next time, choose a default printer in the printer settings.</source>
+        <translation>Nenhuma impressora padrão está definida, então a página foi salva como um arquivo PDF que você pode imprimir depois:
+
+%1
+
+Para imprimir direto da próxima vez, escolha uma impressora padrão nas configurações de impressora.</translation>
+    </message>
+    <message>
+        <source>No printer is installed, so the page was saved as a PDF file you can print later:
+
+%1</source>
+        <translation>Nenhuma impressora está instalada, então a página foi salva como um arquivo PDF que você pode imprimir depois:
+
+%1</translation>
+    </message>
+    <message>
+        <source>No printer is available.</source>
+        <translation>Nenhuma impressora disponível.</translation>
+    </message>
+    <message>
+        <source>The page was not printed.
+
+%1</source>
+        <translation>A página não foi impressa.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Imprimir folha</translation>
+    </message>
+    <message>
+        <source>Numbloom Worksheet</source>
+        <translation>Numbloom Folha de exercícios</translation>
+    </message>
+    <message>
+        <source>Numbloom Facts</source>
+        <translation>Numbloom Tabuada</translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message>
+        <source>Problems Tried:</source>
+        <translation>Contas feitas:</translation>
+    </message>
+    <message>
+        <source>Problems Correct:</source>
+        <translation>Contas certas:</translation>
+    </message>
+    <message>
+        <source>Timer Off</source>
+        <translation>Sem relógio</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: </source>
+        <translation>Tempo gasto: </translation>
+    </message>
+    <message>
+        <source>Time Per Problem: </source>
+        <translation>Tempo por conta: </translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Numbloom</source>
+        <translation>Sobre o Numbloom</translation>
+    </message>
+    <message>
+        <source>Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web site for more children&apos;s software and our programming tutorials. And if your child likes Numbloom, try Wordbloom, our spelling game, too!</source>
+        <translation>O Numbloom é um presente grátis da Brightnook. Divirta-se e compartilhe com todos os seus amigos! Visite nosso site para ver mais programas infantis e nossos tutoriais de programação. E se seu filho gostar do Numbloom, experimente também o Wordbloom, nosso jogo de ortografia!</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Brightnook&apos;s Web Site</source>
+        <translation>&amp;Visitar o site da Brightnook</translation>
+    </message>
+    <message>
+        <source>On-Line Access Error</source>
+        <translation>Erro de acesso à internet</translation>
+    </message>
+    <message>
+        <source>An error has occurred trying to go on-line. Try connecting to the internet in your usual manner and connect to:</source>
+        <translation>Ocorreu um erro ao tentar se conectar à internet. Conecte-se à internet como de costume e acesse este endereço:</translation>
+    </message>
+</context>
+<context>
+    <name>frmHMath</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmTable</name>
+    <message>
+        <source>The settings could not be saved to
+%1
+
+%2</source>
+        <translation>Não foi possível salvar as configurações em
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>Practice Numbloom</source>
+        <translation>Praticar com Numbloom</translation>
+    </message>
+    <message>
+        <source>Study Numbloom</source>
+        <translation>Estudar com Numbloom</translation>
+    </message>
+    <message>
+        <source>Stop Practice</source>
+        <translation>Parar de praticar</translation>
+    </message>
+    <message>
+        <source>Tried: </source>
+        <translation>Contas: </translation>
+    </message>
+    <message>
+        <source>Correct: </source>
+        <translation>Certas: </translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <translation>&amp;Rever</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Your Answer:</source>
+        <translation>Sua resposta:</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <translation>Certa:</translation>
+    </message>
+    <message>
+        <source>Start Practice</source>
+        <translation>Começar a praticar</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Study</source>
+        <translation>Estudar</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Praticar</translation>
+    </message>
+    <message>
+        <source>Factor Value</source>
+        <translation>Tabuada</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Sorteio</translation>
+    </message>
+    <message>
+        <source>Click Problem to See Picture</source>
+        <translation>Clique na conta e veja o desenho</translation>
+    </message>
+    <message>
+        <source>&amp;Print Facts</source>
+        <translation>I&amp;mprimir</translation>
+    </message>
+    <message>
+        <source>Maximum Multiplier</source>
+        <translation>Multiplicar até</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Problems Tried: 123</source>
+        <translation>Contas feitas: 123</translation>
+    </message>
+    <message>
+        <source>Problems Correct: 123 (88%)</source>
+        <translation>Contas certas: 123 (88%)</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: 20:22</source>
+        <translation>Tempo gasto: 20:22</translation>
+    </message>
+    <message>
+        <source>Time Per Problem: 10.22 sec</source>
+        <translation>Tempo por conta: 10.22 seg</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>Pró&amp;ximo</translation>
+    </message>
+    <message>
+        <source>&amp;Stop</source>
+        <translation>&amp;Parar</translation>
+    </message>
+    <message>
+        <source>&amp;Info?</source>
+        <translation>&amp;Info?</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Escolha</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Imprimir folha</translation>
+    </message>
+    <message>
+        <source>Timer Options</source>
+        <translation>Relógio</translation>
+    </message>
+    <message>
+        <source>Timer Off</source>
+        <translation>Sem relógio</translation>
+    </message>
+    <message>
+        <source>On-Count Up</source>
+        <translation>Progressivo</translation>
+    </message>
+    <message>
+        <source>On-Count Down</source>
+        <translation>Regressivo</translation>
+    </message>
+    <message>
+        <source>Delay</source>
+        <translation>Pausa</translation>
+    </message>
+</context>
+</TS>
