@@ -193,7 +193,7 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
     <message>
         <source>Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web site for more children&apos;s software and our programming tutorials. And if your child likes Numbloom, try Wordbloom, our spelling game, too!</source>
-        <translation>Numbloom bekommst du kostenlos von Brightnook. Viel Spaß damit, und teile es mit all deinen Freunden! Auf unserer Website gibt es mehr Software für Kinder und unsere Programmierkurse. Und wenn Ihr Kind Numbloom mag, probieren Sie auch Wordbloom, unser Rechtschreibspiel!</translation>
+        <translation>Numbloom bekommst du kostenlos von Brightnook. Viel Spaß damit, und teile es mit all deinen Freunden! Auf unserer Website gibt es mehr Software für Kinder und unsere Programmierkurse. Und wenn dein Kind Numbloom mag, probier auch Wordbloom, unser Rechtschreibspiel!</translation>
     </message>
     <message>
         <source>&amp;OK</source>

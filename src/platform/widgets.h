@@ -17,6 +17,7 @@ public:
     QString caption() const { return m_caption; }
     void setColors(const QColor &back, const QColor &fore);
     void setCaptionFont(const QFont &f) { m_font = f; update(); }
+    QFont captionFont() const { return m_font; }
 
 protected:
     void paintEvent(QPaintEvent *) override;
@@ -79,6 +80,7 @@ public:
     QString caption() const { return m_caption; }
     void setColors(const QColor &back, const QColor &fore);
     void setCaptionFont(const QFont &f) { m_font = f; update(); }
+    QFont captionFont() const { return m_font; }
 
 protected:
     void paintEvent(QPaintEvent *) override;
