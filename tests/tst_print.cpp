@@ -127,6 +127,8 @@ private Q_SLOTS:
     void nextFreePdfName();
     void localePaper_data();
     void localePaper();
+    void paperFromEnvironment_data();
+    void paperFromEnvironment();
     void realPdfPages();
     void noPrinterMeansPdfInDocuments();
 };
@@ -510,6 +512,32 @@ void tst_print::localePaper()
     QCOMPARE(int(SystemPrinter::localePaper(QLocale(locale))), paper);
 }
 
+void tst_print::paperFromEnvironment_data()
+{
+    QTest::addColumn<QStringList>("environment"); // LC_ALL, LC_PAPER, LANG, LANGUAGE
+    QTest::addColumn<int>("paper");
+    QTest::newRow("German reading English") << QStringList{"", "", "de_DE.UTF-8", "en"} << int(QPageSize::A4);
+    QTest::newRow("American reading German") << QStringList{"", "", "en_US.UTF-8", "de"} << int(QPageSize::Letter);
+    QTest::newRow("paper of its own") << QStringList{"", "en_US.UTF-8", "de_DE.UTF-8", ""} << int(QPageSize::Letter);
+    QTest::newRow("LC_ALL over all") << QStringList{"de_DE@euro", "en_US", "en_US", ""} << int(QPageSize::A4);
+}
+
+void tst_print::paperFromEnvironment()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(int, paper);
+    const char *names[] = {"LC_ALL", "LC_PAPER", "LANG", "LANGUAGE"};
+    QList<QByteArray> old;
+    for (int i = 0; i < 4; ++i) {
+        old << qgetenv(names[i]);
+        qputenv(names[i], environment[i].toLocal8Bit());
+    }
+    const int chosen = int(SystemPrinter::localePaper(SystemPrinter::paperLocale()));
+    for (int i = 0; i < 4; ++i)
+        qputenv(names[i], old[i]);
+    QCOMPARE(chosen, paper);
+}
+
 void tst_print::realPdfPages()
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
@@ -588,7 +616,7 @@ void tst_print::noPrinterMeansPdfInDocuments()
     const QByteArray firstBytes = first.readAll();
     QVERIFY(firstBytes.size() > 1000);
     // On the locale's paper, in points.
-    const QSizeF paper = QPageSize(SystemPrinter::localePaper(QLocale::system())).size(QPageSize::Point);
+    const QSizeF paper = QPageSize(SystemPrinter::localePaper(SystemPrinter::paperLocale())).size(QPageSize::Point);
     const QRegularExpressionMatch box =
         QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(firstBytes));
     QVERIFY(box.hasMatch());

@@ -284,6 +284,17 @@ std::unique_ptr<QFile> SystemPrinter::claimPdf(const QString &folder, const QStr
     return nullptr;
 }
 
+QLocale SystemPrinter::paperLocale()
+{
+    for (const char *name : {"LC_ALL", "LC_PAPER", "LANG"}) {
+        // "de_DE.UTF-8@euro" names the locale de_DE.
+        const QString value = qEnvironmentVariable(name).section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+        if (!value.isEmpty())
+            return QLocale(value);
+    }
+    return QLocale::system();
+}
+
 QPageSize::PageSizeId SystemPrinter::localePaper(const QLocale &locale)
 {
     // Canada measures in metres yet buys Letter paper, so the country counts
@@ -304,7 +315,7 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
         // The printer's own paper and margins, which whoever set it up chose
         // for the paper in its tray; the page stretches to fit either way.
         const QPageSize paper = info.defaultPageSize().isValid() ? info.defaultPageSize()
-                                                                 : QPageSize(localePaper(QLocale::system()));
+                                                                 : QPageSize(localePaper(paperLocale()));
         printer->setPageSize(paper);
         QPageLayout layout = printer->pageLayout();
         layout.setOrientation(QPageLayout::Portrait);
@@ -344,7 +355,7 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
     writer->setTitle(documentName);
     writer->setCreator(QStringLiteral("Numbloom"));
     writer->setResolution(300);
-    writer->setPageLayout(QPageLayout(QPageSize(localePaper(QLocale::system())), QPageLayout::Portrait,
+    writer->setPageLayout(QPageLayout(QPageSize(localePaper(paperLocale())), QPageLayout::Portrait,
                                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
     if (target)
         *target = {true, path, !QPrinterInfo::availablePrinterNames().isEmpty()};

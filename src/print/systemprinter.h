@@ -22,6 +22,10 @@ public:
     // The paper that shops sell where the locale is: Letter in the US and
     // Canada, A4 elsewhere.
     static QPageSize::PageSizeId localePaper(const QLocale &locale);
+    // The locale whose paper the user has: LC_ALL, LC_PAPER, then LANG. Not
+    // Qt's system locale, which takes LANGUAGE first: a German who reads
+    // English (LANGUAGE=en) still buys A4.
+    static QLocale paperLocale();
 };
 
 // What the print server made of a job, read back after it was handed over.
