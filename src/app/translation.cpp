@@ -7,31 +7,14 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <optional>
 
 namespace {
-
-// "pt_BR", then "pt", then any other "pt_..." there is: a Portuguese child
-// reads Brazilian Portuguese far better than English.
-QStringList candidates(const QString &tag, const QString &folder)
-{
-    QString name = tag;
-    name.replace(QLatin1Char('-'), QLatin1Char('_'));
-    const QString language = name.section(QLatin1Char('_'), 0, 0);
-    QStringList out{name};
-    if (language != name)
-        out << language;
-    const QStringList others =
-        QDir(folder).entryList({QStringLiteral("numbloom_%1_*.qm").arg(language)}, QDir::Files, QDir::Name);
-    for (const QString &f : others)
-        out << f.mid(9, f.size() - 12); // between "numbloom_" and ".qm"
-    out.removeDuplicates();
-    return out;
-}
 
 bool loadInto(QCoreApplication &app, const QString &file, const QString &folder)
 {
     auto *t = new QTranslator(&app);
-    // No "_" stripping: numbloom_ru must not fall back to some other file.
+    // No "_" stripping: qtbase_pt_PT must not fall back to some other file.
     if (t->load(file, folder, QStringLiteral("#")) && QCoreApplication::installTranslator(t))
         return true;
     delete t;
@@ -43,22 +26,39 @@ bool loadInto(QCoreApplication &app, const QString &file, const QString &folder)
 QString loadTranslation(QCoreApplication &app, const QString &folder, const QStringList &languages,
                         const QString &qtFolder)
 {
+    // The translations there are, by name ("de", "pt_BR"), read once and
+    // only when a language other than English is asked for.
+    std::optional<QStringList> available;
     for (const QString &tag : languages) {
-        if (tag.startsWith(QLatin1String("en"), Qt::CaseInsensitive)
-            && (tag.size() == 2 || tag.at(2) == QLatin1Char('-') || tag.at(2) == QLatin1Char('_')))
+        QString name = tag;
+        name.replace(QLatin1Char('-'), QLatin1Char('_'));
+        const QString language = name.section(QLatin1Char('_'), 0, 0);
+        if (language.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0)
             return QString();
-        for (const QString &name : candidates(tag, folder)) {
-            if (!loadInto(app, QStringLiteral("numbloom_") + name, folder))
+        if (!available) {
+            available.emplace();
+            for (const QString &f : QDir(folder).entryList({QStringLiteral("numbloom_*.qm")}, QDir::Files))
+                *available << f.mid(9, f.size() - 12); // between "numbloom_" and ".qm"
+            available->sort();
+        }
+        // "pt_BR", then "pt", then any other "pt_..." there is: a Portuguese
+        // child reads Brazilian Portuguese far better than English.
+        QStringList candidates{name, language};
+        for (const QString &a : *available)
+            if (a.startsWith(language + QLatin1Char('_')))
+                candidates << a;
+        for (const QString &chosen : candidates) {
+            if (!available->contains(chosen) || !loadInto(app, QStringLiteral("numbloom_") + chosen, folder))
                 continue;
             // Qt's own texts (the buttons of message boxes) in the same language.
-            if (!loadInto(app, QStringLiteral("qtbase_") + name, qtFolder))
-                loadInto(app, QStringLiteral("qtbase_") + name.section(QLatin1Char('_'), 0, 0), qtFolder);
+            if (!loadInto(app, QStringLiteral("qtbase_") + chosen, qtFolder))
+                loadInto(app, QStringLiteral("qtbase_") + chosen.section(QLatin1Char('_'), 0, 0), qtFolder);
             // Decimals as the user's own locale writes them when it is of this
             // language (de_CH keeps its point), else as the language does.
             const QLocale system = QLocale::system();
-            const QLocale chosen(name);
-            setNumberLocale(system.language() == chosen.language() ? system : chosen);
-            return name;
+            const QLocale locale(chosen);
+            setNumberLocale(system.language() == locale.language() ? system : locale);
+            return chosen;
         }
     }
     return QString();

@@ -27,13 +27,17 @@ void PracticeDrill::drawProblem(float centre, const QString &answerText, const Q
     m_answerY = place.y;
 }
 
+void PracticeDrill::showClock(int seconds)
+{
+    m_timerCount = int16_t(seconds);
+    Q_EMIT timeChanged(m_timerCount);
+}
+
 void PracticeDrill::resetClock()
 {
     const Settings &s = m.settings;
-    if (s.TimerMode == 0)
-        return;
-    m_timerCount = s.TimerMode == 1 ? 0 : int16_t(s.CountDownSteps * 30);
-    Q_EMIT timeChanged(m_timerCount);
+    if (s.TimerMode != 0)
+        showClock(s.TimerMode == 1 ? 0 : s.CountDownSteps * 30);
 }
 
 void PracticeDrill::startOrStop()
@@ -64,7 +68,6 @@ void PracticeDrill::startOrStop()
     }
     const Settings &s = m.settings;
     const DrillSummary sum = summarizeDrill(m_drill.Tried, m_drill.Missed, s.TimerMode, m_timerCount, s.CountDownSteps);
-    m_reviewPending = m_drill.Missed != 0 ? 1 : 0;
     m_reviewIndex = 0;
     Q_EMIT resultsShown(sum);
     m.PlaySound(m.AppFile(QStringLiteral("tada.wav")), SoundPlayer::Async);
@@ -115,7 +118,7 @@ void PracticeDrill::closeResults()
 {
     if (m_state != State::Results)
         return;
-    if (m_reviewPending != 1) {
+    if (ReviewPending() != 1) {
         backToIdle();
         return;
     }
@@ -152,7 +155,6 @@ void PracticeDrill::backToIdle()
         return;
     m_state = State::Idle;
     m_box.clear();
-    m_reviewPending = 0;
     Q_EMIT idle();
     resetClock();
 }
@@ -162,17 +164,10 @@ void PracticeDrill::tick()
     // A tick can only belong to a running clock.
     if (!m_timer.isActive())
         return;
-    if (m.settings.TimerMode == 1) {
-        ++m_timerCount;
-        Q_EMIT timeChanged(m_timerCount);
-        if (m_timerCount >= 1800)
-            startOrStop();
-    } else {
-        --m_timerCount;
-        Q_EMIT timeChanged(m_timerCount);
-        if (m_timerCount <= 0)
-            startOrStop();
-    }
+    const bool up = m.settings.TimerMode == 1;
+    showClock(m_timerCount + (up ? 1 : -1));
+    if (up ? m_timerCount >= 1800 : m_timerCount <= 0)
+        startOrStop();
 }
 
 void PracticeDrill::chooseTimer(int mode)
@@ -181,20 +176,11 @@ void PracticeDrill::chooseTimer(int mode)
     resetClock();
 }
 
-void PracticeDrill::lengthenCountDown()
+void PracticeDrill::stepCountDown(int by)
 {
-    if (m.settings.CountDownSteps == 60)
+    const int steps = m.settings.CountDownSteps + by;
+    if (steps < 1 || steps > 60)
         return;
-    ++m.settings.CountDownSteps;
-    m_timerCount = int16_t(m.settings.CountDownSteps * 30);
-    Q_EMIT timeChanged(m_timerCount);
-}
-
-void PracticeDrill::shortenCountDown()
-{
-    if (m.settings.CountDownSteps == 1)
-        return;
-    --m.settings.CountDownSteps;
-    m_timerCount = int16_t(m.settings.CountDownSteps * 30);
-    Q_EMIT timeChanged(m_timerCount);
+    m.settings.CountDownSteps = int16_t(steps);
+    showClock(steps * 30);
 }

@@ -38,8 +38,8 @@ public:
 
     // The clock's options: 0 off, 1 counting up, 2 counting down.
     void chooseTimer(int mode);
-    void lengthenCountDown();
-    void shortenCountDown();
+    // One arrow of the count-down's length: by 1 or -1 half-minutes, 1 to 60.
+    void stepCountDown(int by);
     // Puts the clock back to where a drill starts it and shows it.
     void resetClock();
 
@@ -49,7 +49,11 @@ public:
     const Drill &counts() const { return m_drill; }
     const Problem &problem() const { return m_problem; }
     int16_t TimerCount() const { return m_timerCount; }
-    int16_t ReviewPending() const { return m_reviewPending; }
+    // Missed problems wait behind the results' button until the drill is over.
+    int16_t ReviewPending() const
+    {
+        return (m_state == State::Results || m_state == State::Review) && m_drill.Missed != 0 ? 1 : 0;
+    }
     int16_t ReviewIndex() const { return m_reviewIndex; }
     const QTimer &timer() const { return m_timer; }
 
@@ -71,6 +75,7 @@ Q_SIGNALS:
 private:
     void newProblem();
     void drawProblem(float centre, const QString &answerText, const QColor &colour);
+    void showClock(int seconds);
 
     Module1 &m;
     DrawSurface &m_box;
@@ -80,7 +85,6 @@ private:
     QString m_typed;
     int16_t m_answerX = 0, m_answerY = 0;
     int16_t m_timerCount = 0;
-    int16_t m_reviewPending = 0;
     int16_t m_reviewIndex = 0;
     QTimer m_timer;
 };

@@ -30,18 +30,11 @@ void StudyOptions::chooseFactor(int option)
     }
 }
 
-void StudyOptions::raiseMax()
+void StudyOptions::stepMax(int by)
 {
-    if (m.settings.MaxMultiplier == 12)
+    const int max = m.settings.MaxMultiplier + by;
+    if (max < 0 || max > 12)
         return;
-    ++m.settings.MaxMultiplier;
-    Q_EMIT maxChanged(m.settings.MaxMultiplier);
-}
-
-void StudyOptions::lowerMax()
-{
-    if (m.settings.MaxMultiplier == 0)
-        return;
-    --m.settings.MaxMultiplier;
-    Q_EMIT maxChanged(m.settings.MaxMultiplier);
+    m.settings.MaxMultiplier = int16_t(max);
+    Q_EMIT maxChanged(max);
 }

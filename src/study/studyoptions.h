@@ -17,8 +17,8 @@ public:
     // Factor options are counted from 0: 0 is Random, k is the factor k - 1.
     // Each mode keeps its own factor.
     void chooseFactor(int option);
-    void raiseMax();
-    void lowerMax();
+    // One arrow of the largest multiplier: by 1 or -1, 0 to 12.
+    void stepMax(int by);
 
 Q_SIGNALS:
     // factorOption: the option that holds the mode's own factor.

@@ -202,13 +202,13 @@ void frmTable::optFactor_Click(int k)
 
 void frmTable::updMax_SpinUp()
 {
-    m_options->raiseMax();
+    m_options->stepMax(1);
     picPractice->setFocus();
 }
 
 void frmTable::updMax_SpinDown()
 {
-    m_options->lowerMax();
+    m_options->stepMax(-1);
     picPractice->setFocus();
 }
 
@@ -239,9 +239,9 @@ void frmTable::optTimer_Click(int index)
     spnTimer->setVisible(index == 2);
 }
 
-void frmTable::spnTimer_SpinDown() { m_drill->shortenCountDown(); }
+void frmTable::spnTimer_SpinDown() { m_drill->stepCountDown(-1); }
 
-void frmTable::spnTimer_SpinUp() { m_drill->lengthenCountDown(); }
+void frmTable::spnTimer_SpinUp() { m_drill->stepCountDown(1); }
 
 void frmTable::Timer1_Timer() { m_drill->tick(); }
 
@@ -302,15 +302,20 @@ void frmTable::showStarted()
         m_default = nullptr;
     m_cancel = cmdStart;
     fraKey->show();
-    showCounters(-1, -1);
+    setCounters(QString(), QString());
     picPractice->setTakesTab(true);
 }
 
 void frmTable::showCounters(int tried, int correct)
 {
-    // Before the first answer the counters' place stays empty.
-    lblProblem->setText(tried < 0 ? QString() : tr("Tried: ") + QString::number(tried));
-    lblWrong->setText(correct < 0 ? QString() : tr("Correct: ") + QString::number(correct));
+    setCounters(tr("Tried: ") + QString::number(tried), tr("Correct: ") + QString::number(correct));
+}
+
+void frmTable::setCounters(const QString &tried, const QString &correct)
+{
+    // Shown at once: the pause after an answer holds the window.
+    lblProblem->setText(tried);
+    lblWrong->setText(correct);
     lblProblem->repaint();
     lblWrong->repaint();
 }

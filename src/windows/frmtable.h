@@ -92,6 +92,7 @@ private:
     void showMode(int mode, int factorOption);
     void showStarted();
     void showCounters(int tried, int correct);
+    void setCounters(const QString &tried, const QString &correct);
     void showStopped();
     void showResults(const DrillSummary &summary);
     void showReview();
