@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libpulse-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 libcups2-dev
+  qt6-base-dev libpulse-dev qt6-svg-dev qt6-qpa-plugins qt6-wayland libqt6svg6 libcups2-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation2 fonts-comic-neue
 )
@@ -14,7 +14,7 @@ if [ "${1:-}" = "--test" ]; then
   # the private print server with its PDF printer
   packages+=(xvfb xdotool x11-utils imagemagick poppler-utils clang libclang-rt-14-dev
              desktop-file-utils appstream cups cups-client printer-driver-cups-pdf
-             pipewire pipewire-pulse wireplumber dbus pulseaudio-utils python3)
+             pipewire pipewire-pulse wireplumber dbus pulseaudio pulseaudio-utils python3)
 fi
 
 missing=()

@@ -1,6 +1,8 @@
 #include "module1.h"
 #include "settingsplace.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cmath>
 
@@ -36,4 +38,18 @@ void Module1::placeSettings()
     const SettingsPlace place = settingsPlace(AppDir, folderIsWritable(AppDir), userConfigFolder());
     settingsReadPath = place.readPath;
     settingsWritePath = place.writePath;
+    if (!settingsWritePath.isEmpty())
+        removeStraySaveFiles(settingsWritePath);
+}
+
+bool Module1::saveSettings(QString *error) const
+{
+    const QString &path = settingsWritePath;
+    if (path.isEmpty())
+        return false;
+    // The user's own folder may not exist yet; the program's folder is never
+    // made again when it has gone.
+    if (path != AppFile(QStringLiteral("kwizzo.ini")) && !makeFolder(QFileInfo(path).absolutePath(), error))
+        return false;
+    return saveSettingsFile(path, settings, error);
 }

@@ -26,8 +26,13 @@ public:
     // folder cannot be written (see settingsplace.h).
     QString settingsReadPath;
     QString settingsWritePath;
-    // Chooses the two paths for AppDir.
+    // Chooses the two paths for AppDir, and clears away what a save killed
+    // half-way left there.
     void placeSettings();
+    // Writes the settings where Exit keeps them, making the user's folder
+    // when it is the one; false with the reason (empty when there is no
+    // place at all: settingsWritePath is empty).
+    bool saveSettings(QString *error) const;
 
     void PlaySound(const QString &path, int flags);
     // Holds the window thread for the given seconds without spinning and

@@ -1,7 +1,12 @@
 #include "settings.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace {
 
@@ -67,8 +72,17 @@ bool parseWhole(const char *b, const char *e, long *out)
 
 } // namespace
 
-Settings parseSettings(const QByteArray &text, int *badValues)
+Settings parseSettings(const QByteArray &raw, int *badValues)
 {
+    // Windows Notepad saves "Unicode" as UTF-16 with a byte-order mark; the
+    // values are the same digits, two bytes each. Anything that is not plain
+    // ASCII after decoding cannot be part of a value and stays invalid.
+    QByteArray decoded;
+    if (raw.startsWith("\xFF\xFE") || raw.startsWith("\xFE\xFF")) {
+        QStringDecoder utf16(raw.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        decoded = QString(utf16(raw.mid(2))).toUtf8();
+    }
+    const QByteArray &text = decoded.isNull() ? raw : decoded;
     Settings s;
     int bad = 0, index = 0;
     const char *p = text.constData();
@@ -136,6 +150,10 @@ QByteArray formatSettings(const Settings &s)
 
 Settings loadSettingsFile(const QString &path)
 {
+    // Only a plain file is read: opening a named pipe or a device would hold
+    // the start up for ever, waiting for a writer that never comes.
+    if (!QFileInfo(path).isFile())
+        return Settings{};
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return Settings{};
@@ -145,23 +163,43 @@ Settings loadSettingsFile(const QString &path)
 
 bool saveSettingsFile(const QString &path, const Settings &s, QString *error)
 {
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
+    // Unbuffered, so that a full disk fails the write itself. Buffered, the
+    // bytes wait in Qt's buffer, the real write fails inside commit(), and
+    // Qt 6.4 still renames the empty temporary file over the good one.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(f.errorString());
     const QByteArray bytes = formatSettings(s);
-    if (f.write(bytes) != bytes.size()) {
-        if (error)
-            *error = f.errorString();
-        f.cancelWriting();
-        return false;
+    if (f.write(bytes) != bytes.size() || !f.flush() || f.error() != QFileDevice::NoError) {
+        // Leaving without commit() removes the temporary file.
+        return fail(f.errorString());
     }
-    if (!f.commit()) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
+    if (!f.commit())
+        return fail(f.errorString());
     return true;
+}
+
+int removeStraySaveFiles(const QString &path, std::chrono::seconds olderThan)
+{
+    // QSaveFile writes "kwizzo.ini.XXXXXX" beside the file and renames it at
+    // the end; a program killed in between leaves it. Only that exact shape
+    // is touched, and not while it is young: a second copy of the program may
+    // be in the middle of its own Exit.
+    const QFileInfo target(path);
+    const QRegularExpression shape(QStringLiteral("^") + QRegularExpression::escape(target.fileName())
+                                   + QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-olderThan.count());
+    int removed = 0;
+    const QFileInfoList entries = target.dir().entryInfoList({target.fileName() + QStringLiteral(".??????")},
+                                                             QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &e : entries)
+        if (shape.match(e.fileName()).hasMatch() && !e.isSymLink() && e.lastModified().toUTC() < before
+            && QFile::remove(e.filePath()))
+            ++removed;
+    return removed;
 }

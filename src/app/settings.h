@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <chrono>
 #include <cstdint>
 
 struct Settings
@@ -24,6 +25,7 @@ constexpr int SettingsValueCount = 12;
 constexpr int16_t DelayMsMax = 5000;
 
 // Reads the twelve values in file order, separated by commas or line ends.
+// UTF-8 or, with its byte-order mark, UTF-16 of either byte order.
 // Each value that is missing, not a whole number, outside 16 bits or outside
 // its range keeps its default; the good ones are kept whatever the others are.
 // badValues, when given, counts the values that fell back.
@@ -35,9 +37,15 @@ void fixToMultiplication(Settings &s);
 // The five CR LF lines Exit writes.
 QByteArray formatSettings(const Settings &s);
 
-// Reads the file; a missing or unreadable one gives the defaults.
+// Reads the file; a missing or unreadable one, or anything that is not a
+// plain file (a pipe, a device, a folder), gives the defaults.
 Settings loadSettingsFile(const QString &path);
 
-// Writes atomically (temporary file, then rename): an old file stays whole when
+// Writes atomically (temporary file, then rename), and renames only a file
+// that was written whole: an old file stays byte for byte as it was when
 // anything fails. On failure returns false with the reason in *error.
 bool saveSettingsFile(const QString &path, const Settings &s, QString *error);
+
+// Removes the temporary files a save killed half-way left beside path
+// ("kwizzo.ini.XXXXXX"), those not changed for olderThan; returns how many.
+int removeStraySaveFiles(const QString &path, std::chrono::seconds olderThan = std::chrono::seconds(10));

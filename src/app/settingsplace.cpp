@@ -2,8 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
 const QString FileName = QStringLiteral("kwizzo.ini");
@@ -14,6 +18,8 @@ SettingsPlace settingsPlace(const QString &appDir, bool appDirWritable, const QS
     const QString beside = QDir(appDir).filePath(FileName);
     if (appDirWritable)
         return {beside, beside};
+    if (userConfigDir.isEmpty())
+        return {beside, QString()};
     const QString own = QDir(userConfigDir).filePath(FileName);
     return {QFile::exists(own) ? own : beside, own};
 }
@@ -26,5 +32,26 @@ bool folderIsWritable(const QString &dir)
 
 QString userConfigFolder()
 {
+    // Qt falls back to the root folder when HOME is unset, and would keep the
+    // settings in /.config, where no later run looks. An XDG_CONFIG_HOME of
+    // its own is still honoured; otherwise the home folder has to be there.
+    const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!QDir::isAbsolutePath(xdg)) {
+        const QString home = qEnvironmentVariable("HOME");
+        if (!QDir::isAbsolutePath(home) || QDir::cleanPath(home) == QDir::rootPath() || !QFileInfo(home).isDir())
+            return QString();
+    }
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/numbloom");
+}
+
+bool makeFolder(const QString &dir, QString *error)
+{
+    // std::filesystem keeps the system's reason, which QDir::mkpath drops.
+    std::error_code why;
+    std::filesystem::create_directories(std::filesystem::path(dir.toStdString()), why);
+    if (!why || QFileInfo(dir).isDir())
+        return true;
+    if (error)
+        *error = QString::fromLocal8Bit(why.message());
+    return false;
 }

@@ -156,6 +156,24 @@ public:
     QFile &output() const { return *file; }
 };
 
+// A PDF that could not be written whole is removed, so that no broken sheet
+// keeps the name and gets printed. QFile::remove() closes the file first and,
+// when that close's flush fails again on the full disk, skips the unlink;
+// closing apart and removing by name does not. Says what became of it.
+QString unwrittenPdf(QFile &f, const QString &why)
+{
+    const QString name = f.fileName();
+    f.close();
+    const QString shown = QDir::toNativeSeparators(name);
+    QString said = Printing::tr("The file %1 could not be written.").arg(shown);
+    if (!why.isEmpty() && why != QStringLiteral("Unknown error"))
+        said += QStringLiteral("\n") + why;
+    if (!QFile::remove(name) && QFileInfo::exists(name))
+        said += QStringLiteral("\n\n") + Printing::tr("What was written of it could not be removed; "
+                                                         "delete it, it is not a whole page.");
+    return said;
+}
+
 // Qt hands the job over with cupsPrintFile and looks no further, so what
 // became of it is read back from the server here. Jobs are told apart by their
 // number: ours is the newest of this user on the queue with the document's
@@ -367,15 +385,16 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
         const bool flushed = f.flush();
         if (flushed && f.error() == QFileDevice::NoError && f.size() > 0)
             return true;
+        const QString why = f.errorString();
         if (e)
-            *e = Printing::tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(f.fileName()));
-        f.remove();
+            *e = unwrittenPdf(f, why);
         return false;
     });
     if (!page->begin(error)) {
+        const QString why = w->output().errorString();
+        const QString said = unwrittenPdf(w->output(), why);
         if (error)
-            *error = Printing::tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(path));
-        w->output().remove();
+            *error = said;
         return nullptr;
     }
     return page;

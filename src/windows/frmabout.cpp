@@ -11,6 +11,7 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QWindow>
 #include <QIcon>
 #include <QPushButton>
 #include <QScreen>
@@ -104,8 +105,15 @@ void frmAbout::Command2_Click()
                               + QString::fromLatin1(ErrorPageUrl));
 }
 
-void frmAbout::showModal()
+void frmAbout::showModal(QWidget *owner)
 {
+    // The start window has no parent; shown again from the main window it
+    // belongs to that window, so that the compositor keeps it above it.
+    if (owner) {
+        create();
+        if (QWindow *w = windowHandle())
+            w->setTransientParent(owner->window()->windowHandle());
+    }
     setWindowModality(Qt::ApplicationModal);
     QEventLoop loop;
     connect(this, &frmAbout::hidden, &loop, &QEventLoop::quit);

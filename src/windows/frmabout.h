@@ -22,8 +22,8 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-    // Info: the same window again, modally, until OK hides it.
-    void showModal();
+    // Info: the same window again, modally over owner, until OK hides it.
+    void showModal(QWidget *owner = nullptr);
     frmTable *mainWindow() const { return m_main.get(); }
 
     ImageBox *Image1;

@@ -57,11 +57,18 @@ QLabel *label(QWidget *parent, const QString &text, const QRect &geo, double poi
 
 } // namespace
 
-frmHMath::frmHMath(Module1 &module, QWidget *owner) : QWidget(nullptr), m(module), m_owner(owner)
+// The owner's window is the parent, so that the compositor is told the
+// picture belongs to it (a transient window) and keeps it above: a click on
+// the main window must never bury the modal picture. A top-level child takes
+// neither font nor palette from its parent, so nothing of its look changes.
+frmHMath::frmHMath(Module1 &module, QWidget *owner)
+    : QWidget(owner ? owner->window() : nullptr, Qt::Dialog | Qt::FramelessWindowHint), m(module), m_owner(owner)
 {
     setObjectName(QStringLiteral("frmHMath"));
-    // An empty caption: no title bar at all.
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    // No title bar at all; the title is for task switchers, which would list
+    // a second "Numbloom" otherwise.
+    setWindowTitle(QStringLiteral("%1 x %2").arg(qBound<int>(0, m.PictureMultiplier, 12))
+                       .arg(qBound<int>(0, m.PictureFactor, 12)));
     setFixedSize(toPixels(7125), toPixels(4965));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);

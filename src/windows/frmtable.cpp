@@ -96,15 +96,15 @@ void frmTable::cmdExit_Click()
 {
     QString why;
     const QString path = m.settingsWritePath;
-    // The user's own folder may not exist yet; the program's folder is never
-    // made again when it has gone.
-    if (path != m.AppFile(QStringLiteral("kwizzo.ini")))
-        QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!saveSettingsFile(path, m.settings, &why)) {
+    if (path.isEmpty())
+        QMessageBox::critical(this, QStringLiteral("Numbloom"),
+                              tr("The settings could not be saved: the program's folder\n%1\ncannot be written, "
+                                 "and there is no home folder to keep them in.")
+                                  .arg(QDir::toNativeSeparators(m.AppDir)));
+    else if (!m.saveSettings(&why))
         QMessageBox::critical(this, QStringLiteral("Numbloom"),
                               tr("The settings could not be saved to\n%1\n\n%2")
                                   .arg(QDir::toNativeSeparators(path), why));
-    }
     if (m.endProgram)
         m.endProgram();
 }
@@ -402,7 +402,7 @@ void frmTable::showIdle()
 
 // ------------------------------------------------------------ other windows
 
-void frmTable::cmdInfo_Click() { m_about->showModal(); }
+void frmTable::cmdInfo_Click() { m_about->showModal(this); }
 
 void frmTable::cmdHelp_Click()
 {
