@@ -31,6 +31,10 @@ constexpr auto RetryEvery = 1s;
 // A sound the stream could not start by then is dropped: a ding heard late is
 // worse than one not heard.
 constexpr auto StaleAfter = 150ms;
+// A stream just opened loses its first 15-25 ms on PulseAudio while the sink
+// wakes up (PipeWire plays them): the first sound after opening goes behind
+// this much silence, so that what is lost is silence.
+constexpr auto OpeningLead = 40ms;
 } // namespace
 
 struct StreamSound
@@ -203,7 +207,7 @@ private:
         // Even a stream whose sound was dropped on the way closes when idle.
         e->m_idleFrom = std::max(e->m_idleFrom, SteadyClock::now());
         e->armIdleClose();
-        e->writePending();
+        e->writePending(OpeningLead);
     }
 
     // Between sounds the stream is kept fed with silence: a stream that runs
@@ -223,7 +227,9 @@ private:
         }
     }
 
-    void writePending()
+    // lead: silence before the sound, on a stream that has played nothing
+    // yet; the sound counts as started when the lead is over.
+    void writePending(std::chrono::milliseconds lead = 0ms)
     {
         if (!m_pending)
             return;
@@ -232,21 +238,29 @@ private:
         const auto now = SteadyClock::now();
         if (now - m_pendingAt > StaleAfter)
             return;
-        // Stop what is playing, then put the whole sound where the server
-        // reads next: it starts at once, and nothing of it is dropped, since
-        // the stream stays open after it.
-        unref(pa_stream_flush(m_stream, nullptr, nullptr));
-        if (pa_stream_write(m_stream, sound->samples.data(), sound->samples.size() * sizeof(int16_t), nullptr, 0,
-                            PA_SEEK_RELATIVE_ON_READ)
-            < 0)
-            return;
+        if (lead > 0ms) {
+            std::vector<int16_t> led(size_t(lead.count()) * StreamRate / 1000 * StreamChannels, 0);
+            led.insert(led.end(), sound->samples.begin(), sound->samples.end());
+            if (pa_stream_write(m_stream, led.data(), led.size() * sizeof(int16_t), nullptr, 0, PA_SEEK_RELATIVE) < 0)
+                return;
+        } else {
+            // Stop what is playing, then put the whole sound where the server
+            // reads next: it starts at once, and nothing of it is dropped,
+            // since the stream stays open after it.
+            unref(pa_stream_flush(m_stream, nullptr, nullptr));
+            if (pa_stream_write(m_stream, sound->samples.data(), sound->samples.size() * sizeof(int16_t), nullptr, 0,
+                                PA_SEEK_RELATIVE_ON_READ)
+                < 0)
+                return;
+        }
+        const auto start = now + lead;
         {
             std::lock_guard lock(m_startMutex);
             m_startedToken = m_pendingToken;
-            m_startedAt = now;
+            m_startedAt = start;
         }
         m_started.notify_all();
-        m_idleFrom = now + sound->length;
+        m_idleFrom = start + sound->length;
         armIdleClose();
     }
 
