@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <QTimer>
 
 namespace {
@@ -367,8 +368,9 @@ void tst_factpicture::studyCellOpensPictureAndWaits()
 {
     StartedProgram s("0\r\n3,3\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n"); // study, facts of 3
     s.main->showFactPicture = &frmHMath::showFact;
-    bool okPressed = false, modal = false, mainShown = false;
+    bool okPressed = false, modal = false, mainShown = false, owned = false;
     QStringList fact;
+    QString title;
     QTimer closer;
     closer.setInterval(5);
     connect(&closer, &QTimer::timeout, this, [&] {
@@ -376,6 +378,9 @@ void tst_factpicture::studyCellOpensPictureAndWaits()
             if (auto *f = qobject_cast<frmHMath *>(top); f && f->isVisible() && !f->lbltutor[2]->text().isEmpty()) {
                 modal = f->isModal();
                 mainShown = s.main->isVisible();
+                // Transient for the main window, so a click there cannot bury it.
+                owned = f->windowHandle() && f->windowHandle()->transientParent() == s.main->windowHandle();
+                title = f->windowTitle();
                 fact = QStringList{f->lbltutor[0]->text(), f->lbltutor[1]->text(), f->lbltutor[2]->text()};
                 okPressed = true;
                 QTest::mouseClick(f->Command1, Qt::LeftButton);
@@ -388,6 +393,8 @@ void tst_factpicture::studyCellOpensPictureAndWaits()
     QVERIFY(okPressed); // the press came back only after OK
     QVERIFY(modal);
     QVERIFY(mainShown);
+    QVERIFY(owned);
+    QCOMPARE(title, QStringLiteral("7 x 3"));
     QCOMPARE(fact, (QStringList{"7", "x 3", "21"}));
     for (QWidget *top : QApplication::topLevelWidgets())
         QVERIFY(!qobject_cast<frmHMath *>(top)); // unloaded, not just hidden

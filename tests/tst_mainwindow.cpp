@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "fakes.h"
 #include "mainwindow.h"
+#include "smalldisk.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
@@ -16,6 +17,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 // left, top, width, height in twips, relative to the container
@@ -38,7 +40,10 @@ private Q_SLOTS:
     void savedModeLayout();
     void exitWritesFile_data();
     void exitWritesFile();
+    void exitFailureIsReported_data();
     void exitFailureIsReported();
+    void windowsStayWithTheirOwner_data();
+    void windowsStayWithTheirOwner();
     void closeBoxEndsWithoutSaving();
     void badFilesStart_data();
     void badFilesStart();
@@ -206,12 +211,40 @@ void tst_mainwindow::exitWritesFile()
     QCOMPARE(s.prog->readIni(), written);
 }
 
+void tst_mainwindow::exitFailureIsReported_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("the program's folder has gone") << "gone" << "gone/kwizzo.ini";
+    QTest::newRow("the disk is full") << "full" << "No space left on device";
+    QTest::newRow("no home folder to save in") << "nowhere" << "no home folder";
+}
+
 void tst_mainwindow::exitFailureIsReported()
 {
-    StartedProgram s("0\r\n3,5\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n");
-    // The program's folder has gone since start-up.
-    s.prog->module->AppDir = s.prog->dir() + QStringLiteral("gone/");
-    s.prog->module->settingsWritePath = s.prog->module->AppFile(QStringLiteral("kwizzo.ini"));
+    QFETCH(QString, fault);
+    QFETCH(QString, said);
+    const QByteArray ini("0\r\n3,5\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n");
+    StartedProgram s(ini);
+    Module1 &m = *s.prog->module;
+    SmallDisk disk;
+    if (fault == QLatin1String("gone")) {
+        m.AppDir = s.prog->dir() + QStringLiteral("gone/");
+        m.settingsWritePath = m.AppFile(QStringLiteral("kwizzo.ini"));
+    } else if (fault == QLatin1String("full")) {
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.why()));
+        m.AppDir = disk.path() + QLatin1Char('/');
+        m.settingsWritePath = m.AppFile(QStringLiteral("kwizzo.ini"));
+        QFile old(m.settingsWritePath);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write(ini);
+        old.close();
+        QVERIFY(disk.fill());
+    } else {
+        m.settingsWritePath.clear();
+    }
+    QTest::mouseClick(ui(s.main).optMode[1], Qt::LeftButton); // a change to save
     QString seen;
     QTimer::singleShot(0, this, [&seen] {
         for (QWidget *top : QApplication::topLevelWidgets())
@@ -221,8 +254,60 @@ void tst_mainwindow::exitFailureIsReported()
             }
     });
     QTest::mouseClick(ui(s.main).cmdExit, Qt::LeftButton);
-    QVERIFY2(seen.contains(QStringLiteral("gone/kwizzo.ini")), qPrintable(seen));
+    QVERIFY2(seen.contains(said), qPrintable(seen));
     QCOMPARE(s.prog->endCalls, 1); // the program still ends
+    if (fault == QLatin1String("full")) {
+        QFile kept(m.settingsWritePath);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), ini); // byte for byte as it was
+        QCOMPARE(disk.files(), QStringList{QStringLiteral("kwizzo.ini")});
+    }
+}
+
+void tst_mainwindow::windowsStayWithTheirOwner_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("About by Info") << 0 << "cmdInfo" << "frmAbout";
+    QTest::newRow("worksheet question") << 1 << "cmdPrint" << "printConfirm";
+    QTest::newRow("facts saved as PDF") << 0 << "cmdPrintFacts" << "QMessageBox";
+}
+
+void tst_mainwindow::windowsStayWithTheirOwner()
+{
+    // A compositor keeps a window above the one it is transient for; one
+    // without an owner can be buried under the main window it blocks.
+    QFETCH(int, mode);
+    QFETCH(QString, button);
+    QFETCH(QString, window);
+    StartedProgram s(QByteArray::number(mode) + "\r\n3,5\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n");
+    QWindow *owner = nullptr;
+    bool found = false;
+    QTimer poll;
+    poll.setInterval(5);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        for (QWidget *top : QApplication::topLevelWidgets()) {
+            const bool match = top->objectName() == window || (window == QLatin1String("QMessageBox")
+                                                                && qobject_cast<QMessageBox *>(top));
+            if (!match || !top->isVisible() || top == s.main)
+                continue;
+            found = true;
+            owner = top->windowHandle() ? top->windowHandle()->transientParent() : nullptr;
+            if (auto *box = qobject_cast<QMessageBox *>(top))
+                box->reject();
+            else
+                top->hide();
+        }
+    });
+    poll.start();
+    auto *b = s.main->findChild<QAbstractButton *>(button);
+    QVERIFY(b);
+    QTest::mouseClick(b, Qt::LeftButton);
+    QTRY_VERIFY(found);
+    poll.stop();
+    QVERIFY(owner);
+    QCOMPARE(owner, s.main->windowHandle());
 }
 
 void tst_mainwindow::closeBoxEndsWithoutSaving()

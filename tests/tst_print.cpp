@@ -2,6 +2,7 @@
 // window's buttons with a fake printer, and for real as PDF pages.
 #include "app/module1.h"
 #include "fakes.h"
+#include "smalldisk.h"
 #include "mainwindow.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
@@ -131,6 +132,8 @@ private Q_SLOTS:
     void paperFromEnvironment();
     void realPdfPages();
     void noPrinterMeansPdfInDocuments();
+    void pdfOnFullDiskLeavesNothing_data();
+    void pdfOnFullDiskLeavesNothing();
 };
 
 void tst_print::worksheetHeader_data()
@@ -635,6 +638,45 @@ void tst_print::noPrinterMeansPdfInDocuments()
     first.close();
     QVERIFY(first.open(QIODevice::ReadOnly));
     QCOMPARE(first.readAll(), firstBytes);
+}
+
+void tst_print::pdfOnFullDiskLeavesNothing_data()
+{
+    QTest::addColumn<int>("free");
+    QTest::newRow("full") << 0;
+    QTest::newRow("nearly full") << 8192; // the page is 11 KB: it stops part-way
+}
+
+void tst_print::pdfOnFullDiskLeavesNothing()
+{
+    // A broken PDF must not keep the name: the next good sheet would be
+    // "(2)", and a parent might print the broken one.
+    QFETCH(int, free);
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        QSKIP("a printer is installed here; the PDF fallback is not used");
+    SmallDisk disk(1024 * 1024);
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.why()));
+    QVERIFY(QDir().mkpath(disk.path() + QStringLiteral("/Documents")));
+    QVERIFY(disk.fill(free));
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", disk.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (disk.path() + QStringLiteral("/.config")).toLocal8Bit());
+    SystemPrinter printer;
+    PrintTarget target;
+    QString error;
+    std::unique_ptr<PageSurface> page = printer.startPage(QStringLiteral("Numbloom Facts"), &target, &error);
+    qputenv("HOME", oldHome);
+    qunsetenv("XDG_CONFIG_HOME");
+    bool printed = false;
+    if (page) {
+        drawFactsSheet(*page, 7);
+        printed = page->endDocument(&error);
+        page.reset();
+    }
+    QVERIFY(!printed);
+    QVERIFY2(error.contains(QStringLiteral("could not be written")), qPrintable(error));
+    QCOMPARE(disk.files(), QStringList());
 }
 
 QTEST_MAIN(tst_print)

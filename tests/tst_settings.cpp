@@ -2,11 +2,15 @@
 #include "app/settings.h"
 #include "app/settingsplace.h"
 #include "fakes.h"
+#include "smalldisk.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 Settings make(int mode, int st, int sf, std::array<int16_t, 5> pt, int pf, int tm, int cds, int dms, int max)
@@ -38,6 +42,13 @@ private Q_SLOTS:
     void delayAndMaxTexts();
     void missingFileGivesDefaults();
     void saveReplacesWhole();
+    void notAPlainFileGivesDefaults_data();
+    void notAPlainFileGivesDefaults();
+    void fullDiskKeepsOldFile();
+    void straySaveFilesRemoved();
+    void noHomeMeansNoUserFolder_data();
+    void noHomeMeansNoUserFolder();
+    void makeFolderGivesReason();
     void placeBesideProgramWhenWritable();
     void placeInUserFolderOtherwise();
 };
@@ -59,6 +70,16 @@ void tst_settings::reads_data()
                                                    << make(0, 1, 5, {0, 1, 1, 0, 1}, 7, 0, 4, 1000, 12) << 0;
     QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF" "1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n")
                                      << make(1, 3, 4, {0, 0, 0, 1, 0}, -1, 2, 4, 1000, 12) << 0;
+    // Windows Notepad's "Unicode": UTF-16 little-endian with its mark.
+    const QString example = QStringLiteral("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
+    QByteArray le("\xFF\xFE"), be("\xFE\xFF");
+    for (QChar c : example) {
+        le += char(c.unicode()) + QByteArray(1, '\0');
+        be += QByteArray(1, '\0') + char(c.unicode());
+    }
+    QTest::newRow("UTF-16 LE") << le << make(1, 3, 4, {0, 0, 0, 1, 0}, -1, 2, 4, 1000, 12) << 0;
+    QTest::newRow("UTF-16 BE") << be << make(1, 3, 4, {0, 0, 0, 1, 0}, -1, 2, 4, 1000, 12) << 0;
+    QTest::newRow("UTF-16 mark, odd byte out") << QByteArray("\xFF\xFE" "1\0,\0" "3", 7) << make(1, 3, 1, d.PracticeTypes, -1, 0, 4, 1000, 12) << 11;
     QTest::newRow("empty") << QByteArray() << d << 12;
     QTest::newRow("garbage") << QByteArray("\x00\xff\xfe hello\x01,\x02") << d << 12;
     QTest::newRow("fewer than 12") << QByteArray("1\r\n3,9\r\n") << make(1, 3, 9, d.PracticeTypes, -1, 0, 4, 1000, 12) << 9;
@@ -163,6 +184,123 @@ void tst_settings::saveReplacesWhole()
     // A folder that is gone: the save fails with a reason, and nothing is claimed.
     QVERIFY(!saveSettingsFile(prog.dir() + QStringLiteral("gone/kwizzo.ini"), Settings{}, &why));
     QVERIFY(!why.isEmpty());
+}
+
+void tst_settings::notAPlainFileGivesDefaults_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("named pipe") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("device") << "device";
+}
+
+void tst_settings::notAPlainFileGivesDefaults()
+{
+    // Opening a pipe for reading waits for a writer: the start would hang.
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("kwizzo.ini"));
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkpath(path));
+    else
+        path = QStringLiteral("/dev/zero");
+    QCOMPARE(loadSettingsFile(path), Settings{});
+}
+
+void tst_settings::fullDiskKeepsOldFile()
+{
+    SmallDisk disk;
+    if (!disk.mounted())
+        QSKIP(qPrintable(disk.why()));
+    const QString path = disk.path() + QStringLiteral("/kwizzo.ini");
+    const QByteArray old("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(old);
+    f.close();
+    QVERIFY(disk.fill());
+    QString why;
+    QVERIFY(!saveSettingsFile(path, make(0, 3, 9, {0, 0, 0, 1, 0}, 5, 0, 4, 200, 6), &why));
+    QVERIFY2(why.contains(QStringLiteral("No space left")), qPrintable(why));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), old);
+    QCOMPARE(disk.files(), QStringList{QStringLiteral("kwizzo.ini")}); // no temporary file stays either
+}
+
+void tst_settings::straySaveFilesRemoved()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kwizzo.ini"));
+    auto make = [&dir](const QString &name, int ageSeconds) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("0\r\n");
+        f.flush(); // a later write would make the file new again
+        f.setFileTime(QDateTime::currentDateTimeUtc().addSecs(-ageSeconds), QFileDevice::FileModificationTime);
+    };
+    make(QStringLiteral("kwizzo.ini"), 600);
+    make(QStringLiteral("kwizzo.ini.aB3dE9"), 600);  // a killed Exit's
+    make(QStringLiteral("kwizzo.ini.Zz0000"), 1);    // another copy's Exit, under way
+    make(QStringLiteral("kwizzo.ini.bak"), 600);     // the family's own
+    make(QStringLiteral("kwizzo.ini.aB3dE9x"), 600);
+    make(QStringLiteral("other.ini.aB3dE9"), 600);
+    QCOMPARE(removeStraySaveFiles(path), 1);
+    QStringList left = QDir(dir.path()).entryList(QDir::Files);
+    left.sort();
+    QCOMPARE(left, (QStringList{QStringLiteral("kwizzo.ini"), QStringLiteral("kwizzo.ini.Zz0000"),
+                                QStringLiteral("kwizzo.ini.aB3dE9x"), QStringLiteral("kwizzo.ini.bak"),
+                                QStringLiteral("other.ini.aB3dE9")}));
+}
+
+void tst_settings::noHomeMeansNoUserFolder_data()
+{
+    QTest::addColumn<QByteArray>("home");
+    QTest::addColumn<QByteArray>("xdgConfig");
+    QTest::addColumn<bool>("folder");
+    QTest::newRow("HOME unset") << QByteArray() << QByteArray() << false;
+    QTest::newRow("HOME is the root") << QByteArray("/") << QByteArray() << false;
+    QTest::newRow("HOME gone") << QByteArray("/no/such/home") << QByteArray() << false;
+    QTest::newRow("HOME relative") << QByteArray("home") << QByteArray() << false;
+    QTest::newRow("XDG_CONFIG_HOME without HOME") << QByteArray() << QByteArray("/tmp/cfg") << true;
+    QTest::newRow("a real home") << QByteArray("/tmp") << QByteArray() << true;
+}
+
+void tst_settings::noHomeMeansNoUserFolder()
+{
+    QFETCH(QByteArray, home);
+    QFETCH(QByteArray, xdgConfig);
+    QFETCH(bool, folder);
+    const QByteArray oldHome = qgetenv("HOME"), oldXdg = qgetenv("XDG_CONFIG_HOME");
+    auto set = [](const char *name, const QByteArray &v) { v.isNull() ? qunsetenv(name) : qputenv(name, v); };
+    set("HOME", home);
+    set("XDG_CONFIG_HOME", xdgConfig);
+    const QString user = userConfigFolder();
+    set("HOME", oldHome);
+    set("XDG_CONFIG_HOME", oldXdg);
+    QCOMPARE(!user.isEmpty(), folder);
+    if (folder)
+        QVERIFY2(!user.startsWith(QStringLiteral("/.config")), qPrintable(user));
+    // A read-only program folder and no user folder: nowhere to save, rather
+    // than somewhere no later run looks.
+    QTemporaryDir app;
+    const SettingsPlace p = settingsPlace(app.path(), false, user);
+    QCOMPARE(p.writePath.isEmpty(), !folder);
+    QCOMPARE(p.readPath, app.filePath(QStringLiteral("kwizzo.ini")));
+}
+
+void tst_settings::makeFolderGivesReason()
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("a-file")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QString why;
+    QVERIFY(!makeFolder(file.fileName() + QStringLiteral("/numbloom"), &why));
+    QCOMPARE(why, QStringLiteral("Not a directory"));
+    QVERIFY(makeFolder(dir.filePath(QStringLiteral("one/two")), &why));
+    QVERIFY(makeFolder(dir.filePath(QStringLiteral("one/two")), &why)); // already there
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("one/two"))).isDir());
 }
 
 void tst_settings::placeBesideProgramWhenWritable()

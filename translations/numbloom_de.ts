@@ -67,7 +67,7 @@ Der Drucker muss eingeschaltet und bereit sein.</translation>
     </message>
     <message>
         <source>Factor is </source>
-        <translation>Malreihe mit </translation>
+        <translation>Malreihe: </translation>
     </message>
     <message>
         <source>The print job could not be started.</source>
@@ -91,7 +91,7 @@ Der Drucker muss eingeschaltet und bereit sein.</translation>
     </message>
     <message>
         <source>The print job on %1 failed and was given up.</source>
-        <translation>Der Druckauftrag auf %1 ist fehlgeschlagen und wurde aufgegeben.</translation>
+        <translation>Der Druckauftrag auf %1 ist fehlgeschlagen und wurde verworfen.</translation>
     </message>
     <message>
         <source>The print job on %1 was cancelled.</source>
@@ -99,7 +99,7 @@ Der Drucker muss eingeschaltet und bereit sein.</translation>
     </message>
     <message>
         <source>The printer %1 is paused; the page waits in its queue until the printer is resumed.</source>
-        <translation>Der Drucker %1 ist angehalten; die Seite wartet in seiner Warteschlange, bis der Drucker fortgesetzt wird.</translation>
+        <translation>Der Drucker %1 ist angehalten; die Seite wartet in der Warteschlange, bis der Drucker wieder freigegeben wird.</translation>
     </message>
     <message>
         <source>The page is held in the queue of %1 until it is released there.</source>
@@ -155,11 +155,15 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
     <message>
         <source>Numbloom Worksheet</source>
-        <translation>Numbloom Arbeitsblatt</translation>
+        <translation>Numbloom-Arbeitsblatt</translation>
     </message>
     <message>
         <source>Numbloom Facts</source>
-        <translation>Numbloom Malreihe</translation>
+        <translation>Numbloom-Malreihe</translation>
+    </message>
+    <message>
+        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
+        <translation>Was davon geschrieben wurde, konnte nicht entfernt werden. Bitte löschen Sie die Datei: Sie enthält keine ganze Seite.</translation>
     </message>
 </context>
 <context>
@@ -178,11 +182,16 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
     <message>
         <source>Elapsed Time: </source>
-        <translation>Gebrauchte Zeit: </translation>
+        <translation>Benötigte Zeit: </translation>
     </message>
     <message>
         <source>Time Per Problem: </source>
         <translation>Zeit pro Aufgabe: </translation>
+    </message>
+    <message>
+        <source> (%1%)</source>
+        <comment>the share of right answers, after their count</comment>
+        <translation> (%1&#xa0;%)</translation>
     </message>
 </context>
 <context>
@@ -193,7 +202,7 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
     <message>
         <source>Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web site for more children&apos;s software and our programming tutorials. And if your child likes Numbloom, try Wordbloom, our spelling game, too!</source>
-        <translation>Numbloom bekommst du kostenlos von Brightnook. Viel Spaß damit, und teile es mit all deinen Freunden! Auf unserer Website gibt es mehr Software für Kinder und unsere Programmierkurse. Und wenn dein Kind Numbloom mag, probier auch Wordbloom, unser Rechtschreibspiel!</translation>
+        <translation>Numbloom bekommst du kostenlos von Brightnook. Viel Spaß damit! Teile es mit all deinen Freundinnen und Freunden! Auf unserer Website gibt es mehr Software für Kinder und unsere Programmierkurse. Und wenn Ihr Kind Numbloom mag, probieren Sie auch Wordbloom, unser Rechtschreibspiel!</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -226,7 +235,7 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
 %1
 
 %2</source>
-        <translation>Die Einstellungen konnten nicht gespeichert werden in
+        <translation>Die Einstellungen konnten nicht gespeichert werden:
 %1
 
 %2</translation>
@@ -317,7 +326,7 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
     <message>
         <source>Elapsed Time: 20:22</source>
-        <translation>Gebrauchte Zeit: 20:22</translation>
+        <translation>Benötigte Zeit: 20:22</translation>
     </message>
     <message>
         <source>Time Per Problem: 10.22 sec</source>
@@ -370,6 +379,14 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     <message>
         <source>Delay</source>
         <translation>Pause</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the program&apos;s folder
+%1
+cannot be written, and there is no home folder to keep them in.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: In den Programmordner
+%1
+kann nicht geschrieben werden, und es gibt keinen persönlichen Ordner, in dem sie bleiben könnten.</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Numbloom - free from Brightnook</source>
-        <translation>Numbloom - gratis de Brightnook</translation>
+        <translation>Numbloom: un regalo de Brightnook</translation>
     </message>
     <message>
         <source>Factor: Random</source>
@@ -63,7 +63,7 @@ La impresora debe estar encendida y lista.</translation>
     </message>
     <message>
         <source>  Score______ Time_______</source>
-        <translation>  Nota______ Tiempo_______</translation>
+        <translation>  Puntos______ Tiempo_______</translation>
     </message>
     <message>
         <source>Factor is </source>
@@ -127,7 +127,7 @@ To print straight away next time, choose a default printer in the printer settin
 
 %1
 
-Para imprimir directamente la próxima vez, elija una impresora predeterminada en la configuración de impresoras.</translation>
+Para imprimir directamente la próxima vez, elige una impresora predeterminada en la configuración de impresoras.</translation>
     </message>
     <message>
         <source>No printer is installed, so the page was saved as a PDF file you can print later:
@@ -155,11 +155,15 @@ Para imprimir directamente la próxima vez, elija una impresora predeterminada e
     </message>
     <message>
         <source>Numbloom Worksheet</source>
-        <translation>Numbloom Ficha de ejercicios</translation>
+        <translation>Ficha de ejercicios de Numbloom</translation>
     </message>
     <message>
         <source>Numbloom Facts</source>
-        <translation>Numbloom Tabla</translation>
+        <translation>Tabla de Numbloom</translation>
+    </message>
+    <message>
+        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
+        <translation>No se pudo borrar lo que se llegó a escribir; bórralo tú: no es una página completa.</translation>
     </message>
 </context>
 <context>
@@ -178,11 +182,16 @@ Para imprimir directamente la próxima vez, elija una impresora predeterminada e
     </message>
     <message>
         <source>Elapsed Time: </source>
-        <translation>Tiempo usado: </translation>
+        <translation>Tiempo empleado: </translation>
     </message>
     <message>
         <source>Time Per Problem: </source>
         <translation>Tiempo por cuenta: </translation>
+    </message>
+    <message>
+        <source> (%1%)</source>
+        <comment>the share of right answers, after their count</comment>
+        <translation> (%1%)</translation>
     </message>
 </context>
 <context>
@@ -209,14 +218,14 @@ Para imprimir directamente la próxima vez, elija una impresora predeterminada e
     </message>
     <message>
         <source>An error has occurred trying to go on-line. Try connecting to the internet in your usual manner and connect to:</source>
-        <translation>Se ha producido un error al intentar conectarse a Internet. Conéctese a Internet como lo hace normalmente y abra esta dirección:</translation>
+        <translation>Se ha producido un error al intentar conectarse a Internet. Conéctate a Internet como lo haces normalmente y abre esta dirección:</translation>
     </message>
 </context>
 <context>
     <name>frmHMath</name>
     <message>
         <source>OK</source>
-        <translation>Vale</translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -317,7 +326,7 @@ Para imprimir directamente la próxima vez, elija una impresora predeterminada e
     </message>
     <message>
         <source>Elapsed Time: 20:22</source>
-        <translation>Tiempo usado: 20:22</translation>
+        <translation>Tiempo empleado: 20:22</translation>
     </message>
     <message>
         <source>Time Per Problem: 10.22 sec</source>
@@ -361,7 +370,7 @@ Para imprimir directamente la próxima vez, elija una impresora predeterminada e
     </message>
     <message>
         <source>On-Count Up</source>
-        <translation>Cronómetro</translation>
+        <translation>Hacia delante</translation>
     </message>
     <message>
         <source>On-Count Down</source>
@@ -370,6 +379,14 @@ Para imprimir directamente la próxima vez, elija una impresora predeterminada e
     <message>
         <source>Delay</source>
         <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the program&apos;s folder
+%1
+cannot be written, and there is no home folder to keep them in.</source>
+        <translation>No se pudieron guardar los ajustes: no se puede escribir en la carpeta del programa
+%1
+y no hay carpeta personal donde guardarlos.</translation>
     </message>
 </context>
 </TS>

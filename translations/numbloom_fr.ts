@@ -63,7 +63,7 @@ L&apos;imprimante doit être allumée et prête.</translation>
     </message>
     <message>
         <source>  Score______ Time_______</source>
-        <translation>  Note______ Temps_______</translation>
+        <translation>  Score______ Temps_______</translation>
     </message>
     <message>
         <source>Factor is </source>
@@ -155,11 +155,15 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     </message>
     <message>
         <source>Numbloom Worksheet</source>
-        <translation>Numbloom Fiche d&apos;exercices</translation>
+        <translation>Fiche d&apos;exercices Numbloom</translation>
     </message>
     <message>
         <source>Numbloom Facts</source>
-        <translation>Numbloom Table</translation>
+        <translation>Table de multiplication Numbloom</translation>
+    </message>
+    <message>
+        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
+        <translation>Ce qui en a été écrit n&apos;a pas pu être supprimé&#xa0;; supprimez ce fichier, il ne contient pas une page entière.</translation>
     </message>
 </context>
 <context>
@@ -184,6 +188,11 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <source>Time Per Problem: </source>
         <translation>Temps par calcul&#xa0;: </translation>
     </message>
+    <message>
+        <source> (%1%)</source>
+        <comment>the share of right answers, after their count</comment>
+        <translation> (%1&#xa0;%)</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -193,7 +202,7 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     </message>
     <message>
         <source>Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web site for more children&apos;s software and our programming tutorials. And if your child likes Numbloom, try Wordbloom, our spelling game, too!</source>
-        <translation>Numbloom t&apos;est offert par Brightnook. Amuse-toi bien et partage-le avec tous tes amis&#xa0;! Visite notre site pour d&apos;autres logiciels pour enfants et nos cours de programmation. Et si votre enfant aime Numbloom, essayez aussi Wordbloom, notre jeu d&apos;orthographe&#xa0;!</translation>
+        <translation>Numbloom t&apos;est offert par Brightnook. Amuse-toi bien et partage-le avec tous tes amis&#xa0;! Sur notre site, tu trouveras d&apos;autres logiciels pour enfants et nos cours de programmation. Et si votre enfant aime Numbloom, essayez aussi Wordbloom, notre jeu d&apos;orthographe&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -293,7 +302,7 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     </message>
     <message>
         <source>Click Problem to See Picture</source>
-        <translation>Clique un calcul et vois le dessin</translation>
+        <translation>Clique sur un calcul&#xa0;: dessin&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;Print Facts</source>
@@ -361,7 +370,7 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     </message>
     <message>
         <source>On-Count Up</source>
-        <translation>Avec chrono</translation>
+        <translation>Chrono normal</translation>
     </message>
     <message>
         <source>On-Count Down</source>
@@ -370,6 +379,14 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     <message>
         <source>Delay</source>
         <translation>Pause</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the program&apos;s folder
+%1
+cannot be written, and there is no home folder to keep them in.</source>
+        <translation>Impossible d&apos;enregistrer les réglages&#xa0;: le dossier du programme
+%1
+n&apos;est pas accessible en écriture, et il n&apos;y a pas de dossier personnel pour les garder.</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Numbloom - free from Brightnook</source>
-        <translation>Numbloom - gratis da Brightnook</translation>
+        <translation>Numbloom - offerto gratis da Brightnook</translation>
     </message>
     <message>
         <source>Factor: Random</source>
@@ -48,7 +48,7 @@
 
 Multiplication (x)
 </source>
-        <translation>Operazioni della scheda:
+        <translation>Operazioni sulla scheda:
 
 Moltiplicazione (x)
 </translation>
@@ -67,7 +67,7 @@ La stampante deve essere accesa e pronta.</translation>
     </message>
     <message>
         <source>Factor is </source>
-        <translation>Tabellina </translation>
+        <translation>Tabellina: </translation>
     </message>
     <message>
         <source>The print job could not be started.</source>
@@ -155,11 +155,15 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     </message>
     <message>
         <source>Numbloom Worksheet</source>
-        <translation>Numbloom Scheda di esercizi</translation>
+        <translation>Scheda di esercizi Numbloom</translation>
     </message>
     <message>
         <source>Numbloom Facts</source>
-        <translation>Numbloom Tabellina</translation>
+        <translation>Tabellina Numbloom</translation>
+    </message>
+    <message>
+        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
+        <translation>Non è stato possibile eliminare la parte già scritta: eliminare il file, perché non contiene una pagina intera.</translation>
     </message>
 </context>
 <context>
@@ -183,6 +187,11 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     <message>
         <source>Time Per Problem: </source>
         <translation>Tempo per operazione: </translation>
+    </message>
+    <message>
+        <source> (%1%)</source>
+        <comment>the share of right answers, after their count</comment>
+        <translation> (%1%)</translation>
     </message>
 </context>
 <context>
@@ -265,7 +274,7 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     </message>
     <message>
         <source>Correct:</source>
-        <translation>Giusta:</translation>
+        <translation>Risposta giusta:</translation>
     </message>
     <message>
         <source>Start Practice</source>
@@ -293,7 +302,7 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     </message>
     <message>
         <source>Click Problem to See Picture</source>
-        <translation>Clicca un calcolo e vedi il disegno</translation>
+        <translation>Clicca sul calcolo e vedi il disegno</translation>
     </message>
     <message>
         <source>&amp;Print Facts</source>
@@ -361,15 +370,23 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     </message>
     <message>
         <source>On-Count Up</source>
-        <translation>In avanti</translation>
+        <translation>Conta in avanti</translation>
     </message>
     <message>
         <source>On-Count Down</source>
-        <translation>All&apos;indietro</translation>
+        <translation>Conta indietro</translation>
     </message>
     <message>
         <source>Delay</source>
         <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the program&apos;s folder
+%1
+cannot be written, and there is no home folder to keep them in.</source>
+        <translation>Impossibile salvare le impostazioni: la cartella del programma
+%1
+non è scrivibile e non c&apos;è una cartella personale in cui conservarle.</translation>
     </message>
 </context>
 </TS>

@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>, Maximum Multiplier: </source>
-        <translation>, keer tot en met: </translation>
+        <translation>, tot en met: </translation>
     </message>
     <message>
         <source>Problems on Worksheet:
@@ -155,11 +155,15 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
     </message>
     <message>
         <source>Numbloom Worksheet</source>
-        <translation>Numbloom Werkblad</translation>
+        <translation>Numbloom-werkblad</translation>
     </message>
     <message>
         <source>Numbloom Facts</source>
-        <translation>Numbloom Tafel</translation>
+        <translation>Numbloom-tafel</translation>
+    </message>
+    <message>
+        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
+        <translation>Wat ervan geschreven was, kon niet worden verwijderd. Verwijder het bestand zelf: het is geen volledige pagina.</translation>
     </message>
 </context>
 <context>
@@ -184,6 +188,11 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <source>Time Per Problem: </source>
         <translation>Tijd per som: </translation>
     </message>
+    <message>
+        <source> (%1%)</source>
+        <comment>the share of right answers, after their count</comment>
+        <translation> (%1%)</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -193,7 +202,7 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
     </message>
     <message>
         <source>Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web site for more children&apos;s software and our programming tutorials. And if your child likes Numbloom, try Wordbloom, our spelling game, too!</source>
-        <translation>Numbloom krijg je gratis van Brightnook. Veel plezier ermee, en deel het met al je vrienden! Op onze website vind je meer software voor kinderen en onze programmeerlessen. En als uw kind Numbloom leuk vindt, probeer dan ook Wordbloom, ons spellingspel!</translation>
+        <translation>Numbloom krijg je gratis van Brightnook. Veel plezier ermee en deel het met al je vrienden! Op onze website vind je meer software voor kinderen en onze programmeerlessen. En als uw kind Numbloom leuk vindt, probeer dan ook Wordbloom, ons spellingspel!</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -297,11 +306,11 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
     </message>
     <message>
         <source>&amp;Print Facts</source>
-        <translation>&amp;Printen</translation>
+        <translation>Tafel &amp;printen</translation>
     </message>
     <message>
         <source>Maximum Multiplier</source>
-        <translation>Keer tot en met</translation>
+        <translation>Tot en met</translation>
     </message>
     <message>
         <source>Results</source>
@@ -370,6 +379,14 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
     <message>
         <source>Delay</source>
         <translation>Pauze</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the program&apos;s folder
+%1
+cannot be written, and there is no home folder to keep them in.</source>
+        <translation>De instellingen konden niet worden opgeslagen: in de programmamap
+%1
+kan niet worden geschreven, en er is geen persoonlijke map om ze in te bewaren.</translation>
     </message>
 </context>
 </TS>

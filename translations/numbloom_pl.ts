@@ -33,11 +33,11 @@
     </message>
     <message>
         <source>Factor: Random</source>
-        <translation>Liczba: losowa</translation>
+        <translation>Mnożymy przez: losowo</translation>
     </message>
     <message>
         <source>Factor: </source>
-        <translation>Liczba: </translation>
+        <translation>Mnożymy przez: </translation>
     </message>
     <message>
         <source>, Maximum Multiplier: </source>
@@ -48,7 +48,7 @@
 
 Multiplication (x)
 </source>
-        <translation>Zadania na karcie pracy:
+        <translation>Działania na karcie pracy:
 
 Mnożenie (x)
 </translation>
@@ -91,11 +91,11 @@ Drukarka musi być włączona i gotowa.</translation>
     </message>
     <message>
         <source>The print job on %1 failed and was given up.</source>
-        <translation>Drukowanie na %1 nie powiodło się i zostało przerwane.</translation>
+        <translation>Drukowanie na drukarce %1 nie powiodło się i zostało przerwane.</translation>
     </message>
     <message>
         <source>The print job on %1 was cancelled.</source>
-        <translation>Drukowanie na %1 zostało anulowane.</translation>
+        <translation>Drukowanie na drukarce %1 zostało anulowane.</translation>
     </message>
     <message>
         <source>The printer %1 is paused; the page waits in its queue until the printer is resumed.</source>
@@ -103,7 +103,7 @@ Drukarka musi być włączona i gotowa.</translation>
     </message>
     <message>
         <source>The page is held in the queue of %1 until it is released there.</source>
-        <translation>Strona jest wstrzymana w kolejce %1, dopóki nie zostanie tam zwolniona.</translation>
+        <translation>Strona jest wstrzymana w kolejce drukarki %1, dopóki nie zostanie tam zwolniona.</translation>
     </message>
     <message>
         <source>The printer reported an error.</source>
@@ -155,18 +155,22 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
     <message>
         <source>Numbloom Worksheet</source>
-        <translation>Numbloom Karta pracy</translation>
+        <translation>Karta pracy Numbloom</translation>
     </message>
     <message>
         <source>Numbloom Facts</source>
-        <translation>Numbloom Tabliczka</translation>
+        <translation>Tabliczka mnożenia Numbloom</translation>
+    </message>
+    <message>
+        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
+        <translation>Nie udało się usunąć tego, co zostało zapisane; usuń ten plik, nie zawiera całej strony.</translation>
     </message>
 </context>
 <context>
     <name>Summary</name>
     <message>
         <source>Problems Tried:</source>
-        <translation>Rozwiązane zadania:</translation>
+        <translation>Rozwiązane działania:</translation>
     </message>
     <message>
         <source>Problems Correct:</source>
@@ -182,7 +186,12 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
     <message>
         <source>Time Per Problem: </source>
-        <translation>Czas na zadanie: </translation>
+        <translation>Czas na działanie: </translation>
+    </message>
+    <message>
+        <source> (%1%)</source>
+        <comment>the share of right answers, after their count</comment>
+        <translation> (%1%)</translation>
     </message>
 </context>
 <context>
@@ -193,7 +202,7 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
     <message>
         <source>Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web site for more children&apos;s software and our programming tutorials. And if your child likes Numbloom, try Wordbloom, our spelling game, too!</source>
-        <translation>Numbloom dostajesz za darmo od Brightnook. Baw się dobrze i podziel się nim ze wszystkimi przyjaciółmi! Na naszej stronie znajdziesz więcej programów dla dzieci i nasze kursy programowania. A jeśli Twoje dziecko polubi Numbloom, wypróbuj też Wordbloom, naszą grę ortograficzną!</translation>
+        <translation>Numbloom dostajesz za darmo od firmy Brightnook. Baw się dobrze i podziel się nim ze wszystkimi przyjaciółmi! Na naszej stronie znajdziesz więcej programów dla dzieci i nasze kursy programowania. A jeśli Twoje dziecko polubi program Numbloom, wypróbuj też Wordbloom, naszą grę ortograficzną!</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -233,11 +242,11 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
     <message>
         <source>Practice Numbloom</source>
-        <translation>Ćwicz z Numbloom</translation>
+        <translation>Ćwicz z Numbloomem</translation>
     </message>
     <message>
         <source>Study Numbloom</source>
-        <translation>Ucz się z Numbloom</translation>
+        <translation>Ucz się z Numbloomem</translation>
     </message>
     <message>
         <source>Stop Practice</source>
@@ -245,7 +254,7 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
     <message>
         <source>Tried: </source>
-        <translation>Zadania: </translation>
+        <translation>Działania: </translation>
     </message>
     <message>
         <source>Correct: </source>
@@ -261,11 +270,11 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
     <message>
         <source>Your Answer:</source>
-        <translation>Twoja odpowiedź:</translation>
+        <translation>Twój wynik:</translation>
     </message>
     <message>
         <source>Correct:</source>
-        <translation>Poprawna:</translation>
+        <translation>Dobry wynik:</translation>
     </message>
     <message>
         <source>Start Practice</source>
@@ -293,7 +302,7 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
     <message>
         <source>Click Problem to See Picture</source>
-        <translation>Kliknij działanie, zobacz obrazek</translation>
+        <translation>Kliknij działanie i zobacz obrazek</translation>
     </message>
     <message>
         <source>&amp;Print Facts</source>
@@ -309,7 +318,7 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
     <message>
         <source>Problems Tried: 123</source>
-        <translation>Rozwiązane zadania: 123</translation>
+        <translation>Rozwiązane działania: 123</translation>
     </message>
     <message>
         <source>Problems Correct: 123 (88%)</source>
@@ -321,7 +330,7 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
     <message>
         <source>Time Per Problem: 10.22 sec</source>
-        <translation>Czas na zadanie: 10.22 sek.</translation>
+        <translation>Czas na działanie: 10.22 sek.</translation>
     </message>
     <message>
         <source>&amp;Next</source>
@@ -365,11 +374,19 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
     <message>
         <source>On-Count Down</source>
-        <translation>Odliczanie</translation>
+        <translation>Liczy w dół</translation>
     </message>
     <message>
         <source>Delay</source>
         <translation>Przerwa</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the program&apos;s folder
+%1
+cannot be written, and there is no home folder to keep them in.</source>
+        <translation>Nie udało się zapisać ustawień: w folderze programu
+%1
+nie można zapisywać, a nie ma folderu domowego, w którym można by je przechować.</translation>
     </message>
 </context>
 </TS>

@@ -29,11 +29,11 @@
     </message>
     <message>
         <source>Numbloom - free from Brightnook</source>
-        <translation>Numbloom - grátis da Brightnook</translation>
+        <translation>Numbloom - um presente da Brightnook</translation>
     </message>
     <message>
         <source>Factor: Random</source>
-        <translation>Tabuada: sorteada</translation>
+        <translation>Tabuada: misturadas</translation>
     </message>
     <message>
         <source>Factor: </source>
@@ -155,11 +155,15 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
     </message>
     <message>
         <source>Numbloom Worksheet</source>
-        <translation>Numbloom Folha de exercícios</translation>
+        <translation>Folha de exercícios do Numbloom</translation>
     </message>
     <message>
         <source>Numbloom Facts</source>
-        <translation>Numbloom Tabuada</translation>
+        <translation>Tabuada do Numbloom</translation>
+    </message>
+    <message>
+        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
+        <translation>Não foi possível remover o que já tinha sido gravado; apague o arquivo, ele não contém uma página inteira.</translation>
     </message>
 </context>
 <context>
@@ -184,6 +188,11 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <source>Time Per Problem: </source>
         <translation>Tempo por conta: </translation>
     </message>
+    <message>
+        <source> (%1%)</source>
+        <comment>the share of right answers, after their count</comment>
+        <translation> (%1%)</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -193,7 +202,7 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
     </message>
     <message>
         <source>Numbloom comes to you free from Brightnook. Enjoy it, and share it with all of your friends! Visit our web site for more children&apos;s software and our programming tutorials. And if your child likes Numbloom, try Wordbloom, our spelling game, too!</source>
-        <translation>O Numbloom é um presente grátis da Brightnook. Divirta-se e compartilhe com todos os seus amigos! Visite nosso site para ver mais programas infantis e nossos tutoriais de programação. E se seu filho gostar do Numbloom, experimente também o Wordbloom, nosso jogo de ortografia!</translation>
+        <translation>O Numbloom é um presente da Brightnook. Divirta-se e compartilhe com todos os seus amigos! Visite nosso site para ver mais programas infantis e nossos tutoriais de programação. E se a criança gostar do Numbloom, experimente também o Wordbloom, nosso jogo de ortografia!</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -253,7 +262,7 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
     </message>
     <message>
         <source>&amp;Review</source>
-        <translation>&amp;Rever</translation>
+        <translation>&amp;Revisar</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -289,7 +298,7 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
     </message>
     <message>
         <source>Random</source>
-        <translation>Sorteio</translation>
+        <translation>Misturar</translation>
     </message>
     <message>
         <source>Click Problem to See Picture</source>
@@ -370,6 +379,14 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
     <message>
         <source>Delay</source>
         <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved: the program&apos;s folder
+%1
+cannot be written, and there is no home folder to keep them in.</source>
+        <translation>Não foi possível salvar as configurações: não é possível gravar na pasta do programa
+%1
+e não há uma pasta pessoal para guardá-las.</translation>
     </message>
 </context>
 </TS>

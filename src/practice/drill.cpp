@@ -20,8 +20,10 @@ DrillSummary summarizeDrill(int tried, int missed, int timerMode, int timerCount
         return s;
     s.percent = roundEven(float(tried - missed) / float(tried) * 100.0f);
     s.lines[0] = Summary::tr("Problems Tried:") + strNumber(tried);
-    s.lines[1] = Summary::tr("Problems Correct:") + strNumber(tried - missed) + QStringLiteral(" (")
-                 + QString::number(s.percent) + QStringLiteral("%)");
+    // The share is a pattern of its own: French and German set a space
+    // before the per cent sign ("80 %").
+    s.lines[1] = Summary::tr("Problems Correct:") + strNumber(tried - missed)
+                 + Summary::tr(" (%1%)", "the share of right answers, after their count").arg(s.percent);
     if (timerMode == 0) {
         s.lines[2] = Summary::tr("Timer Off");
     } else {

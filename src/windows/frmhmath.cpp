@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QFontMetricsF>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
+
+#include <cmath>
 
 namespace {
 
@@ -110,6 +113,13 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner)
     Command1->setGeometry(twipsRect(780, 4020, 675, 435));
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &frmHMath::Command1_Click);
+    // The design's 45 px button holds "OK" but not every language's word for
+    // it ("Aceptar"): a caption that needs more widens it about its centre.
+    const int wanted = int(std::ceil(QFontMetricsF(Command1->font()).horizontalAdvance(Command1->text()))) + 12;
+    if (wanted > Command1->width()) {
+        const QRect g = Command1->geometry();
+        Command1->setGeometry(g.center().x() - wanted / 2, g.y(), wanted, g.height());
+    }
 
     for (int r = 0; r < 12; ++r) {
         lblFact[size_t(r)] = label(this, QString::number(r + 1), twipsRect(1920, 480 + 360 * r, 615, 375), 14.25,
