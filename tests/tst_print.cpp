@@ -101,6 +101,22 @@ bool darkNear(const QImage &img, QPoint at, int reach = 2)
 }
 } // namespace
 
+namespace {
+// The real printer's page for the facts sheet, as a user with this home
+// folder (and no printer) gets it; the test's own environment is put back.
+std::unique_ptr<PageSurface> factsPageIn(SystemPrinter &printer, const QString &home, PrintTarget *target,
+                                         QString *error)
+{
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toLocal8Bit());
+    std::unique_ptr<PageSurface> page = printer.startPage(QStringLiteral("Numbloom Facts"), target, error);
+    qputenv("HOME", oldHome);
+    qunsetenv("XDG_CONFIG_HOME");
+    return page;
+}
+} // namespace
+
 class tst_print : public QObject
 {
     Q_OBJECT
@@ -599,15 +615,10 @@ void tst_print::noPrinterMeansPdfInDocuments()
     if (!QPrinterInfo::defaultPrinter().isNull())
         QSKIP("a printer is installed here; the PDF fallback is not used");
     QTemporaryDir home;
-    const QByteArray oldHome = qgetenv("HOME");
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/.config")).toLocal8Bit());
     SystemPrinter printer;
     PrintTarget target;
     QString error;
-    std::unique_ptr<PageSurface> page = printer.startPage(QStringLiteral("Numbloom Facts"), &target, &error);
-    qputenv("HOME", oldHome);
-    qunsetenv("XDG_CONFIG_HOME");
+    std::unique_ptr<PageSurface> page = factsPageIn(printer, home.path(), &target, &error);
     QVERIFY2(page, qPrintable(error));
     QCOMPARE(target.where, home.path() + QStringLiteral("/Documents/Numbloom Facts.pdf"));
     QCOMPARE(target.noDefault, !QPrinterInfo::availablePrinterNames().isEmpty());
@@ -626,9 +637,7 @@ void tst_print::noPrinterMeansPdfInDocuments()
     QCOMPARE(QSizeF(box.captured(1).toDouble(), box.captured(2).toDouble()), paper);
 
     // A second sheet gets the next name and leaves the first alone.
-    qputenv("HOME", home.path().toLocal8Bit());
-    page = printer.startPage(QStringLiteral("Numbloom Facts"), &target, &error);
-    qputenv("HOME", oldHome);
+    page = factsPageIn(printer, home.path(), &target, &error);
     QVERIFY2(page, qPrintable(error));
     QCOMPARE(target.where, home.path() + QStringLiteral("/Documents/Numbloom Facts (2).pdf"));
     drawFactsSheet(*page, 4);
@@ -659,15 +668,10 @@ void tst_print::pdfOnFullDiskLeavesNothing()
         QSKIP(qPrintable(disk.why()));
     QVERIFY(QDir().mkpath(disk.path() + QStringLiteral("/Documents")));
     QVERIFY(disk.fill(free));
-    const QByteArray oldHome = qgetenv("HOME");
-    qputenv("HOME", disk.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (disk.path() + QStringLiteral("/.config")).toLocal8Bit());
     SystemPrinter printer;
     PrintTarget target;
     QString error;
-    std::unique_ptr<PageSurface> page = printer.startPage(QStringLiteral("Numbloom Facts"), &target, &error);
-    qputenv("HOME", oldHome);
-    qunsetenv("XDG_CONFIG_HOME");
+    std::unique_ptr<PageSurface> page = factsPageIn(printer, disk.path(), &target, &error);
     bool printed = false;
     if (page) {
         drawFactsSheet(*page, 7);
