@@ -2,7 +2,6 @@
 #include "app/settings.h"
 #include "app/settingsplace.h"
 #include "fakes.h"
-#include "smalldisk.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -44,7 +43,6 @@ private Q_SLOTS:
     void saveReplacesWhole();
     void notAPlainFileGivesDefaults_data();
     void notAPlainFileGivesDefaults();
-    void fullDiskKeepsOldFile();
     void straySaveFilesRemoved();
     void noHomeMeansNoUserFolder_data();
     void noHomeMeansNoUserFolder();
@@ -207,26 +205,6 @@ void tst_settings::notAPlainFileGivesDefaults()
     else
         path = QStringLiteral("/dev/zero");
     QCOMPARE(loadSettingsFile(path), Settings{});
-}
-
-void tst_settings::fullDiskKeepsOldFile()
-{
-    SmallDisk disk;
-    if (!disk.mounted())
-        QSKIP(qPrintable(disk.why()));
-    const QString path = disk.path() + QStringLiteral("/kwizzo.ini");
-    const QByteArray old("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(old);
-    f.close();
-    QVERIFY(disk.fill());
-    QString why;
-    QVERIFY(!saveSettingsFile(path, make(0, 3, 9, {0, 0, 0, 1, 0}, 5, 0, 4, 200, 6), &why));
-    QVERIFY2(why.contains(QStringLiteral("No space left")), qPrintable(why));
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), old);
-    QCOMPARE(disk.files(), QStringList{QStringLiteral("kwizzo.ini")}); // no temporary file stays either
 }
 
 void tst_settings::straySaveFilesRemoved()
