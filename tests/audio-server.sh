@@ -11,7 +11,7 @@ set -uo pipefail
 . "$(dirname "$0")/../tools/program-under-xvfb.sh"
 build=$1
 
-for tool in pipewire wireplumber pipewire-pulse pulseaudio dbus-daemon pactl parecord python3 Xvfb xdotool; do
+for tool in pipewire wireplumber pipewire-pulse dbus-daemon pactl parecord python3 Xvfb xdotool; do
   command -v "$tool" >/dev/null || { echo "audio-server: SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -54,8 +54,13 @@ start_pipewire() {
   # WirePlumber's Bluetooth part loads the logind plugin, which quits the
   # whole of WirePlumber where no systemd runs (a container, a chroot). A
   # test server has no Bluetooth: the same configuration without that part.
-  mkdir -p "$XDG_CONFIG_HOME/wireplumber"
-  grep -v 'bluetooth\.lua' /usr/share/wireplumber/wireplumber.conf >"$XDG_CONFIG_HOME/wireplumber/wireplumber.conf"
+  local conf=/usr/share/wireplumber/wireplumber.conf
+  if [ -f "$conf" ] && grep -q 'bluetooth\.lua' "$conf"; then
+    mkdir -p "$XDG_CONFIG_HOME/wireplumber"
+    grep -v 'bluetooth\.lua' "$conf" >"$XDG_CONFIG_HOME/wireplumber/wireplumber.conf"
+  else
+    echo "audio-server: WirePlumber's configuration is not the one known here; it runs as installed"
+  fi
   pipewire >"$rt/pipewire.log" 2>&1 &
   pids+=($!)
   for _ in $(seq 50); do [ -S "$rt/pipewire-0" ] && break; sleep 0.1; done
@@ -133,9 +138,13 @@ drill_and_picture() {
 start_pipewire || exit 1
 record "$work/pipewire.wav" drill_and_picture || exit 1
 stop_pids
-start_pulseaudio || exit 1
-record "$work/pulseaudio.wav" drill || exit 1
-stop_pids
+if command -v pulseaudio >/dev/null; then
+  start_pulseaudio || exit 1
+  record "$work/pulseaudio.wav" drill || exit 1
+  stop_pids
+else
+  echo "audio-server: pulseaudio is not installed: the PulseAudio drill is left out"
+fi
 
 lengths() { python3 -c 'import sys,wave; w=wave.open(sys.argv[1]); print(w.getnframes()/w.getframerate())' "$1"; }
 check() {
@@ -188,4 +197,5 @@ if ok:
 sys.exit(0 if ok else 1)
 PY
 }
-check "$work/pipewire.wav" pipewire && check "$work/pulseaudio.wav" pulseaudio
+check "$work/pipewire.wav" pipewire || exit 1
+[ ! -f "$work/pulseaudio.wav" ] || check "$work/pulseaudio.wav" pulseaudio

@@ -107,12 +107,12 @@ namespace {
 std::unique_ptr<PageSurface> factsPageIn(SystemPrinter &printer, const QString &home, PrintTarget *target,
                                          QString *error)
 {
-    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
     qputenv("HOME", home.toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toLocal8Bit());
     std::unique_ptr<PageSurface> page = printer.startPage(QStringLiteral("Numbloom Facts"), target, error);
     qputenv("HOME", oldHome);
-    qunsetenv("XDG_CONFIG_HOME");
+    oldConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", oldConfig);
     return page;
 }
 } // namespace

@@ -8,6 +8,10 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
 namespace {
 
 struct Range
@@ -175,10 +179,18 @@ bool saveSettingsFile(const QString &path, const Settings &s, QString *error)
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(f.errorString());
     const QByteArray bytes = formatSettings(s);
-    if (f.write(bytes) != bytes.size() || !f.flush() || f.error() != QFileDevice::NoError) {
-        // Leaving without commit() removes the temporary file.
-        return fail(f.errorString());
+    // A write that stops part-way (a quota, a size limit) returns short with
+    // no reason; the next one for the rest fails with it.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 n = f.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0 || f.error() != QFileDevice::NoError)
+            return fail(f.errorString()); // leaving without commit() removes the temporary file
+        done += n;
     }
+    // commit() syncs to disk but ignores a failure there, which is where a
+    // network file system tells that it is full.
+    if (f.handle() >= 0 && ::fsync(f.handle()) != 0 && errno != EINVAL && errno != EROFS)
+        return fail(QString::fromLocal8Bit(strerror(errno)));
     if (!f.commit())
         return fail(f.errorString());
     return true;
@@ -186,6 +198,7 @@ bool saveSettingsFile(const QString &path, const Settings &s, QString *error)
 
 int removeStraySaveFiles(const QString &path, std::chrono::seconds olderThan)
 {
+    // Where the file system has no unnamed temporary files (NFS, FUSE, vfat)
     // QSaveFile writes "kwizzo.ini.XXXXXX" beside the file and renames it at
     // the end; a program killed in between leaves it. Only that exact shape
     // is touched, and not while it is young: a second copy of the program may

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include <filesystem>
@@ -33,15 +32,16 @@ bool folderIsWritable(const QString &dir)
 QString userConfigFolder()
 {
     // Qt falls back to the root folder when HOME is unset, and would keep the
-    // settings in /.config, where no later run looks. An XDG_CONFIG_HOME of
-    // its own is still honoured; otherwise the home folder has to be there.
+    // settings in /.config, where no later run looks; Qt 6.4 also takes a
+    // relative XDG_CONFIG_HOME, which moves with the current folder. Only an
+    // absolute XDG_CONFIG_HOME, or a home folder that is there, will do.
     const QString xdg = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!QDir::isAbsolutePath(xdg)) {
-        const QString home = qEnvironmentVariable("HOME");
-        if (!QDir::isAbsolutePath(home) || QDir::cleanPath(home) == QDir::rootPath() || !QFileInfo(home).isDir())
-            return QString();
-    }
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/numbloom");
+    if (QDir::isAbsolutePath(xdg))
+        return QDir::cleanPath(xdg) + QStringLiteral("/numbloom");
+    const QString home = qEnvironmentVariable("HOME");
+    if (!QDir::isAbsolutePath(home) || QDir::cleanPath(home) == QDir::rootPath() || !QFileInfo(home).isDir())
+        return QString();
+    return QDir::cleanPath(home) + QStringLiteral("/.config/numbloom");
 }
 
 bool makeFolder(const QString &dir, QString *error)

@@ -207,7 +207,8 @@ private:
         // Even a stream whose sound was dropped on the way closes when idle.
         e->m_idleFrom = std::max(e->m_idleFrom, SteadyClock::now());
         e->armIdleClose();
-        e->writePending(OpeningLead);
+        e->m_readyAt = SteadyClock::now();
+        e->writePending();
     }
 
     // Between sounds the stream is kept fed with silence: a stream that runs
@@ -227,9 +228,7 @@ private:
         }
     }
 
-    // lead: silence before the sound, on a stream that has played nothing
-    // yet; the sound counts as started when the lead is over.
-    void writePending(std::chrono::milliseconds lead = 0ms)
+    void writePending()
     {
         if (!m_pending)
             return;
@@ -238,21 +237,24 @@ private:
         const auto now = SteadyClock::now();
         if (now - m_pendingAt > StaleAfter)
             return;
+        // Within the opening lead of a fresh stream (the first sound, or one
+        // that replaced it at once) the sound goes behind what is left of it.
+        const auto lead = std::max(0ms, std::chrono::ceil<std::chrono::milliseconds>(OpeningLead - (now - m_readyAt)));
+        std::vector<int16_t> led;
+        const std::vector<int16_t> *samples = &sound->samples;
         if (lead > 0ms) {
-            std::vector<int16_t> led(size_t(lead.count()) * StreamRate / 1000 * StreamChannels, 0);
+            led.assign(size_t(lead.count()) * StreamRate / 1000 * StreamChannels, 0);
             led.insert(led.end(), sound->samples.begin(), sound->samples.end());
-            if (pa_stream_write(m_stream, led.data(), led.size() * sizeof(int16_t), nullptr, 0, PA_SEEK_RELATIVE) < 0)
-                return;
-        } else {
-            // Stop what is playing, then put the whole sound where the server
-            // reads next: it starts at once, and nothing of it is dropped,
-            // since the stream stays open after it.
-            unref(pa_stream_flush(m_stream, nullptr, nullptr));
-            if (pa_stream_write(m_stream, sound->samples.data(), sound->samples.size() * sizeof(int16_t), nullptr, 0,
-                                PA_SEEK_RELATIVE_ON_READ)
-                < 0)
-                return;
+            samples = &led;
         }
+        // Stop what is playing, then put the whole sound where the server
+        // reads next: it starts at once, and nothing of it is dropped, since
+        // the stream stays open after it.
+        unref(pa_stream_flush(m_stream, nullptr, nullptr));
+        if (pa_stream_write(m_stream, samples->data(), samples->size() * sizeof(int16_t), nullptr, 0,
+                            PA_SEEK_RELATIVE_ON_READ)
+            < 0)
+            return;
         const auto start = now + lead;
         {
             std::lock_guard lock(m_startMutex);
@@ -322,6 +324,7 @@ private:
     pa_stream *m_stream = nullptr;
     pa_time_event *m_idle = nullptr;
     SteadyClock::time_point m_idleFrom;
+    SteadyClock::time_point m_readyAt; // when the stream last became ready
     bool m_attempted = false;
     SteadyClock::time_point m_lastAttempt;
 

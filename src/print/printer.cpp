@@ -166,7 +166,7 @@ QString unwrittenPdf(QFile &f, const QString &why)
     f.close();
     const QString shown = QDir::toNativeSeparators(name);
     QString said = Printing::tr("The file %1 could not be written.").arg(shown);
-    if (!why.isEmpty() && why != QStringLiteral("Unknown error"))
+    if (!why.isEmpty())
         said += QStringLiteral("\n") + why;
     if (!QFile::remove(name) && QFileInfo::exists(name))
         said += QStringLiteral("\n\n") + Printing::tr("What was written of it could not be removed; "
@@ -385,14 +385,18 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
         const bool flushed = f.flush();
         if (flushed && f.error() == QFileDevice::NoError && f.size() > 0)
             return true;
-        const QString why = f.errorString();
+        // A flush that wrote part of the buffer returns without the reason;
+        // the next one fails with it.
+        if (flushed || f.error() == QFileDevice::NoError)
+            f.flush();
+        const QString said = unwrittenPdf(f, f.error() == QFileDevice::NoError ? QString() : f.errorString());
         if (e)
-            *e = unwrittenPdf(f, why);
+            *e = said;
         return false;
     });
     if (!page->begin(error)) {
-        const QString why = w->output().errorString();
-        const QString said = unwrittenPdf(w->output(), why);
+        QFile &f = w->output();
+        const QString said = unwrittenPdf(f, f.error() == QFileDevice::NoError ? QString() : f.errorString());
         if (error)
             *error = said;
         return nullptr;
