@@ -71,10 +71,14 @@ start_pipewire() {
   pids+=($!)
   answering PipeWire || return 1
   pactl load-module module-null-sink sink_name=numbloom_test >/dev/null
-  # Without WirePlumber no default sink can be set and nothing is heard.
-  for _ in $(seq 50); do pactl set-default-sink numbloom_test 2>/dev/null && break; sleep 0.1; done
+  # Without WirePlumber no default sink can be set and nothing is heard. The
+  # default takes a moment to settle: until then the server may name none.
+  for _ in $(seq 50); do
+    pactl set-default-sink numbloom_test 2>/dev/null && pactl info | grep -qx 'Default Sink: numbloom_test' && break
+    sleep 0.1
+  done
   kill -0 "$wp" 2>/dev/null || { echo "audio-server: WirePlumber has stopped:"; cat "$rt/wireplumber.log"; return 1; }
-  [ "$(pactl get-default-sink)" = numbloom_test ] || { echo "audio-server: the null sink is not the default"; return 1; }
+  pactl info | grep -qx 'Default Sink: numbloom_test' || { echo "audio-server: the null sink is not the default"; return 1; }
 }
 
 start_pulseaudio() {
