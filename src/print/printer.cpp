@@ -17,6 +17,9 @@
 
 #include <cups/cups.h>
 
+#include <cerrno>
+#include <cstring>
+
 namespace {
 
 constexpr float PageW = 850, PageH = 1100;
@@ -160,7 +163,8 @@ public:
 // keeps the name and gets printed. QFile::remove() closes the file first and,
 // when that close's flush fails again on the full disk, skips the unlink;
 // closing apart and removing by name does not. Says what became of it.
-QString unwrittenPdf(QFile &f, const QString &why)
+// why: the system's reason, when there is one.
+QString unwrittenPdf(QFile &f, const QString &why = QString())
 {
     const QString name = f.fileName();
     f.close();
@@ -383,20 +387,18 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
         // half-written file is a failure, never a printed page, and goes.
         QFile &f = w->output();
         const bool flushed = f.flush();
+        // Qt keeps no reason for a failed flush ("Unknown error"); the write
+        // that failed left it in errno.
+        const int failure = errno;
         if (flushed && f.error() == QFileDevice::NoError && f.size() > 0)
             return true;
-        // A flush that wrote part of the buffer returns without the reason;
-        // the next one fails with it.
-        if (flushed || f.error() == QFileDevice::NoError)
-            f.flush();
-        const QString said = unwrittenPdf(f, f.error() == QFileDevice::NoError ? QString() : f.errorString());
+        const QString said = unwrittenPdf(f, flushed ? QString() : QString::fromLocal8Bit(strerror(failure)));
         if (e)
             *e = said;
         return false;
     });
     if (!page->begin(error)) {
-        QFile &f = w->output();
-        const QString said = unwrittenPdf(f, f.error() == QFileDevice::NoError ? QString() : f.errorString());
+        const QString said = unwrittenPdf(w->output());
         if (error)
             *error = said;
         return nullptr;

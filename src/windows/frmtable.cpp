@@ -95,16 +95,14 @@ void frmTable::Form_Load()
 void frmTable::cmdExit_Click()
 {
     QString why;
-    const QString path = m.settingsWritePath;
-    if (path.isEmpty())
+    if (!m.saveSettings(&why))
         QMessageBox::critical(this, QStringLiteral("Numbloom"),
-                              tr("The settings could not be saved: the program's folder\n%1\ncannot be written, "
-                                 "and there is no home folder to keep them in.")
-                                  .arg(QDir::toNativeSeparators(m.AppDir)));
-    else if (!m.saveSettings(&why))
-        QMessageBox::critical(this, QStringLiteral("Numbloom"),
-                              tr("The settings could not be saved to\n%1\n\n%2")
-                                  .arg(QDir::toNativeSeparators(path), why));
+                              m.settingsWritePath.isEmpty()
+                                  ? tr("The settings could not be saved: the program's folder\n%1\ncannot be "
+                                       "written, and there is no home folder to keep them in.")
+                                        .arg(QDir::toNativeSeparators(m.AppDir))
+                                  : tr("The settings could not be saved to\n%1\n\n%2")
+                                        .arg(QDir::toNativeSeparators(m.settingsWritePath), why));
     if (m.endProgram)
         m.endProgram();
 }
