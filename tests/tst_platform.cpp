@@ -2,14 +2,13 @@
 // machine without audio, the shared random source.
 #include "app/module1.h"
 #include "platform/lazymodules.h"
-#include "platform/soundplayer.h"
+#include "platform/pulsesoundplayer.h"
 #include "platform/systemclock.h"
 #include "platform/wave.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPrinterInfo>
-#include "print/printer.h"
 #include <QTemporaryDir>
 #include <QTest>
 #include <ctime>

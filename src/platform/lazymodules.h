@@ -4,7 +4,6 @@
 // then cost the start-up nothing. Without its module a part goes quiet
 // (silence in the sound's own time) or reports that it cannot print.
 #include "platform/services.h"
-#include "print/printer.h"
 
 #include <memory>
 

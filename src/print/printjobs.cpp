@@ -3,7 +3,7 @@
 
 #include "app/module1.h"
 #include "pages.h"
-#include "printer.h"
+#include "platform/services.h"
 
 #include <QDir>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 #pragma once
 // The real printer, built as a module of its own that the program loads on
 // first use (see lazymodules.h).
-#include "printer.h"
+#include "platform/services.h"
 
 #include <QPageSize>
 

@@ -57,25 +57,6 @@ QByteArray TestProgram::readIni() const
     return f.readAll();
 }
 
-#include "windows/frmabout.h"
-#include "windows/frmtable.h"
-#include <QAbstractButton>
-#include <QPushButton>
-#include <QTest>
-
-StartedProgram::StartedProgram(const QByteArray &ini) : prog(std::make_unique<TestProgram>())
-{
-    prog->writeIni(ini);
-    about = std::make_unique<frmAbout>(*prog->module);
-    about->Form_Load();
-    about->show();
-    QTest::mouseClick(about->Command1, Qt::LeftButton);
-    main = about->mainWindow();
-    main->showFactPicture = [this](Module1 &, QWidget *) { ++factPictures; };
-}
-
-StartedProgram::~StartedProgram() = default;
-
 bool RecordingPage::endDocument(QString *error)
 {
     ended = true;

@@ -65,7 +65,7 @@ public:
 };
 
 
-#include "print/printer.h"
+#include "platform/services.h"
 #include "recordingsurface.h"
 
 // A page that records what is drawn on it, on the printed pages' scale.
@@ -139,18 +139,3 @@ private:
 
 // The draw that makes Int(r * n) give v.
 inline float drawFor(int v, int n) { return (float(v) + 0.5f) / float(n); }
-
-class frmAbout;
-class frmTable;
-
-// The real windows started as a user starts them: About, its OK, the main
-// window, from a program folder holding the given settings file.
-struct StartedProgram
-{
-    explicit StartedProgram(const QByteArray &ini);
-    ~StartedProgram();
-    std::unique_ptr<TestProgram> prog;
-    std::unique_ptr<frmAbout> about;
-    frmTable *main = nullptr;
-    int factPictures = 0; // presses that would open the fact picture
-};

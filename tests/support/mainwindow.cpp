@@ -1,4 +1,24 @@
 #include "mainwindow.h"
+#include "fakes.h"
+
+#include "windows/frmabout.h"
+#include <QAbstractButton>
+#include <QPushButton>
+#include <QTest>
+
+StartedProgram::StartedProgram(const QByteArray &ini) : prog(std::make_unique<TestProgram>())
+{
+    prog->writeIni(ini);
+    about = std::make_unique<frmAbout>(*prog->module);
+    about->Form_Load();
+    about->show();
+    QTest::mouseClick(about->Command1, Qt::LeftButton);
+    main = about->mainWindow();
+    main->showFactPicture = [this](Module1 &, QWidget *) { ++factPictures; };
+}
+
+StartedProgram::~StartedProgram() = default;
+
 
 namespace {
 // A missing control is a broken test setup: fail loudly at the lookup.

@@ -1,6 +1,7 @@
 #pragma once
-// The main window's controls as a test reaches them: by object name, the way
-// a user finds them by what they show, not through the window's members.
+// The real windows as a test starts and reaches them: the program started
+// through its About window, and the main window's controls found by object
+// name, the way a user finds them by what they show, not through members.
 #include "platform/picturebox.h"
 #include "platform/widgets.h"
 #include "practice/practicedrill.h"
@@ -11,6 +12,23 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <array>
+#include <memory>
+
+class frmAbout;
+class TestProgram;
+
+// The real windows started as a user starts them: About, its OK, the main
+// window, from a program folder holding the given settings file.
+struct StartedProgram
+{
+    explicit StartedProgram(const QByteArray &ini);
+    ~StartedProgram();
+    std::unique_ptr<TestProgram> prog;
+    std::unique_ptr<frmAbout> about;
+    frmTable *main = nullptr;
+    int factPictures = 0; // presses that would open the fact picture
+};
+
 
 struct MainControls
 {

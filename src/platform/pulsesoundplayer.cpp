@@ -1,4 +1,4 @@
-#include "soundplayer.h"
+#include "pulsesoundplayer.h"
 #include "wave.h"
 
 #include <QApplication>
