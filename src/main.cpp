@@ -44,7 +44,8 @@ int main(int argc, char *argv[])
     about.Form_Load();
     about.show();
     // The icon's renderer loads after the first window is up.
-    QTimer::singleShot(0, &about, [folder] { QApplication::setWindowIcon(QIcon(folder + QStringLiteral("/numbloom.svg"))); });
+    // It is every window's icon: none sets its own.
+    QTimer::singleShot(0, &about, [&module] { QApplication::setWindowIcon(QIcon(module.AppFile(QStringLiteral("numbloom.svg")))); });
     // The sound module is wanted at the first key; load it once the window is up.
     QTimer::singleShot(400, &about, [&sound] { sound.preload(); });
     return app.exec();

@@ -58,13 +58,13 @@ void tst_about::content()
 {
     StartedProgram s("0\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n");
     frmAbout *a = s.about.get();
-    QCOMPARE(a->Command1->geometry(), twipsRect(4440, 2520, 975, 495));
-    QCOMPARE(a->Command2->geometry(), twipsRect(120, 3180, 2715, 315));
-    QCOMPARE(a->SSPanel1->geometry(), twipsRect(2880, 120, 4095, 2295));
-    QCOMPARE(a->Command2->text(), QStringLiteral("&Visit Brightnook's Web Site"));
-    QCOMPARE(int(a->SSPanel1->caption().size()), 244);
-    QVERIFY(a->SSPanel1->caption().contains(QStringLiteral("Brightnook")));
-    QTRY_VERIFY(!a->Image1->picture().isNull()); // set once the window is up
+    QCOMPARE(named<QPushButton>(a, QStringLiteral("Command1"))->geometry(), twipsRect(4440, 2520, 975, 495));
+    QCOMPARE(named<QPushButton>(a, QStringLiteral("Command2"))->geometry(), twipsRect(120, 3180, 2715, 315));
+    QCOMPARE(named<Frame>(a, QStringLiteral("SSPanel1"))->geometry(), twipsRect(2880, 120, 4095, 2295));
+    QCOMPARE(named<QPushButton>(a, QStringLiteral("Command2"))->text(), QStringLiteral("&Visit Brightnook's Web Site"));
+    QCOMPARE(int(named<Frame>(a, QStringLiteral("SSPanel1"))->caption().size()), 244);
+    QVERIFY(named<Frame>(a, QStringLiteral("SSPanel1"))->caption().contains(QStringLiteral("Brightnook")));
+    QTRY_VERIFY(!named<ImageBox>(a, QStringLiteral("Image1"))->picture().isNull()); // set once the window is up
 }
 
 void tst_about::webSiteOpens()
@@ -124,7 +124,7 @@ void tst_about::infoReturnsWithSettingsAsTheyWere()
     bool wasModal = false;
     QTimer::singleShot(20, this, [&] {
         wasModal = s.about->isVisible() && s.about->isModal();
-        QTest::mouseClick(s.about->Command1, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(s.about.get(), QStringLiteral("Command1")), Qt::LeftButton);
     });
     QTest::mouseClick(ui(w).cmdInfo, Qt::LeftButton);
     QVERIFY(wasModal);
@@ -160,7 +160,7 @@ void tst_about::helpOpensTheFile()
     } else {
         s.about->show();
         QVERIFY(QTest::qWaitForWindowExposed(s.about.get()));
-        QTest::keyClick(s.about->Command1, Qt::Key_F1);
+        QTest::keyClick(named<QPushButton>(s.about.get(), QStringLiteral("Command1")), Qt::Key_F1);
     }
     QCOMPARE(s.prog->help.shown, QStringList{s.prog->dir() + QStringLiteral("kwizzo.hlp")});
     HelpWindowViewer viewer;

@@ -80,7 +80,7 @@ void tst_drill::startLaysOutTheDrill()
     d.next({8});
     d.start();
     frmTable *w = d.w();
-    QCOMPARE(w->practice().Practicing(), int16_t(1));
+    QCOMPARE(w->practice().Practicing(), true);
     QVERIFY(!ui(w).fraChoice->isVisible());
     QVERIFY(!ui(w).fraMode->isEnabled());
     QVERIFY(!ui(w).fraTimer->isEnabled());
@@ -173,7 +173,7 @@ void tst_drill::nonDigitsBeep()
     QCOMPARE(w->practice().problem().DigitPos, int16_t(1));
     QCOMPARE(ui(w).picPractice->image(), before);
     QCOMPARE(w->focusWidget(), static_cast<QWidget *>(ui(w).picPractice));
-    QCOMPARE(w->practice().Practicing(), int16_t(1));
+    QCOMPARE(w->practice().Practicing(), true);
 }
 
 void tst_drill::keysWhenNotPractising()
@@ -340,7 +340,7 @@ void tst_drill::results()
         d.type("7");
     d.prog->sound.played.clear();
     d.start(); // stop
-    QCOMPARE(w->practice().Practicing(), int16_t(0));
+    QCOMPARE(w->practice().Practicing(), false);
     QVERIFY(ui(w).fraResults->isVisible());
     QVERIFY(!ui(w).fraKey->isVisible());
     QVERIFY(!w->practice().timer().isActive());
@@ -388,7 +388,7 @@ void tst_drill::escStopsEnterPressesResults()
     frmTable *w = d.w();
     d.type("6");
     QTest::keyClick(ui(w).picPractice, Qt::Key_Escape);
-    QCOMPARE(w->practice().Practicing(), int16_t(0));
+    QCOMPARE(w->practice().Practicing(), false);
     QVERIFY(ui(w).fraResults->isVisible());
     QTest::keyClick(w->focusWidget(), Qt::Key_Return);
     QVERIFY(!ui(w).fraResults->isVisible());
@@ -404,9 +404,9 @@ void tst_drill::countDownRunsOut()
     d.type("6");
     for (int i = 0; i < 29; ++i)
         w->Timer1_Timer();
-    QCOMPARE(w->practice().Practicing(), int16_t(1));
+    QCOMPARE(w->practice().Practicing(), true);
     w->Timer1_Timer();
-    QCOMPARE(w->practice().Practicing(), int16_t(0));
+    QCOMPARE(w->practice().Practicing(), false);
     QCOMPARE(ui(w).lblResults[2]->text(), QStringLiteral("Elapsed Time: 0:30"));
     QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("0:00")); // kept while the results show
     w->Timer1_Timer(); // a stray tick after the stop changes nothing
@@ -422,7 +422,7 @@ void tst_drill::countUpStopsAt30Minutes()
     d.type("6");
     for (int i = 0; i < 1800; ++i)
         w->Timer1_Timer();
-    QCOMPARE(w->practice().Practicing(), int16_t(0));
+    QCOMPARE(w->practice().Practicing(), false);
     QCOMPARE(ui(w).lblResults[2]->text(), QStringLiteral("Elapsed Time: 30:00"));
     QCOMPARE(ui(w).lblTimer->text(), QStringLiteral("30:00"));
 }
@@ -517,7 +517,7 @@ void tst_drill::reviewShowsOnlyThisDrill()
     QCOMPARE(w->practice().problem().Operand1, int16_t(6));
     QVERIFY(!ui(w).cmdRevNext->isVisible()); // its only miss is the last
     QTest::mouseClick(ui(w).cmdRevStop, Qt::LeftButton);
-    QCOMPARE(w->practice().Practicing(), int16_t(0));
+    QCOMPARE(w->practice().Practicing(), false);
 }
 
 void tst_drill::manyWrongAnswers()
@@ -559,9 +559,9 @@ void tst_drill::lateAccessKeyClickIgnored()
     ui(w).cmdRevStop->animateClick();
     w->cmdRevStop_Click();
     d.start();
-    QCOMPARE(w->practice().Practicing(), int16_t(1));
+    QCOMPARE(w->practice().Practicing(), true);
     QTest::qWait(250);
-    QCOMPARE(w->practice().Practicing(), int16_t(1));
+    QCOMPARE(w->practice().Practicing(), true);
     QVERIFY(!ui(w).fraChoice->isVisible());
     QVERIFY(ui(w).fraKey->isVisible());
 }

@@ -7,6 +7,7 @@
 #include "platform/twips.h"
 #include "platform/widgets.h"
 #include "recordingsurface.h"
+#include "study/factpicture.h"
 #include "study/shapes.h"
 #include "windows/frmhmath.h"
 #include "windows/frmtable.h"
@@ -19,6 +20,31 @@
 #include <QTimer>
 
 namespace {
+// The fact picture's controls, found by name.
+struct Picture
+{
+    explicit Picture(const QWidget *w)
+        : canvas(named<PictureBox>(w, QStringLiteral("canvas"))), Frame1(named<Frame>(w, QStringLiteral("Frame1"))),
+          Command1(named<QPushButton>(w, QStringLiteral("Command1"))),
+          lblFact99(named<QLabel>(w, QStringLiteral("lblFact_99")))
+    {
+        for (int i = 0; i < 3; ++i)
+            lbltutor[size_t(i)] = named<QLabel>(w, "lbltutor", i);
+        for (int r = 0; r < 12; ++r)
+            lblFact[size_t(r)] = named<QLabel>(w, "lblFact", r);
+        for (int c = 1; c <= 12; ++c)
+            lblFact1[size_t(c)] = named<QLabel>(w, "lblFact1", c);
+    }
+    PictureBox *canvas;
+    Frame *Frame1;
+    QPushButton *Command1;
+    QLabel *lblFact99;
+    std::array<QLabel *, 3> lbltutor{};
+    std::array<QLabel *, 12> lblFact{};
+    std::array<QLabel *, 13> lblFact1{};
+};
+Picture pic(const QWidget *w) { return Picture(w); }
+
 QList<QPoint> pts(const QVector<QPoint> &v) { return QList<QPoint>(v.begin(), v.end()); }
 
 // Load, show and the activation that runs the animation, as a cell press does.
@@ -178,8 +204,8 @@ void tst_factpicture::animation()
     prog.module->PictureFactor = int16_t(factor);
     frmHMath w(*prog.module);
     w.Form_Load();
-    QCOMPARE(w.CellWidth, int16_t(24));
-    QCOMPARE(w.CellHeight, int16_t(24));
+    QCOMPARE(w.picture().CellWidth(), int16_t(24));
+    QCOMPARE(w.picture().CellHeight(), int16_t(24));
     w.show();
     const int64_t before = prog.clock.now;
     w.Form_Activate();
@@ -189,20 +215,20 @@ void tst_factpicture::animation()
     QVERIFY(prog.clock.now - before >= 1000); // the pause after the first row
     int cols = 0, rows = 0;
     for (int c = 1; c <= 12; ++c)
-        cols += w.lblFact1[size_t(c)]->isVisible();
+        cols += pic(&w).lblFact1[size_t(c)]->isVisible();
     for (int r = 0; r < 12; ++r)
-        rows += w.lblFact[size_t(r)]->isVisible();
+        rows += pic(&w).lblFact[size_t(r)]->isVisible();
     QCOMPARE(cols, columnLabels);
     QCOMPARE(rows, rowLabels);
     if (rowLabels > 0)
-        QVERIFY(w.lblFact[size_t(rowLabels - 1)]->isVisible());
+        QVERIFY(pic(&w).lblFact[size_t(rowLabels - 1)]->isVisible());
     if (rowLabels < 12)
-        QVERIFY(!w.lblFact[size_t(rowLabels)]->isVisible());
-    QVERIFY(w.lblFact99->isVisible());
-    QCOMPARE(w.lbltutor[0]->text(), fact[0]);
-    QCOMPARE(w.lbltutor[1]->text(), fact[1]);
-    QCOMPARE(w.lbltutor[2]->text(), fact[2]);
-    QCOMPARE(shapesIn(w.canvas->image(), QColor(0xFF, 0, 0)), shapesLeft);
+        QVERIFY(!pic(&w).lblFact[size_t(rowLabels)]->isVisible());
+    QVERIFY(pic(&w).lblFact99->isVisible());
+    QCOMPARE(pic(&w).lbltutor[0]->text(), fact[0]);
+    QCOMPARE(pic(&w).lbltutor[1]->text(), fact[1]);
+    QCOMPARE(pic(&w).lbltutor[2]->text(), fact[2]);
+    QCOMPARE(shapesIn(pic(&w).canvas->image(), QColor(0xFF, 0, 0)), shapesLeft);
 }
 
 void tst_factpicture::repaintDrawsSameShapes()
@@ -213,18 +239,18 @@ void tst_factpicture::repaintDrawsSameShapes()
     prog.module->PictureFactor = 2;
     frmHMath w(*prog.module);
     showAndAnimate(w);
-    QCOMPARE(w.ShapeKind, int16_t(2));
-    QCOMPARE(w.ShapeColour, int16_t(14));
-    const QImage after = w.canvas->image().copy();
+    QCOMPARE(w.picture().ShapeKind(), int16_t(2));
+    QCOMPARE(w.picture().ShapeColour(), int16_t(14));
+    const QImage after = pic(&w).canvas->image().copy();
     QCOMPARE(shapesIn(after, QColor(0xFF, 0xFF, 0)), 8);
     const int draws = prog.random.drawn;
-    w.canvas->clear(); // as if covered
+    pic(&w).canvas->clear(); // as if covered
     w.Form_Paint();
-    QCOMPARE(shapesIn(w.canvas->image(), QColor(0xFF, 0xFF, 0)), 8);
+    QCOMPARE(shapesIn(pic(&w).canvas->image(), QColor(0xFF, 0xFF, 0)), 8);
     // the same shapes in the same cells: the first two rows, four across
     for (int r = 0; r < 12; ++r)
         for (int col = 0; col < 12; ++col)
-            QCOMPARE(w.canvas->image().pixelColor(176 + 24 * col + 12, 32 + 24 * r + 12),
+            QCOMPARE(pic(&w).canvas->image().pixelColor(176 + 24 * col + 12, 32 + 24 * r + 12),
                      after.pixelColor(176 + 24 * col + 12, 32 + 24 * r + 12));
     QCOMPARE(prog.random.drawn, draws); // nothing drawn by lot again
 }
@@ -240,13 +266,13 @@ void tst_factpicture::freshWindowEachTime()
     closer.setInterval(5);
     connect(&closer, &QTimer::timeout, this, [&] {
         for (QWidget *top : QApplication::topLevelWidgets())
-            if (auto *f = qobject_cast<frmHMath *>(top); f && f->isVisible() && !f->lbltutor[2]->text().isEmpty()) {
+            if (auto *f = qobject_cast<frmHMath *>(top); f && f->isVisible() && !pic(f).lbltutor[2]->text().isEmpty()) {
                 ++shown;
                 int visibleLabels = 0;
                 for (int c = 1; c <= 12; ++c)
-                    visibleLabels += f->lblFact1[size_t(c)]->isVisible();
-                texts << QString::number(visibleLabels) + f->lbltutor[2]->text();
-                QTest::mouseClick(f->Command1, Qt::LeftButton);
+                    visibleLabels += pic(f).lblFact1[size_t(c)]->isVisible();
+                texts << QString::number(visibleLabels) + pic(f).lbltutor[2]->text();
+                QTest::mouseClick(pic(f).Command1, Qt::LeftButton);
             }
     });
     closer.start();
@@ -287,11 +313,11 @@ void tst_factpicture::animationOrder()
     sound.onPlay = [&](const QString &file) {
         int cols = 0, rows = 0;
         for (int c = 1; c <= 12; ++c)
-            cols += w.lblFact1[size_t(c)]->isVisible();
+            cols += pic(&w).lblFact1[size_t(c)]->isVisible();
         for (int r = 0; r < 12; ++r)
-            rows += w.lblFact[size_t(r)]->isVisible();
-        const QStringList fact{w.lbltutor[0]->text(), w.lbltutor[1]->text(), w.lbltutor[2]->text()};
-        seen << moment(file, cols, rows, shapesIn(w.canvas->image(), QColor(0xFF, 0, 0)), fact,
+            rows += pic(&w).lblFact[size_t(r)]->isVisible();
+        const QStringList fact{pic(&w).lbltutor[0]->text(), pic(&w).lbltutor[1]->text(), pic(&w).lbltutor[2]->text()};
+        seen << moment(file, cols, rows, shapesIn(pic(&w).canvas->image(), QColor(0xFF, 0, 0)), fact,
                        prog.clock.now >= 1000);
     };
     w.Form_Activate();
@@ -329,18 +355,18 @@ void tst_factpicture::repaintKeepsShapeAndColour()
     prog.module->PictureFactor = 3;
     frmHMath w(*prog.module);
     showAndAnimate(w);
-    QCOMPARE(int(w.ShapeKind), kind);
-    QCOMPARE(paletteColour(w.ShapeColour), colour);
-    const QImage after = w.canvas->image().copy();
+    QCOMPARE(int(w.picture().ShapeKind()), kind);
+    QCOMPARE(paletteColour(w.picture().ShapeColour()), colour);
+    const QImage after = pic(&w).canvas->image().copy();
     QCOMPARE(shapesIn(after, colour), 21);
     // Over the drawing still there: nothing piles up on the outlines.
     w.Form_Paint();
-    QVERIFY(w.canvas->image() == after);
+    QVERIFY(pic(&w).canvas->image() == after);
     // Over a drawing that was lost: the very same picture again.
-    w.canvas->clear();
-    QVERIFY(w.canvas->image() != after);
+    pic(&w).canvas->clear();
+    QVERIFY(pic(&w).canvas->image() != after);
     w.Form_Paint();
-    QVERIFY(w.canvas->image() == after);
+    QVERIFY(pic(&w).canvas->image() == after);
     QCOMPARE(prog.random.drawn, 2);
 }
 
@@ -353,14 +379,14 @@ void tst_factpicture::labelsStayBehindGridAndFrame()
     showAndAnimate(w);
     const QImage shot = w.grab().toImage();
     // Column label 1 reaches down over the grid's top line ...
-    const QPoint onTopLine(w.line3X(0) + 12, w.line2Y(0));
-    QVERIFY(w.lblFact1[1]->isVisible() && w.lblFact1[1]->geometry().contains(onTopLine));
+    const QPoint onTopLine(FactPicture::columnLineX(0) + 12, FactPicture::rowLineY(0));
+    QVERIFY(pic(&w).lblFact1[1]->isVisible() && pic(&w).lblFact1[1]->geometry().contains(onTopLine));
     QCOMPARE(shot.pixelColor(onTopLine), QColor(Qt::black));
     // ... and row label 1 reaches left over the frame.
-    const QPoint inFrame(w.Frame1->geometry().right() - 4, w.lblFact[0]->geometry().center().y());
-    QVERIFY(w.lblFact[0]->isVisible() && w.lblFact[0]->geometry().contains(inFrame));
-    const QImage frame = w.Frame1->grab().toImage();
-    QCOMPARE(shot.pixelColor(inFrame), frame.pixelColor(inFrame - w.Frame1->pos()));
+    const QPoint inFrame(pic(&w).Frame1->geometry().right() - 4, pic(&w).lblFact[0]->geometry().center().y());
+    QVERIFY(pic(&w).lblFact[0]->isVisible() && pic(&w).lblFact[0]->geometry().contains(inFrame));
+    const QImage frame = pic(&w).Frame1->grab().toImage();
+    QCOMPARE(shot.pixelColor(inFrame), frame.pixelColor(inFrame - pic(&w).Frame1->pos()));
     QCOMPARE(shot.pixelColor(inFrame), QColor(0xFF, 0xFF, 0xC0));
 }
 
@@ -375,15 +401,15 @@ void tst_factpicture::studyCellOpensPictureAndWaits()
     closer.setInterval(5);
     connect(&closer, &QTimer::timeout, this, [&] {
         for (QWidget *top : QApplication::topLevelWidgets())
-            if (auto *f = qobject_cast<frmHMath *>(top); f && f->isVisible() && !f->lbltutor[2]->text().isEmpty()) {
+            if (auto *f = qobject_cast<frmHMath *>(top); f && f->isVisible() && !pic(f).lbltutor[2]->text().isEmpty()) {
                 modal = f->isModal();
                 mainShown = s.main->isVisible();
                 // Transient for the main window, so a click there cannot bury it.
                 owned = f->windowHandle() && f->windowHandle()->transientParent() == s.main->windowHandle();
                 title = f->windowTitle();
-                fact = QStringList{f->lbltutor[0]->text(), f->lbltutor[1]->text(), f->lbltutor[2]->text()};
+                fact = QStringList{pic(f).lbltutor[0]->text(), pic(f).lbltutor[1]->text(), pic(f).lbltutor[2]->text()};
                 okPressed = true;
-                QTest::mouseClick(f->Command1, Qt::LeftButton);
+                QTest::mouseClick(pic(f).Command1, Qt::LeftButton);
             }
     });
     closer.start();

@@ -62,8 +62,8 @@ void tst_mainwindow::aboutThenMain()
     about.show();
     QVERIFY(!about.mainWindow());
     QCOMPARE(prog.module->HelpFile, prog.dir() + QStringLiteral("kwizzo.hlp"));
-    QCOMPARE(about.Command1->text(), QStringLiteral("&OK"));
-    QTest::mouseClick(about.Command1, Qt::LeftButton);
+    QCOMPARE(named<QPushButton>(&about, QStringLiteral("Command1"))->text(), QStringLiteral("&OK"));
+    QTest::mouseClick(named<QPushButton>(&about, QStringLiteral("Command1")), Qt::LeftButton);
     QVERIFY(about.isHidden());
     QVERIFY(about.mainWindow());
     QVERIFY(about.mainWindow()->isVisible());

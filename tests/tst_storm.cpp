@@ -67,18 +67,18 @@ QString checkState(frmTable *w, Module1 &m)
         return QStringLiteral("a setting out of its range");
     const bool keys = ui(w).fraKey->isVisibleTo(w), results = ui(w).fraResults->isVisibleTo(w),
                review = ui(w).fraReview->isVisibleTo(w), choice = ui(w).fraChoice->isVisibleTo(w);
-    if ((w->practice().Practicing() == 1) != keys)
+    if ((w->practice().Practicing()) != keys)
         return QStringLiteral("digit keys do not match Practicing");
-    if (w->practice().Practicing() == 1 && (results || review || choice || !practice))
+    if (w->practice().Practicing() && (results || review || choice || !practice))
         return QStringLiteral("a drill shows more than the drill (results %1 review %2 choice %3 practice %4)")
             .arg(results).arg(review).arg(choice).arg(practice);
     if (results && review)
         return QStringLiteral("results and review at once");
-    if (w->practice().Practicing() == 0 && choice == (results || review))
+    if (!w->practice().Practicing() && choice == (results || review))
         return QStringLiteral("Info/Help/Exit shown with results, or hidden when idle");
-    if (w->practice().Practicing() == 1 && (ui(w).fraMode->isEnabled() || ui(w).fraTimer->isEnabled()))
+    if (w->practice().Practicing() && (ui(w).fraMode->isEnabled() || ui(w).fraTimer->isEnabled()))
         return QStringLiteral("mode or timer changeable during a drill");
-    if (w->practice().timer().isActive() && (w->practice().Practicing() == 0 || s.TimerMode == 0))
+    if (w->practice().timer().isActive() && (!w->practice().Practicing() || s.TimerMode == 0))
         return QStringLiteral("clock running outside a timed drill");
     if (w->practice().problem().Answer < 0 || w->practice().problem().Answer > 144)
         return QStringLiteral("answer out of range");

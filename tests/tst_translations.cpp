@@ -73,10 +73,10 @@ QString overflow(const Place &p)
 // The room a control gives its caption, by what kind of control it is.
 Place placeOf(QWidget *w, const QString &text)
 {
+    if (auto *f = qobject_cast<Frame *>(w); f && f->border() == Frame::Raised) // wrapped inside the bevel
+        return {text, f->captionFont(), f->size() - QSize(16, 12), true};
     if (auto *f = qobject_cast<Frame *>(w)) // the caption sits from 8 px in, with 2 px either side
         return {text, f->captionFont(), QSize(f->width() - 8 - 4 - 2, f->height())};
-    if (auto *p = qobject_cast<Panel3D *>(w))
-        return {text, p->captionFont(), p->size() - QSize(16, 12), true};
     if (auto *o = qobject_cast<QRadioButton *>(w)) {
         const int mark = o->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, o)
                          + o->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, o);
@@ -92,8 +92,6 @@ QString currentText(QWidget *w)
 {
     if (auto *f = qobject_cast<Frame *>(w))
         return f->caption();
-    if (auto *p = qobject_cast<Panel3D *>(w))
-        return p->caption();
     if (auto *b = qobject_cast<QAbstractButton *>(w))
         return b->text();
     return qobject_cast<QLabel *>(w)->text();

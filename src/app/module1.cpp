@@ -8,12 +8,19 @@
 
 Module1::Module1(const Services &services) : svc(services) {}
 
-void Module1::PlaySound(const QString &path, int flags)
+void Module1::PlaySound(Sound sound, int flags)
 {
-    if (path.isEmpty() || !svc.sound)
+    if (!svc.sound)
         return;
+    static const char *const files[] = {"ding.wav", "uhoh.wav", "tada.wav", "single.wav", "boing.wav"};
     svc.sound->stop();
-    svc.sound->play(path, flags);
+    svc.sound->play(AppFile(QLatin1String(files[int(sound)])), flags);
+}
+
+void Module1::ShowHelp() const
+{
+    if (svc.help)
+        svc.help->showHelp(HelpFile);
 }
 
 void Module1::Pause(float seconds)

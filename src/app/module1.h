@@ -34,7 +34,12 @@ public:
     // place at all: settingsWritePath is empty).
     bool saveSettings(QString *error) const;
 
-    void PlaySound(const QString &path, int flags);
+    // The program's sounds, each a wave file in its folder.
+    enum class Sound { Ding, UhOh, Tada, Single, Boing };
+    // Stops what is playing and plays the sound; flags as SoundPlayer's.
+    void PlaySound(Sound sound, int flags);
+    // The help file, in the language of the run, in the help viewer.
+    void ShowHelp() const;
     // Holds the window thread for the given seconds without spinning and
     // without handling events: input made meanwhile stays queued.
     void Pause(float seconds);

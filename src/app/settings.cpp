@@ -14,21 +14,16 @@
 
 namespace {
 
-struct Range
-{
-    int lo, hi;
-};
-
 // In file order. StudyType and the operation flags are forced afterwards, so
 // any 16-bit value will do for them here.
-constexpr std::array<Range, SettingsValueCount> Ranges{{
-    {0, 1},                                // Mode
-    {-32768, 32767}, {0, 12},              // StudyType, StudyFactor
-    {-32768, 32767}, {-32768, 32767},      // PracticeTypes 1..4
-    {-32768, 32767}, {-32768, 32767},
-    {-1, 12},                              // PracticeFactor
-    {0, 2}, {1, 60}, {0, DelayMsMax},      // TimerMode, CountDownSteps, DelayMs
-    {0, 12},                               // MaxMultiplier
+constexpr SettingRange AnyValue{-32768, 32767};
+constexpr std::array<SettingRange, SettingsValueCount> Ranges{{
+    {0, 1},                                      // Mode
+    AnyValue, FactorRange,                       // StudyType, StudyFactor
+    AnyValue, AnyValue, AnyValue, AnyValue,      // PracticeTypes 1..4
+    PracticeFactorRange,
+    {ClockOff, ClockCountDown},                  // TimerMode
+    CountDownStepsRange, DelayMsRange, MaxMultiplierRange,
 }};
 
 int16_t *slot(Settings &s, int i)
@@ -111,8 +106,7 @@ Settings parseSettings(const QByteArray &raw, int *badValues)
                 while (fieldEnd < lineEnd && *fieldEnd != ',')
                     ++fieldEnd;
                 long v = 0;
-                const Range r = Ranges[size_t(index)];
-                if (parseWhole(q, fieldEnd, &v) && v >= r.lo && v <= r.hi)
+                if (parseWhole(q, fieldEnd, &v) && Ranges[size_t(index)].contains(int(v)))
                     *slot(s, index) = int16_t(v);
                 else
                     ++bad;

@@ -22,7 +22,27 @@ struct Settings
 };
 
 constexpr int SettingsValueCount = 12;
-constexpr int16_t DelayMsMax = 5000;
+
+// The clock's options, as the file keeps them in TimerMode.
+enum ClockMode : int16_t { ClockOff = 0, ClockCountUp = 1, ClockCountDown = 2 };
+// The count-down runs in steps of half a minute, CountDownSteps of them.
+constexpr int CountDownStepSeconds = 30;
+// Counting up stops the drill at half an hour.
+constexpr int CountUpEndSeconds = 1800;
+
+// The values a setting may take; a file value outside falls back to the
+// default, and the controls that change a setting stop at the same ends.
+struct SettingRange
+{
+    int lo, hi;
+    constexpr bool contains(int v) const { return v >= lo && v <= hi; }
+};
+constexpr SettingRange FactorRange{0, 12};          // StudyFactor, and the facts of a picture
+constexpr SettingRange PracticeFactorRange{-1, 12}; // -1 is Random
+constexpr SettingRange CountDownStepsRange{1, 60};
+constexpr SettingRange DelayMsRange{0, 5000};
+constexpr SettingRange MaxMultiplierRange{0, 12};
+constexpr int16_t DelayMsMax = DelayMsRange.hi;
 
 // Reads the twelve values in file order, separated by commas or line ends.
 // UTF-8 or, with its byte-order mark, UTF-16 of either byte order.

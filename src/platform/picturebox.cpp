@@ -241,8 +241,7 @@ void PictureBox::keyPressEvent(QKeyEvent *e)
         QWidget::keyPressEvent(e);
         return;
     }
-    int keyAscii = text.at(0).unicode();
-    Q_EMIT keyPressed(keyAscii);
+    Q_EMIT keyPressed(text.at(0).unicode());
     e->accept();
 }
 

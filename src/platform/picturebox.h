@@ -51,7 +51,8 @@ public:
 
 Q_SIGNALS:
     void mousePressed(Qt::MouseButton button, Qt::KeyboardModifiers mods, float x, float y);
-    void keyPressed(int &keyAscii);
+    // A typed character, by its code.
+    void keyPressed(int key);
 
 protected:
     void paintEvent(QPaintEvent *e) override;

@@ -30,7 +30,7 @@ void drawBevel(QPainter &p, const QRect &rect, bool raised)
     }
 }
 
-Frame::Frame(QWidget *parent) : QWidget(parent)
+Frame::Frame(QWidget *parent, Border border) : QWidget(parent), m_border(border)
 {
     m_back = palette().color(QPalette::Window);
     m_fore = palette().color(QPalette::WindowText);
@@ -48,6 +48,14 @@ void Frame::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), m_back);
+    if (m_border == Raised)
+        paintRaised(p);
+    else
+        paintEtched(p);
+}
+
+void Frame::paintEtched(QPainter &p)
+{
     const QFontMetrics fm(m_font);
     const int top = m_caption.isEmpty() ? 0 : fm.height() / 2;
     const QRect r = rect().adjusted(0, top, -1, -1);
@@ -64,6 +72,14 @@ void Frame::paintEvent(QPaintEvent *)
         p.setPen(isEnabled() ? m_fore : m_fore.darker(150));
         p.drawText(text, Qt::AlignCenter, m_caption);
     }
+}
+
+void Frame::paintRaised(QPainter &p)
+{
+    drawBevel(p, rect(), true);
+    p.setFont(m_font);
+    p.setPen(m_fore);
+    p.drawText(rect().adjusted(8, 6, -8, -6), Qt::AlignCenter | Qt::TextWordWrap, m_caption);
 }
 
 SpinButton::SpinButton(QWidget *parent) : QWidget(parent)
@@ -160,30 +176,6 @@ void PushButton3D::paintEvent(QPaintEvent *)
         p.setPen(QPen(Qt::black, 1, Qt::DotLine));
         p.drawRect(rect().adjusted(4, 4, -5, -5));
     }
-}
-
-Panel3D::Panel3D(QWidget *parent) : QWidget(parent)
-{
-    m_back = palette().color(QPalette::Window);
-    m_fore = palette().color(QPalette::WindowText);
-    m_font = font();
-}
-
-void Panel3D::setColors(const QColor &back, const QColor &fore)
-{
-    m_back = back;
-    m_fore = fore;
-    update();
-}
-
-void Panel3D::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    p.fillRect(rect(), m_back);
-    drawBevel(p, rect(), true);
-    p.setFont(m_font);
-    p.setPen(m_fore);
-    p.drawText(rect().adjusted(8, 6, -8, -6), Qt::AlignCenter | Qt::TextWordWrap, m_caption);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent *e)

@@ -6,13 +6,19 @@
 #include <QTimer>
 #include <QWidget>
 
-// A frame: a coloured area with an etched border and an optional caption set
-// into its top edge. Children are placed relative to its top-left corner.
+class QPainter;
+
+// A frame: a coloured area with a border and a caption. Etched, the caption is
+// set into its top edge and children stand inside; raised, it is a bevelled
+// panel whose caption fills it, wrapped over several lines. Children are
+// placed relative to its top-left corner.
 class Frame : public QWidget
 {
     Q_OBJECT
 public:
-    explicit Frame(QWidget *parent = nullptr);
+    enum Border { Etched, Raised };
+    explicit Frame(QWidget *parent = nullptr, Border border = Etched);
+    Border border() const { return m_border; }
     void setCaption(const QString &c) { m_caption = c; update(); }
     QString caption() const { return m_caption; }
     void setColors(const QColor &back, const QColor &fore);
@@ -23,6 +29,10 @@ protected:
     void paintEvent(QPaintEvent *) override;
 
 private:
+    void paintEtched(QPainter &p);
+    void paintRaised(QPainter &p);
+
+    Border m_border;
     QString m_caption;
     QColor m_back, m_fore;
     QFont m_font;
@@ -70,29 +80,7 @@ private:
     QIcon m_picture;
 };
 
-// A bevelled panel that shows its caption wrapped over several lines.
-class Panel3D : public QWidget
-{
-    Q_OBJECT
-public:
-    explicit Panel3D(QWidget *parent = nullptr);
-    void setCaption(const QString &c) { m_caption = c; update(); }
-    QString caption() const { return m_caption; }
-    void setColors(const QColor &back, const QColor &fore);
-    void setCaptionFont(const QFont &f) { m_font = f; update(); }
-    QFont captionFont() const { return m_font; }
-
-protected:
-    void paintEvent(QPaintEvent *) override;
-
-private:
-    QString m_caption;
-    QColor m_back, m_fore;
-    QFont m_font;
-};
-
 // Draws the classic two-pixel bevel inside r: raised or sunken.
-class QPainter;
 void drawBevel(QPainter &p, const QRect &r, bool raised);
 
 // A label that reports a mouse press as a click, for the on-screen keys.

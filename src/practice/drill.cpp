@@ -1,5 +1,6 @@
 #include "drill.h"
 #include "app/format.h"
+#include "app/settings.h"
 #include "app/texts.h"
 
 void Drill::countWrong(const Problem &p, int16_t given)
@@ -24,17 +25,22 @@ DrillSummary summarizeDrill(int tried, int missed, int timerMode, int timerCount
     // before the per cent sign ("80 %").
     s.lines[1] = Summary::tr("Problems Correct:") + strNumber(tried - missed)
                  + Summary::tr(" (%1%)", "the share of right answers, after their count").arg(s.percent);
-    if (timerMode == 0) {
+    if (timerMode == ClockOff) {
         s.lines[2] = Summary::tr("Timer Off");
     } else {
-        const int elapsed = timerMode == 1 ? timerCount : countDownSteps * 30 - timerCount;
+        const int elapsed = timerMode == ClockCountUp ? timerCount : countDownSteps * CountDownStepSeconds - timerCount;
         s.lines[2] = Summary::tr("Elapsed Time: ") + clockText(elapsed);
         const float perProblem = float(elapsed) / float(tried);
         s.lines[3] = Summary::tr("Time Per Problem: ") + secondsText(perProblem);
     }
-    if (tried >= 5) {
+    if (tried >= RewardMinProblems) {
         s.fullHeight = true;
-        s.reward = s.percent >= 90 ? 0 : s.percent >= 80 ? 1 : s.percent >= 70 ? 2 : 3;
+        s.reward = 0;
+        for (int threshold : RewardThresholds) {
+            if (s.percent >= threshold)
+                break;
+            ++s.reward;
+        }
     }
     s.review = missed != 0;
     return s;

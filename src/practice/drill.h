@@ -38,5 +38,12 @@ struct DrillSummary
     bool review = false;     // there are missed problems to look at
 };
 
-// timerMode 0 off, 1 counting up, 2 counting down from countDownSteps * 30.
+// A reward picture needs this many problems tried; below it the panel is short.
+constexpr int RewardMinProblems = 5;
+// The share of right answers, in per cent, that earns reward picture 0, 1 or
+// 2; anything less earns picture 3.
+constexpr std::array<int, 3> RewardThresholds{90, 80, 70};
+
+// timerMode is one of ClockMode; counting down starts from countDownSteps
+// half-minutes.
 DrillSummary summarizeDrill(int tried, int missed, int timerMode, int timerCount, int countDownSteps);

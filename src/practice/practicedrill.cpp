@@ -5,10 +5,15 @@
 #include "platform/drawsurface.h"
 #include "render/problemdisplay.h"
 
+namespace {
+// The clock shows whole seconds.
+constexpr int ClockTickMs = 1000;
+} // namespace
+
 PracticeDrill::PracticeDrill(Module1 &module, DrawSurface &box, QObject *parent)
     : QObject(parent), m(module), m_box(box)
 {
-    m_timer.setInterval(1000);
+    m_timer.setInterval(ClockTickMs);
     connect(&m_timer, &QTimer::timeout, this, &PracticeDrill::tick);
 }
 
@@ -36,8 +41,8 @@ void PracticeDrill::showClock(int seconds)
 void PracticeDrill::resetClock()
 {
     const Settings &s = m.settings;
-    if (s.TimerMode != 0)
-        showClock(s.TimerMode == 1 ? 0 : s.CountDownSteps * 30);
+    if (s.TimerMode != ClockOff)
+        showClock(s.TimerMode == ClockCountUp ? 0 : s.CountDownSteps * CountDownStepSeconds);
 }
 
 void PracticeDrill::startOrStop()
@@ -45,7 +50,7 @@ void PracticeDrill::startOrStop()
     if (m_state == State::Idle) {
         m_state = State::Running;
         Q_EMIT started();
-        if (m.settings.TimerMode > 0)
+        if (m.settings.TimerMode != ClockOff)
             m_timer.start();
         m_drill.start();
         resetClock();
@@ -70,21 +75,20 @@ void PracticeDrill::startOrStop()
     const DrillSummary sum = summarizeDrill(m_drill.Tried, m_drill.Missed, s.TimerMode, m_timerCount, s.CountDownSteps);
     m_reviewIndex = 0;
     Q_EMIT resultsShown(sum);
-    m.PlaySound(m.AppFile(QStringLiteral("tada.wav")), SoundPlayer::Async);
+    m.PlaySound(Module1::Sound::Tada, SoundPlayer::Async);
 }
 
-void PracticeDrill::typeKey(int &keyAscii, int delayMs)
+void PracticeDrill::typeKey(int key, int delayMs)
 {
     if (m_state != State::Running)
         return;
-    if (keyAscii < '0' || keyAscii > '9') {
+    if (key < '0' || key > '9') {
         if (m.svc.sound)
             m.svc.sound->beep();
-        keyAscii = 0;
         return;
     }
-    m.PlaySound(m.AppFile(QStringLiteral("ding.wav")), SoundPlayer::Async);
-    const QChar digit(keyAscii);
+    m.PlaySound(Module1::Sound::Ding, SoundPlayer::Async);
+    const QChar digit(key);
     m_typed += digit;
     // The digit takes the place of its "?", drawn at once: the judging below
     // may hold the window for the pause.
@@ -101,9 +105,14 @@ void PracticeDrill::typeKey(int &keyAscii, int delayMs)
         ++m_problem.DigitPos;
         return;
     }
+    judgeAnswer(delayMs);
+}
+
+void PracticeDrill::judgeAnswer(int delayMs)
+{
     const int given = m_typed.toInt();
     if (given != m_problem.Answer) {
-        m.PlaySound(m.AppFile(QStringLiteral("uhoh.wav")), SoundPlayer::Wait);
+        m.PlaySound(Module1::Sound::UhOh, SoundPlayer::Wait);
         m_drill.countWrong(m_problem, int16_t(given));
     }
     m_drill.countAnswer();
@@ -118,7 +127,7 @@ void PracticeDrill::closeResults()
 {
     if (m_state != State::Results)
         return;
-    if (ReviewPending() != 1) {
+    if (!ReviewPending()) {
         backToIdle();
         return;
     }
@@ -164,9 +173,9 @@ void PracticeDrill::tick()
     // A tick can only belong to a running clock.
     if (!m_timer.isActive())
         return;
-    const bool up = m.settings.TimerMode == 1;
+    const bool up = m.settings.TimerMode == ClockCountUp;
     showClock(m_timerCount + (up ? 1 : -1));
-    if (up ? m_timerCount >= 1800 : m_timerCount <= 0)
+    if (up ? m_timerCount >= CountUpEndSeconds : m_timerCount <= 0)
         startOrStop();
 }
 
@@ -179,8 +188,8 @@ void PracticeDrill::chooseTimer(int mode)
 void PracticeDrill::stepCountDown(int by)
 {
     const int steps = m.settings.CountDownSteps + by;
-    if (steps < 1 || steps > 60)
+    if (!CountDownStepsRange.contains(steps))
         return;
     m.settings.CountDownSteps = int16_t(steps);
-    showClock(steps * 30);
+    showClock(steps * CountDownStepSeconds);
 }

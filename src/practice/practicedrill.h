@@ -26,9 +26,9 @@ public:
 
     // Start when idle, stop (and show the results) when running.
     void startOrStop();
-    // One key typed into the practice box. A key that is not a digit beeps
-    // and is cleared to 0; delayMs is the pause after a judged answer.
-    void typeKey(int &keyAscii, int delayMs);
+    // One key typed into the practice box: a digit takes the place of its
+    // "?", anything else beeps. delayMs is the pause after a judged answer.
+    void typeKey(int key, int delayMs);
     // The results' button: into the review when there is one, else back to idle.
     void closeResults();
     void nextReview();
@@ -36,23 +36,24 @@ public:
     // One second of the running clock; the drill stops when it runs out.
     void tick();
 
-    // The clock's options: 0 off, 1 counting up, 2 counting down.
+    // The clock's options, one of ClockMode.
     void chooseTimer(int mode);
-    // One arrow of the count-down's length: by 1 or -1 half-minutes, 1 to 60.
+    // One arrow of the count-down's length: by 1 or -1 half-minutes, within
+    // the settings' range.
     void stepCountDown(int by);
     // Puts the clock back to where a drill starts it and shows it.
     void resetClock();
 
     State state() const { return m_state; }
-    int16_t Practicing() const { return m_state == State::Running ? 1 : 0; }
+    bool Practicing() const { return m_state == State::Running; }
     const QString &Typed() const { return m_typed; }
     const Drill &counts() const { return m_drill; }
     const Problem &problem() const { return m_problem; }
     int16_t TimerCount() const { return m_timerCount; }
     // Missed problems wait behind the results' button until the drill is over.
-    int16_t ReviewPending() const
+    bool ReviewPending() const
     {
-        return (m_state == State::Results || m_state == State::Review) && m_drill.Missed != 0 ? 1 : 0;
+        return (m_state == State::Results || m_state == State::Review) && m_drill.Missed != 0;
     }
     int16_t ReviewIndex() const { return m_reviewIndex; }
     const QTimer &timer() const { return m_timer; }
@@ -74,6 +75,9 @@ Q_SIGNALS:
 
 private:
     void newProblem();
+    // The last digit is in: the answer is counted, and a wrong one recorded
+    // with its uh-oh, then the pause and the next problem.
+    void judgeAnswer(int delayMs);
     void drawProblem(float centre, const QString &answerText, const QColor &colour);
     void showClock(int seconds);
 

@@ -33,7 +33,7 @@ void StudyOptions::chooseFactor(int option)
 void StudyOptions::stepMax(int by)
 {
     const int max = m.settings.MaxMultiplier + by;
-    if (max < 0 || max > 12)
+    if (!MaxMultiplierRange.contains(max))
         return;
     m.settings.MaxMultiplier = int16_t(max);
     Q_EMIT maxChanged(max);

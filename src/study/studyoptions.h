@@ -17,7 +17,7 @@ public:
     // Factor options are counted from 0: 0 is Random, k is the factor k - 1.
     // Each mode keeps its own factor.
     void chooseFactor(int option);
-    // One arrow of the largest multiplier: by 1 or -1, 0 to 12.
+    // One arrow of the largest multiplier: by 1 or -1, within the settings' range.
     void stepMax(int by);
 
 Q_SIGNALS:

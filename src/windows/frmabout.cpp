@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "app/translation.h"
 #include "frmtable.h"
+#include "helpwindow.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
 
@@ -15,7 +16,6 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
 
 const char *const HomePageUrl = "https://www.brightnook.example/";
@@ -37,7 +37,7 @@ frmAbout::frmAbout(Module1 &module) : QWidget(nullptr), m(module)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipsRect(120, 120, 2700, 3000));
 
-    SSPanel1 = new Panel3D(this);
+    SSPanel1 = new Frame(this, Frame::Raised);
     SSPanel1->setObjectName(QStringLiteral("SSPanel1"));
     SSPanel1->setGeometry(twipsRect(2880, 120, 4095, 2295));
     SSPanel1->setColors(QColor(0xC0, 0x00, 0x00), QColor(0xFF, 0xFF, 0x00));
@@ -59,11 +59,7 @@ frmAbout::frmAbout(Module1 &module) : QWidget(nullptr), m(module)
     Command2->setGeometry(twipsRect(120, 3180, 2715, 315));
     Command2->setFont(layoutFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     connect(Command2, &QPushButton::clicked, this, &frmAbout::Command2_Click);
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] {
-        if (m.svc.help)
-            m.svc.help->showHelp(m.HelpFile);
-    });
+    addHelpKey(this, m);
 }
 
 frmAbout::~frmAbout() = default;

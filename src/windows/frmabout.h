@@ -7,8 +7,8 @@
 
 class Module1;
 class frmTable;
+class Frame;
 class ImageBox;
-class Panel3D;
 class QPushButton;
 
 class frmAbout : public QWidget
@@ -26,10 +26,6 @@ public:
     void showModal(QWidget *owner = nullptr);
     frmTable *mainWindow() const { return m_main.get(); }
 
-    ImageBox *Image1;
-    Panel3D *SSPanel1;
-    QPushButton *Command1, *Command2;
-
 Q_SIGNALS:
     void hidden();
 
@@ -42,6 +38,10 @@ private:
     Module1 &m;
     std::unique_ptr<frmTable> m_main;
     bool m_centredByFrame = false;
+
+    ImageBox *Image1;
+    Frame *SSPanel1;
+    QPushButton *Command1, *Command2;
 };
 
 // The maker's addresses.

@@ -5,18 +5,17 @@
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
-#include "study/shapes.h"
+#include "study/factpicture.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QFontMetricsF>
+#include <QCoreApplication>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QWindow>
 
 #include <cmath>
@@ -70,8 +69,8 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner)
     setObjectName(QStringLiteral("frmHMath"));
     // No title bar at all; the title is for task switchers, which would list
     // a second "Numbloom" otherwise.
-    setWindowTitle(QStringLiteral("%1 x %2").arg(qBound<int>(0, m.PictureMultiplier, 12))
-                       .arg(qBound<int>(0, m.PictureFactor, 12)));
+    setWindowTitle(QStringLiteral("%1 x %2").arg(FactPicture::onGrid(m.PictureMultiplier))
+                       .arg(FactPicture::onGrid(m.PictureFactor)));
     setFixedSize(toPixels(7125), toPixels(4965));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
@@ -82,13 +81,33 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner)
     canvas->setObjectName(QStringLiteral("canvas"));
     canvas->setGeometry(rect());
     canvas->setBackColor(Qt::white);
+    m_picture = new FactPicture(m, *canvas, this);
+    connect(m_picture, &FactPicture::cleared, this, &frmHMath::clearFact);
+    connect(m_picture, &FactPicture::columnShown, this, [this](int c) { showLabel(lblFact1[size_t(c)]); });
+    connect(m_picture, &FactPicture::rowShown, this, [this](int r) { showLabel(lblFact[size_t(r)]); });
+    connect(m_picture, &FactPicture::multiplierWritten, this, [this](int multiplier) {
+        lbltutor[0]->setText(QString::number(multiplier));
+        lbltutor[0]->repaint();
+    });
+    connect(m_picture, &FactPicture::factWritten, this, [this](int factor, int product) {
+        lbltutor[1]->setText(QStringLiteral("x ") + QString::number(factor));
+        lbltutor[1]->repaint();
+        lbltutor[2]->setText(QString::number(product));
+        lbltutor[2]->repaint();
+    });
+    connect(m_picture, &FactPicture::finished, this, [this] {
+        setFocus();
+        Command1->setFocus();
+    });
 
     auto *grid = new Lines(this);
     grid->setAttribute(Qt::WA_TransparentForMouseEvents);
     grid->setGeometry(rect());
     for (int k = 0; k <= 12; ++k) {
-        grid->lines << QLine(line3X(k), line2Y(0), line3X(k), line2Y(12));
-        grid->lines << QLine(line3X(0), line2Y(k), line3X(12), line2Y(k));
+        grid->lines << QLine(FactPicture::columnLineX(k), FactPicture::rowLineY(0), FactPicture::columnLineX(k),
+                             FactPicture::rowLineY(12));
+        grid->lines << QLine(FactPicture::columnLineX(0), FactPicture::rowLineY(k), FactPicture::columnLineX(12),
+                             FactPicture::rowLineY(k));
     }
 
     Frame1 = new Frame(this);
@@ -106,7 +125,7 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner)
     bar->setGeometry(Frame1->rect());
     bar->setAttribute(Qt::WA_TransparentForMouseEvents);
     bar->lines << QLine(toPixels(120), toPixels(2400), toPixels(1680), toPixels(2400));
-    Line1 = bar;
+    bar->setObjectName(QStringLiteral("Line1"));
 
     Command1 = new QPushButton(tr("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -147,9 +166,6 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner)
 
 frmHMath::~frmHMath() = default;
 
-int frmHMath::line3X(int k) const { return toPixels(2640 + 360 * k); }
-int frmHMath::line2Y(int k) const { return toPixels(480 + 360 * k); }
-
 void frmHMath::showFact(Module1 &module, QWidget *owner)
 {
     frmHMath w(module, owner);
@@ -173,101 +189,33 @@ void frmHMath::showFact(Module1 &module, QWidget *owner)
 
 void frmHMath::Form_Load()
 {
-    Shown = 0;
-    SingleSound = m.AppFile(QStringLiteral("single.wav"));
-    BoingSound = m.AppFile(QStringLiteral("boing.wav"));
-    if (const QScreen *s = QGuiApplication::primaryScreen()) {
-        const QRect area = s->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-    }
-    ShapeColours = {0, 12, 11, 10, 14};
-    CellWidth = int16_t(line3X(1) - line3X(0));
-    CellHeight = int16_t(line2Y(1) - line2Y(0));
+    m_picture->load();
+    centreOnScreen(this);
 }
 
-void frmHMath::Form_Activate()
-{
-    Shown = 1;
-    ShowFact();
-}
+void frmHMath::Form_Activate() { m_picture->ShowFact(); }
 
-void frmHMath::ShowFact()
+void frmHMath::clearFact()
 {
-    m_animating = true;
-    canvas->clear();
     repaint();
     for (QLabel *l : lbltutor) {
         l->clear();
         l->repaint();
     }
-    RandomSource &random = *m.svc.random;
-    ShapeKind = int16_t(int(random.next() * 4.0f) + 1);
-    ShapeColour = ShapeColours[size_t(qBound(1, int(random.next() * 4.0f) + 1, 4))];
-    // The grid has room for 0 to 12 of each; the study box never asks for more.
-    Multiplier = int16_t(qBound<int>(0, m.PictureMultiplier, 12));
-    Factor = int16_t(qBound<int>(0, m.PictureFactor, 12));
-    Product = int16_t(Multiplier * Factor);
-    DrawRow(0, 1);
-    lbltutor[0]->setText(QString::number(Multiplier));
-    lbltutor[0]->repaint();
-    m.Pause(1.0f);
-    if (m.PictureFactor == 0) {
-        canvas->clear();
-        canvas->refresh();
-    }
-    for (int j = 1; j <= Factor; ++j) {
-        lblFact[size_t(j - 1)]->show();
-        lblFact[size_t(j - 1)]->repaint();
-        DrawRow(int16_t(j - 1), 0);
-        m.PlaySound(BoingSound, SoundPlayer::Wait);
-    }
-    lbltutor[1]->setText(QStringLiteral("x ") + QString::number(Factor));
-    lbltutor[1]->repaint();
-    lbltutor[2]->setText(QString::number(Product));
-    lbltutor[2]->repaint();
-    setFocus();
-    Command1->setFocus();
-    m_animating = false;
 }
 
-void frmHMath::DrawRow(int16_t row, int16_t soundFlag)
+void frmHMath::showLabel(QLabel *label)
 {
-    int x = line3X(0);
-    const int y = line2Y(row);
-    canvas->setForeColor(paletteColour(0));
-    canvas->setFillColor(paletteColour(ShapeColour));
-    for (int i = 1; i <= Multiplier; ++i) {
-        DrawShape(int16_t(x), int16_t(y));
-        canvas->refresh();
-        lblFact1[size_t(i)]->show();
-        lblFact1[size_t(i)]->repaint();
-        if (soundFlag == 1)
-            m.PlaySound(SingleSound, SoundPlayer::Wait);
-        x += CellWidth;
-    }
+    label->show();
+    label->repaint();
 }
 
-void frmHMath::DrawShape(int16_t x, int16_t y)
-{
-    // A cell holds its shape alone. Starting from a bare cell makes a second
-    // drawing give the very same pixels, so neither the first row, which the
-    // animation draws twice, nor a repaint darkens the smoothed outlines.
-    canvas->filledBox(x, y, float(x + CellWidth), float(y + CellHeight), canvas->backColor());
-    drawShape(*canvas, shapeFor(ShapeKind, x, y, CellWidth, CellHeight));
-}
-
-void frmHMath::Form_Paint()
-{
-    if (Shown == 0 || Factor < 1)
-        return;
-    for (int r = 0; r < Factor; ++r)
-        DrawRow(int16_t(r), 0);
-}
+void frmHMath::Form_Paint() { m_picture->redraw(); }
 
 void frmHMath::changeEvent(QEvent *e)
 {
     // Uncovered or brought back: draw the rows again with the same shape.
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !m_animating && Shown == 1)
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !m_picture->animating() && m_picture->Shown())
         Form_Paint();
     QWidget::changeEvent(e);
 }
@@ -286,7 +234,7 @@ void frmHMath::Command1_Click()
 void frmHMath::keyPressEvent(QKeyEvent *e)
 {
     // With no title bar, Enter and Esc are the keyboard's way out.
-    if (!m_animating && (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+    if (!m_picture->animating() && (e->key() == Qt::Key_Escape || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
         Command1_Click();
         return;
     }
@@ -296,6 +244,6 @@ void frmHMath::keyPressEvent(QKeyEvent *e)
 void frmHMath::closeEvent(QCloseEvent *e)
 {
     e->ignore();
-    if (!m_animating)
+    if (!m_picture->animating())
         Command1_Click();
 }

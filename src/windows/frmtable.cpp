@@ -74,14 +74,14 @@ void setUnderline(QLabel *label, bool on)
 void frmTable::Form_Load()
 {
     m.svc.random->seed(uint32_t(m.svc.clock->secondsSinceMidnight()));
-    Loading = 1;
+    Loading = true;
     const Settings &s = m.settings;
     selectOption(optMode[size_t(s.Mode)]);
     selectOption(optTimer[size_t(s.TimerMode)]);
     hsbDelay->setValue(s.DelayMs);
     lblDelay->setText(delayText(s.DelayMs));
     centreOnScreen(this);
-    Loading = 0;
+    Loading = false;
     // The timer option's handler was silenced above; show the clock and its
     // arrows as the saved timer mode wants them, not as the design left them.
     lblTimer->setVisible(s.TimerMode != 0);
@@ -120,14 +120,14 @@ void frmTable::closeEvent(QCloseEvent *e)
 
 bool frmTable::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease && m_drill->Practicing() == 1) {
+    if (event->type() == QEvent::MouseButtonRelease && m_drill->Practicing()) {
         // During a drill the keyboard belongs to the answer: after any click on
         // a control that stays enabled (the chosen factor again, an arrow at
         // its limit, the delay bar, a digit key) the next digit still counts.
         auto *w = qobject_cast<QWidget *>(watched);
         if (w && w->window() == this)
             QTimer::singleShot(0, this, [this] {
-                if (m_drill->Practicing() == 1 && picPractice->isVisible())
+                if (m_drill->Practicing() && picPractice->isVisible())
                     picPractice->setFocus();
             });
         return false;
@@ -165,7 +165,7 @@ bool frmTable::eventFilter(QObject *watched, QEvent *event)
 
 void frmTable::optMode_Click(int i)
 {
-    if (Loading != 1)
+    if (!Loading)
         m_options->chooseMode(i);
 }
 
@@ -192,7 +192,7 @@ void frmTable::showMode(int mode, int factorOption)
 
 void frmTable::optFactor_Click(int k)
 {
-    if (Loading == 1)
+    if (Loading)
         return;
     m_options->chooseFactor(k);
     focusAnswer();
@@ -230,7 +230,7 @@ void frmTable::ShowTime(int seconds)
 
 void frmTable::optTimer_Click(int index)
 {
-    if (Loading == 1)
+    if (Loading)
         return;
     m_drill->chooseTimer(index);
     lblTimer->setVisible(index != 0);
@@ -245,7 +245,7 @@ void frmTable::Timer1_Timer() { m_drill->tick(); }
 
 void frmTable::hsbDelay_Change()
 {
-    if (Loading == 1)
+    if (Loading)
         return;
     m.settings.DelayMs = int16_t(hsbDelay->value());
     lblDelay->setText(delayText(m.settings.DelayMs));
@@ -255,7 +255,7 @@ void frmTable::hsbDelay_Change()
 void frmTable::hsbDelay_Scroll()
 {
     // While dragging, the value is the thumb's position, not yet committed.
-    if (Loading == 1)
+    if (Loading)
         return;
     m.settings.DelayMs = int16_t(hsbDelay->sliderPosition());
     lblDelay->setText(delayText(m.settings.DelayMs));
@@ -268,12 +268,11 @@ void frmTable::cmdStart_Click() { m_drill->startOrStop(); }
 
 void frmTable::lblKey_Click(int index)
 {
-    int key = '0' + index;
-    picPractice_KeyPress(key);
+    picPractice_KeyPress('0' + index);
     picPractice->setFocus();
 }
 
-void frmTable::picPractice_KeyPress(int &keyAscii) { m_drill->typeKey(keyAscii, hsbDelay->value()); }
+void frmTable::picPractice_KeyPress(int key) { m_drill->typeKey(key, hsbDelay->value()); }
 
 void frmTable::cmdResults_Click() { m_drill->closeResults(); }
 
@@ -283,7 +282,7 @@ void frmTable::cmdRevStop_Click() { m_drill->backToIdle(); }
 
 void frmTable::focusAnswer()
 {
-    if (m_drill->Practicing() == 1)
+    if (m_drill->Practicing())
         picPractice->setFocus();
 }
 
@@ -402,11 +401,7 @@ void frmTable::showIdle()
 
 void frmTable::cmdInfo_Click() { m_about->showModal(this); }
 
-void frmTable::cmdHelp_Click()
-{
-    if (m.svc.help)
-        m.svc.help->showHelp(m.HelpFile);
-}
+void frmTable::cmdHelp_Click() { m.ShowHelp(); }
 
 void frmTable::cmdPrint_Click() { printWorksheetJob(m, this); }
 

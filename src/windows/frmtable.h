@@ -43,7 +43,7 @@ public:
     void cmdPrintFacts_Click();
     void cmdStart_Click();
     void cmdPrint_Click();
-    void picPractice_KeyPress(int &keyAscii);
+    void picPractice_KeyPress(int key);
     void lblKey_Click(int index);
     void optTimer_Click(int index);
     void spnTimer_SpinUp();
@@ -63,8 +63,6 @@ public:
     void DrawFacts(int factor);
 
     // Enter and Esc go to these first while they are shown and enabled.
-    void setDefaultButton(QAbstractButton *b) { m_default = b; }
-    void setCancelButton(QAbstractButton *b) { m_cancel = b; }
     QAbstractButton *defaultButton() const { return m_default; }
     QAbstractButton *cancelButton() const { return m_cancel; }
 
@@ -73,7 +71,7 @@ public:
 
     const PracticeDrill &practice() const { return *m_drill; }
     // While set, the option handlers do nothing: the saved options are being shown.
-    void setLoading(bool on) { Loading = on ? 1 : 0; }
+    void setLoading(bool on) { Loading = on; }
     // 0 Start, 1 Stop; the reward pictures best first.
     const QIcon &buttonPicture(int i) const { return imgButton[size_t(i)]; }
     const QIcon &rewardPicture(int i) const { return imgReward[size_t(i)]; }
@@ -106,7 +104,7 @@ private:
     StudyOptions *m_options;
     PracticeDrill *m_drill;
     QPointer<QAbstractButton> m_default, m_cancel;
-    int16_t Loading = 0;
+    bool Loading = false;
 
     // Controls
     QLabel *lbltitle;

@@ -8,11 +8,11 @@
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
+#include "helpwindow.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QScrollBar>
 
 namespace {
@@ -130,7 +130,6 @@ void frmTable::buildControls()
                    | Qt::WindowCloseButtonHint);
     setFixedSize(toPixels(9570), toPixels(6585));
     colour(this, LightYellow, Red);
-    setWindowIcon(QIcon(m.AppFile(QStringLiteral("numbloom.svg"))));
 
     lbltitle = makeLabel(this, "lbltitle", QStringLiteral("Numbloom"), twipsRect(1200, 0, 6255, 615),
                          layoutFont(Times, 24, true), LightYellow, Blue, Qt::AlignHCenter | Qt::AlignTop);
@@ -270,9 +269,7 @@ void frmTable::buildControls()
     cmdExit = make3D(fraChoice, "cmdExit", tr("E&xit"), twipsRect(2520, 240, 1095, 495), choiceFont);
     onClick(cmdInfo, &frmTable::cmdInfo_Click);
     onClick(cmdHelp, &frmTable::cmdHelp_Click);
-    // The desktop's help key opens the same help, wherever the focus is.
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, &frmTable::cmdHelp_Click);
+    addHelpKey(this, m);
     onClick(cmdExit, &frmTable::cmdExit_Click);
 
     // Practice panel

@@ -1,13 +1,14 @@
 #include "helpwindow.h"
 
+#include "app/module1.h"
 #include "app/texts.h"
+#include "platform/widgets.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 
 HelpWindowViewer::~HelpWindowViewer() { delete m_window.data(); }
@@ -21,8 +22,7 @@ void HelpWindowViewer::showHelp(const QString &path)
         m_window->setWindowTitle(Help::tr("Numbloom Help"));
         m_window->setOpenExternalLinks(true);
         m_window->resize(560, 520);
-        if (const QScreen *s = QGuiApplication::primaryScreen())
-            m_window->move(s->availableGeometry().center() - m_window->rect().center());
+        centreOnScreen(m_window);
     }
     QFile f(path);
     if (f.open(QIODevice::ReadOnly)) {
@@ -35,6 +35,12 @@ void HelpWindowViewer::showHelp(const QString &path)
     m_window->show();
     m_window->raise();
     m_window->activateWindow();
+}
+
+void addHelpKey(QWidget *window, const Module1 &m)
+{
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    QObject::connect(help, &QShortcut::activated, window, [&m] { m.ShowHelp(); });
 }
 
 bool DesktopBrowser::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }

@@ -5,6 +5,11 @@
 
 #include <QTextBrowser>
 
+class Module1;
+
+// F1 anywhere in window opens the help, as the desktop's help key does.
+void addHelpKey(QWidget *window, const Module1 &m);
+
 class HelpWindowViewer : public HelpViewer
 {
 public:

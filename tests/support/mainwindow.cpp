@@ -12,7 +12,7 @@ StartedProgram::StartedProgram(const QByteArray &ini) : prog(std::make_unique<Te
     about = std::make_unique<frmAbout>(*prog->module);
     about->Form_Load();
     about->show();
-    QTest::mouseClick(about->Command1, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(about.get(), QStringLiteral("Command1")), Qt::LeftButton);
     main = about->mainWindow();
     main->showFactPicture = [this](Module1 &, QWidget *) { ++factPictures; };
 }
@@ -21,25 +21,16 @@ StartedProgram::~StartedProgram() = default;
 
 
 namespace {
-// A missing control is a broken test setup: fail loudly at the lookup.
-template <class T> T *child(QWidget *w, const QString &name)
-{
-    T *c = w->findChild<T *>(name);
-    if (!c)
-        qFatal("no control %s", qPrintable(name));
-    return c;
-}
-
 template <class T, size_t N> void children(QWidget *w, const char *prefix, std::array<T *, N> &into)
 {
     for (size_t i = 0; i < N; ++i)
-        into[i] = child<T>(w, QStringLiteral("%1_%2").arg(QLatin1String(prefix)).arg(i));
+        into[i] = named<T>(w, prefix, int(i));
 }
 } // namespace
 
 MainControls::MainControls(QWidget *w)
 {
-#define NUMBLOOM_FIND(name) name = child<std::remove_pointer_t<decltype(name)>>(w, QStringLiteral(#name))
+#define NUMBLOOM_FIND(name) name = named<std::remove_pointer_t<decltype(name)>>(w, QStringLiteral(#name))
     NUMBLOOM_FIND(lbltitle);
     NUMBLOOM_FIND(fraMode);
     NUMBLOOM_FIND(fraFactor);

@@ -17,6 +17,21 @@
 class frmAbout;
 class TestProgram;
 
+// A window's control by its object name, the one way tests reach controls. A
+// missing control is a broken test setup: it fails loudly at the lookup.
+template <class T> T *named(const QWidget *w, const QString &name)
+{
+    T *c = w->findChild<T *>(name);
+    if (!c)
+        qFatal("no control %s", qPrintable(name));
+    return c;
+}
+// Item i of a control array, "name_i".
+template <class T> T *named(const QWidget *w, const char *name, int i)
+{
+    return named<T>(w, QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
+}
+
 // The real windows started as a user starts them: About, its OK, the main
 // window, from a program folder holding the given settings file.
 struct StartedProgram
