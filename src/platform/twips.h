@@ -16,6 +16,11 @@ inline QRect twipsRect(int left, int top, int width, int height)
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
+inline QRect twipsRect(const QRect &twips)
+{
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
 // A font as the layouts name it: face and size in points. The size is fixed in
 // pixels at 96 dpi so the text keeps its place in the twips layout on any
 // screen; high-density screens are scaled by Qt as a whole.

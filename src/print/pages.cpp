@@ -5,6 +5,7 @@
 #include "platform/services.h"
 #include "practice/problem.h"
 #include "render/numberlayout.h"
+#include "render/studydisplay.h"
 
 #include <cmath>
 
@@ -25,6 +26,8 @@ QString worksheetPrompt(int16_t practiceFactor, int16_t maxMultiplier)
 
 void drawWorksheet(DrawSurface &p, RandomSource &random, int16_t practiceFactor, int16_t maxMultiplier)
 {
+    // Ten by ten problems between x 50 and 800, y 110 and 1060 on the page.
+    constexpr int CellWidth = 75, CellHeight = 95;
     p.setFont(QStringLiteral("Courier New"), 12);
     p.setForeColor(Qt::black);
     p.setFillColor(QColor());
@@ -36,8 +39,8 @@ void drawWorksheet(DrawSurface &p, RandomSource &random, int16_t practiceFactor,
 
     p.rectangle(50, 110, 800, 1060);
     for (int i = 1; i <= 9; ++i) {
-        p.line(50, float(110 + 95 * i), 800, float(110 + 95 * i), Qt::black);
-        p.line(float(50 + 75 * i), 110, float(50 + 75 * i), 1060, Qt::black);
+        p.line(50, float(110 + CellHeight * i), 800, float(110 + CellHeight * i), Qt::black);
+        p.line(float(50 + CellWidth * i), 110, float(50 + CellWidth * i), 1060, Qt::black);
     }
 
     float X = 50, Y = 110;
@@ -51,10 +54,10 @@ void drawWorksheet(DrawSurface &p, RandomSource &random, int16_t practiceFactor,
         p.setCurrentY(Y + 38 - 0.5f * p.textHeight(sign));
         p.printText(sign);
         p.line(X + 28.125f, Y + 49.875f, X + 56.25f, Y + 49.875f, Qt::black);
-        X += 75;
+        X += CellWidth;
         if (X >= 800) {
             X = 50;
-            Y += 95;
+            Y += CellHeight;
         }
     }
 }
@@ -78,18 +81,8 @@ void drawFactsSheet(DrawSurface &p, int16_t f)
 
     p.setFont(QStringLiteral("Arial"), 36);
     float X = 100, Y = 200;
-    const QString sign = QStringLiteral("x");
     for (int k = 1; k <= 12; ++k) {
-        const float anchor = X + 0.65f * float(W);
-        drawRightAligned(p, QString::number(k), anchor, Y + 0.16f * H);
-        drawRightAligned(p, QString::number(f), anchor, Y + 0.45f * H);
-        p.setCurrentX(X + 0.35f * float(W) - 0.5f * p.textWidth(sign));
-        p.setCurrentY(Y + 0.45f * H - 0.5f * p.textHeight(sign));
-        p.printText(sign);
-        p.setDrawWidth(2);
-        p.line(X + 0.15f * float(W), Y + 0.62f * H, X + 0.85f * float(W), Y + 0.62f * H, Qt::black);
-        p.setDrawWidth(1);
-        drawRightAligned(p, QString::number(int16_t(k * f)), anchor, Y + 0.81f * H);
+        drawFactCell(p, PaperFactCell, X, Y, W, H, k, f);
         X += float(W);
         if (X >= 700) {
             X = 100;

@@ -7,24 +7,26 @@
 
 namespace {
 const QColor GridBlue(0, 0, 255);
+} // namespace
 
-void drawCell(DrawSurface &s, float ox, float oy, int colW, int rowH, const QString &top,
-              const QString &lower, const QString &result)
+void drawFactCell(DrawSurface &s, const FactCellLayout &layout, float x, float y, int width, int height,
+                  int multiplier, int factor)
 {
-    const float anchor = ox + 0.75f * float(colW);
-    drawRightAligned(s, top, anchor, oy + 0.16f * float(rowH));
-    drawRightAligned(s, lower, anchor, oy + 0.45f * float(rowH));
+    const float w = float(width), h = float(height);
+    const float anchor = x + layout.anchor * w;
+    drawRightAligned(s, QString::number(multiplier), anchor, y + 0.16f * h);
+    drawRightAligned(s, QString::number(factor), anchor, y + 0.45f * h);
     const QString sign = QStringLiteral("x");
-    s.setCurrentX(ox + 0.25f * float(colW) - 0.5f * s.textWidth(sign));
-    s.setCurrentY(oy + 0.45f * float(rowH) - 0.5f * s.textHeight(QStringLiteral("0")));
+    s.setCurrentX(x + layout.sign * w - 0.5f * s.textWidth(sign));
+    s.setCurrentY(y + 0.45f * h - 0.5f * s.textHeight(sign));
     s.printText(sign);
     s.setDrawWidth(2);
-    const float barY = oy + 0.62f * float(rowH);
-    s.line(ox + 0.05f * float(colW), barY, ox + 0.95f * float(colW), barY, Qt::black);
+    const float barY = y + 0.62f * h;
+    s.line(x + layout.barFrom * w, barY, x + layout.barTo * w, barY, Qt::black);
     s.setDrawWidth(1);
-    drawRightAligned(s, result, anchor, oy + 0.81f * float(rowH));
+    // The product as the program has always kept it, in 16 bits.
+    drawRightAligned(s, QString::number(int16_t(multiplier * factor)), anchor, y + 0.81f * h);
 }
-} // namespace
 
 void drawFacts(DrawSurface &s, int16_t f)
 {
@@ -40,8 +42,7 @@ void drawFacts(DrawSurface &s, int16_t f)
     float ox = 0;
     int oy = 0;
     for (int i = 0; i <= 12; ++i) {
-        const int16_t product = int16_t(f * i);
-        drawCell(s, ox, float(oy), colW, rowH, QString::number(i), QString::number(f), QString::number(product));
+        drawFactCell(s, ScreenFactCell, ox, float(oy), colW, rowH, i, f);
         ox += float(colW);
         if (ox >= s.scaleWidth()) {
             ox = 0;

@@ -3,6 +3,22 @@
 #include <cstdint>
 
 class DrawSurface;
+class QString;
+
+// Where a fact's parts sit in its cell, as fractions of the cell's width: the
+// numbers right-aligned on the anchor, the "x" centred on sign, the bar from
+// barFrom to barTo. Heights are the same on screen and on paper.
+struct FactCellLayout
+{
+    float anchor, sign, barFrom, barTo;
+};
+constexpr FactCellLayout ScreenFactCell{0.75f, 0.25f, 0.05f, 0.95f};
+constexpr FactCellLayout PaperFactCell{0.65f, 0.35f, 0.15f, 0.85f};
+
+// One fact stacked in the cell at (x, y) of the given size: multiplier over
+// factor, "x", a heavy bar, the product. Drawn in the surface's font.
+void drawFactCell(DrawSurface &s, const FactCellLayout &layout, float x, float y, int width, int height,
+                  int multiplier, int factor);
 
 // Clears the surface and draws the facts 0 x f to 12 x f, cell k holding k.
 void drawFacts(DrawSurface &s, int16_t factor);

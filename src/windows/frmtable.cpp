@@ -84,8 +84,7 @@ void frmTable::Form_Load()
     Loading = false;
     // The timer option's handler was silenced above; show the clock and its
     // arrows as the saved timer mode wants them, not as the design left them.
-    lblTimer->setVisible(s.TimerMode != 0);
-    spnTimer->setVisible(s.TimerMode == 2);
+    showClockFor(s.TimerMode);
     show();
     centreOnScreen(this);
     optMode_Click(s.Mode);
@@ -233,8 +232,14 @@ void frmTable::optTimer_Click(int index)
     if (Loading)
         return;
     m_drill->chooseTimer(index);
-    lblTimer->setVisible(index != 0);
-    spnTimer->setVisible(index == 2);
+    showClockFor(index);
+}
+
+void frmTable::showClockFor(int mode)
+{
+    // The clock shows whenever it runs; only a count-down has a length to set.
+    lblTimer->setVisible(mode != ClockOff);
+    spnTimer->setVisible(mode == ClockCountDown);
 }
 
 void frmTable::spnTimer_SpinDown() { m_drill->stepCountDown(-1); }
@@ -333,7 +338,7 @@ void frmTable::showResults(const DrillSummary &sum)
         lblResults[i]->setText(sum.lines[i]);
     imgResults->setPicture(sum.reward >= 0 ? imgReward[size_t(sum.reward)] : QIcon());
     const float scaleHeight = picPractice->scaleHeight();
-    fraResults->resize(fraResults->width(), toPixels(sum.reward >= 0 ? scaleHeight : scaleHeight * 0.45f));
+    fraResults->resize(fraResults->width(), toPixels(sum.fullHeight ? scaleHeight : scaleHeight * 0.45f));
     cmdResults->setText(sum.review ? tr("&Review") : tr("&OK"));
     m_default = cmdResults;
     fraPractice->setEnabled(false);

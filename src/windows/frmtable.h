@@ -81,8 +81,14 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
-    // frmtablecontrols.cpp: the controls, where they stand and what they call.
+    // frmtablecontrols.cpp: the controls built from their table
+    // (frmtablelayout.cpp), then found, finished and connected.
     void buildControls();
+    void findControls();
+    void finishControls();
+    void connectControls();
+    template <class T> T *control(const char *name) const;
+    template <class T, size_t N> void controls(const char *name, std::array<T *, N> &items) const;
     void onClick(QAbstractButton *button, void (frmTable::*handler)());
     void selectOption(QRadioButton *option);
 
@@ -97,6 +103,7 @@ private:
     void showLastReview();
     void showIdle();
     void focusAnswer();
+    void showClockFor(int mode);
     void placeReviewButtons(bool last);
 
     Module1 &m;
