@@ -40,6 +40,8 @@ int main(int argc, char *argv[])
                                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     module.endProgram = [] { QCoreApplication::exit(0); };
 
+    // The About window reads the settings (frmAbout::Form_Load) and, at its OK,
+    // makes the main window (frmAbout::Command1_Click).
     frmAbout about(module);
     about.Form_Load();
     about.show();

@@ -25,7 +25,9 @@ constexpr Qt::Alignment Top = Qt::AlignHCenter | Qt::AlignTop;
 constexpr Qt::Alignment NoAlign = {};
 
 using R = ControlRow;
-#define T(text) QT_TRANSLATE_NOOP("frmTable", text)
+
+// Captions are marked with QT_TRANSLATE_NOOP in the window's context, written
+// out in full: lupdate does not expand a shorter macro.
 
 } // namespace
 
@@ -35,12 +37,12 @@ const std::vector<ControlRow> &mainWindowRows()
         // name          kind        container      caption            left  top   width height face    points bold back  fore align sunken shown
         {"lbltitle",     R::Label,   nullptr,       "Numbloom",        {1200, 0, 6255, 615},      Times, 24, true, LightYellow, Blue, Top, false, true},
 
-        {"fraMode",      R::Frame,   nullptr,       T("Mode"),         {120, 720, 1935, 1215},    SansSerif, 12, true, Red, Yellow, NoAlign, false, true},
-        {"optMode_0",    R::Option,  "fraMode",     T("Study"),        {240, 360, 1455, 300},     SansSerif, 12, true, Red, White, NoAlign, false, true},
-        {"optMode_1",    R::Option,  "fraMode",     T("Practice"),     {240, 720, 1455, 300},     SansSerif, 12, true, Red, White, NoAlign, false, true},
+        {"fraMode",      R::Frame,   nullptr,       QT_TRANSLATE_NOOP("frmTable", "Mode"),         {120, 720, 1935, 1215},    SansSerif, 12, true, Red, Yellow, NoAlign, false, true},
+        {"optMode_0",    R::Option,  "fraMode",     QT_TRANSLATE_NOOP("frmTable", "Study"),        {240, 360, 1455, 300},     SansSerif, 12, true, Red, White, NoAlign, false, true},
+        {"optMode_1",    R::Option,  "fraMode",     QT_TRANSLATE_NOOP("frmTable", "Practice"),     {240, 720, 1455, 300},     SansSerif, 12, true, Red, White, NoAlign, false, true},
 
-        {"fraFactor",    R::Frame,   nullptr,       T("Factor Value"), {120, 2040, 1935, 2595},   SansSerif, 9.75, true, Blue, Yellow, NoAlign, false, true},
-        {"optFactor_0",  R::Option,  "fraFactor",   T("Random"),       {240, 360, 1095, 255},     SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
+        {"fraFactor",    R::Frame,   nullptr,       QT_TRANSLATE_NOOP("frmTable", "Factor Value"), {120, 2040, 1935, 2595},   SansSerif, 9.75, true, Blue, Yellow, NoAlign, false, true},
+        {"optFactor_0",  R::Option,  "fraFactor",   QT_TRANSLATE_NOOP("frmTable", "Random"),       {240, 360, 1095, 255},     SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
         {"optFactor_1",  R::Option,  "fraFactor",   "0",               {240, 720, 495, 255},      SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
         {"optFactor_2",  R::Option,  "fraFactor",   "1",               {240, 1080, 495, 255},     SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
         {"optFactor_3",  R::Option,  "fraFactor",   "2",               {240, 1440, 495, 255},     SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
@@ -57,9 +59,9 @@ const std::vector<ControlRow> &mainWindowRows()
 
         // The study panel and the maximum multiplier share the bottom of the left column.
         {"fraStudy",     R::Frame,   nullptr,       nullptr,           {120, 4680, 1935, 1395},   nullptr, 0, false, Blue, None, NoAlign, false, true},
-        {"Label1",       R::Label,   "fraStudy",    T("Click Problem to See Picture"), {120, 240, 1695, 495}, SansSerif, 9.75, true, Blue, Yellow, Centre, false, true},
-        {"cmdPrintFacts", R::Button, "fraStudy",    T("&Print Facts"), {240, 840, 1455, 375},     Arial, 9.75, false, None, None, NoAlign, false, true},
-        {"fraMax",       R::Frame,   nullptr,       T("Maximum Multiplier"), {120, 4680, 1935, 975}, Arial, 9, false, Blue, Yellow, NoAlign, false, true},
+        {"Label1",       R::Label,   "fraStudy",    QT_TRANSLATE_NOOP("frmTable", "Click Problem to See Picture"), {120, 240, 1695, 495}, SansSerif, 9.75, true, Blue, Yellow, Centre, false, true},
+        {"cmdPrintFacts", R::Button, "fraStudy",    QT_TRANSLATE_NOOP("frmTable", "&Print Facts"), {240, 840, 1455, 375},     Arial, 9.75, false, None, None, NoAlign, false, true},
+        {"fraMax",       R::Frame,   nullptr,       QT_TRANSLATE_NOOP("frmTable", "Maximum Multiplier"), {120, 4680, 1935, 975}, Arial, 9, false, Blue, Yellow, NoAlign, false, true},
         {"lblMax",       R::Label,   "fraMax",      "12",              {600, 360, 615, 375},      Arial, 14.25, false, White, Black, Centre, true, true},
         {"updMax",       R::Spin,    "fraMax",      nullptr,           {1200, 360, 195, 375},     nullptr, 0, false, None, None, NoAlign, false, true},
 
@@ -79,37 +81,37 @@ const std::vector<ControlRow> &mainWindowRows()
         {"lblKey_7",     R::Key,     "fraKey",      "7",               {3120, 240, 495, 495},     Arial, 18, true, PaleYellow, KeyText, Centre, false, true},
         {"lblKey_8",     R::Key,     "fraKey",      "8",               {3600, 240, 495, 495},     Arial, 18, true, PaleYellow, KeyText, Centre, false, true},
         {"lblKey_9",     R::Key,     "fraKey",      "9",               {4080, 240, 495, 495},     Arial, 18, true, PaleYellow, KeyText, Centre, false, true},
-        {"fraResults",   R::Frame,   "picPractice", T("Results"),      {0, 0, 5295, 4575},        SansSerif, 12, true, Black, Yellow, NoAlign, false, false},
-        {"lblResults_0", R::Label,   "fraResults",  T("Problems Tried: 123"), {120, 360, 3855, 375}, SansSerif, 12, true, Black, White, Left, false, true},
-        {"lblResults_1", R::Label,   "fraResults",  T("Problems Correct: 123 (88%)"), {120, 720, 3855, 375}, SansSerif, 12, true, Black, White, Left, false, true},
-        {"lblResults_2", R::Label,   "fraResults",  T("Elapsed Time: 20:22"), {120, 1080, 3855, 375}, SansSerif, 12, true, Black, White, Left, false, true},
-        {"lblResults_3", R::Label,   "fraResults",  T("Time Per Problem: 10.22 sec"), {120, 1440, 4335, 375}, SansSerif, 12, true, Black, White, Left, false, true},
-        {"cmdResults",   R::Button,  "fraResults",  T("&Review"),      {3840, 720, 1215, 495},    SansSerif, 9.75, false, None, None, NoAlign, false, true},
+        {"fraResults",   R::Frame,   "picPractice", QT_TRANSLATE_NOOP("frmTable", "Results"),      {0, 0, 5295, 4575},        SansSerif, 12, true, Black, Yellow, NoAlign, false, false},
+        {"lblResults_0", R::Label,   "fraResults",  QT_TRANSLATE_NOOP("frmTable", "Problems Tried: 123"), {120, 360, 3855, 375}, SansSerif, 12, true, Black, White, Left, false, true},
+        {"lblResults_1", R::Label,   "fraResults",  QT_TRANSLATE_NOOP("frmTable", "Problems Correct: 123 (88%)"), {120, 720, 3855, 375}, SansSerif, 12, true, Black, White, Left, false, true},
+        {"lblResults_2", R::Label,   "fraResults",  QT_TRANSLATE_NOOP("frmTable", "Elapsed Time: 20:22"), {120, 1080, 3855, 375}, SansSerif, 12, true, Black, White, Left, false, true},
+        {"lblResults_3", R::Label,   "fraResults",  QT_TRANSLATE_NOOP("frmTable", "Time Per Problem: 10.22 sec"), {120, 1440, 4335, 375}, SansSerif, 12, true, Black, White, Left, false, true},
+        {"cmdResults",   R::Button,  "fraResults",  QT_TRANSLATE_NOOP("frmTable", "&Review"),      {3840, 720, 1215, 495},    SansSerif, 9.75, false, None, None, NoAlign, false, true},
         {"imgResults",   R::Image,   "fraResults",  nullptr,           {1440, 1800, 2430, 2655},  nullptr, 0, false, None, None, NoAlign, false, true},
         {"fraReview",    R::Frame,   "picPractice", nullptr,           {1320, 3600, 2535, 855},   nullptr, 0, false, Pink, None, NoAlign, false, false},
-        {"cmdRevNext",   R::Button,  "fraReview",   T("&Next"),        {240, 240, 975, 495},      SansSerif, 9.75, false, None, None, NoAlign, false, true},
-        {"cmdRevStop",   R::Button,  "fraReview",   T("&Stop"),        {1320, 240, 975, 495},     SansSerif, 9.75, false, None, None, NoAlign, false, true},
+        {"cmdRevNext",   R::Button,  "fraReview",   QT_TRANSLATE_NOOP("frmTable", "&Next"),        {240, 240, 975, 495},      SansSerif, 9.75, false, None, None, NoAlign, false, true},
+        {"cmdRevStop",   R::Button,  "fraReview",   QT_TRANSLATE_NOOP("frmTable", "&Stop"),        {1320, 240, 975, 495},     SansSerif, 9.75, false, None, None, NoAlign, false, true},
 
         {"fraChoice",    R::Frame,   nullptr,       nullptr,           {2880, 5640, 3735, 855},   nullptr, 0, false, Blue, None, NoAlign, false, true},
-        {"cmdInfo",      R::Button3D, "fraChoice",  T("&Info?"),       {120, 240, 1095, 495},     SansSerif, 8.25, true, None, None, NoAlign, false, true},
-        {"cmdHelp",      R::Button3D, "fraChoice",  T("&Help"),        {1320, 240, 1095, 495},    SansSerif, 8.25, true, None, None, NoAlign, false, true},
-        {"cmdExit",      R::Button3D, "fraChoice",  T("E&xit"),        {2520, 240, 1095, 495},    SansSerif, 8.25, true, None, None, NoAlign, false, true},
+        {"cmdInfo",      R::Button3D, "fraChoice",  QT_TRANSLATE_NOOP("frmTable", "&Info?"),       {120, 240, 1095, 495},     SansSerif, 8.25, true, None, None, NoAlign, false, true},
+        {"cmdHelp",      R::Button3D, "fraChoice",  QT_TRANSLATE_NOOP("frmTable", "&Help"),        {1320, 240, 1095, 495},    SansSerif, 8.25, true, None, None, NoAlign, false, true},
+        {"cmdExit",      R::Button3D, "fraChoice",  QT_TRANSLATE_NOOP("frmTable", "E&xit"),        {2520, 240, 1095, 495},    SansSerif, 8.25, true, None, None, NoAlign, false, true},
 
-        {"fraPractice",  R::Frame,   nullptr,       T("Choose"),       {7440, 720, 2055, 1695},   SansSerif, 9.75, true, Blue, Yellow, NoAlign, false, true},
-        {"lblStart",     R::Label,   "fraPractice", T("Start Practice"), {120, 240, 1095, 615},   SansSerif, 9.75, false, Blue, White, Centre, false, true},
+        {"fraPractice",  R::Frame,   nullptr,       QT_TRANSLATE_NOOP("frmTable", "Choose"),       {7440, 720, 2055, 1695},   SansSerif, 9.75, true, Blue, Yellow, NoAlign, false, true},
+        {"lblStart",     R::Label,   "fraPractice", QT_TRANSLATE_NOOP("frmTable", "Start Practice"), {120, 240, 1095, 615},   SansSerif, 9.75, false, Blue, White, Centre, false, true},
         {"cmdStart",     R::Button3D, "fraPractice", nullptr,          {1320, 240, 615, 615},     nullptr, 0, false, None, None, NoAlign, false, true},
-        {"lblPrint",     R::Label,   "fraPractice", T("Print Worksheet"), {120, 960, 1095, 615},  SansSerif, 9.75, false, Blue, White, Centre, false, true},
+        {"lblPrint",     R::Label,   "fraPractice", QT_TRANSLATE_NOOP("frmTable", "Print Worksheet"), {120, 960, 1095, 615},  SansSerif, 9.75, false, Blue, White, Centre, false, true},
         {"cmdPrint",     R::Button3D, "fraPractice", nullptr,          {1320, 960, 615, 615},     nullptr, 0, false, None, None, NoAlign, false, true},
 
-        {"fraTimer",     R::Frame,   nullptr,       T("Timer Options"), {7440, 2520, 2055, 2415}, SansSerif, 9.75, true, Blue, Yellow, NoAlign, false, true},
-        {"optTimer_0",   R::Option,  "fraTimer",    T("Timer Off"),    {240, 360, 1575, 255},     SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
-        {"optTimer_1",   R::Option,  "fraTimer",    T("On-Count Up"),  {240, 720, 1695, 255},     SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
-        {"optTimer_2",   R::Option,  "fraTimer",    T("On-Count Down"), {240, 1080, 1695, 255},   SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
+        {"fraTimer",     R::Frame,   nullptr,       QT_TRANSLATE_NOOP("frmTable", "Timer Options"), {7440, 2520, 2055, 2415}, SansSerif, 9.75, true, Blue, Yellow, NoAlign, false, true},
+        {"optTimer_0",   R::Option,  "fraTimer",    QT_TRANSLATE_NOOP("frmTable", "Timer Off"),    {240, 360, 1575, 255},     SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
+        {"optTimer_1",   R::Option,  "fraTimer",    QT_TRANSLATE_NOOP("frmTable", "On-Count Up"),  {240, 720, 1695, 255},     SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
+        {"optTimer_2",   R::Option,  "fraTimer",    QT_TRANSLATE_NOOP("frmTable", "On-Count Down"), {240, 1080, 1695, 255},   SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
         {"lblTimer",     R::Label,   "fraTimer",    "0:00",            {240, 1560, 1335, 615},    Times, 24, true, White, Red, Centre, true, true},
         {"spnTimer",     R::Spin,    "fraTimer",    nullptr,           {1560, 1560, 255, 615},    nullptr, 0, false, None, None, NoAlign, false, true},
 
         // The label's text is the scroll bar's value, written when it is made.
-        {"fraDelay",     R::Frame,   nullptr,       T("Delay"),        {7440, 5040, 2055, 1215},  SansSerif, 9.75, true, Blue, Yellow, NoAlign, false, false},
+        {"fraDelay",     R::Frame,   nullptr,       QT_TRANSLATE_NOOP("frmTable", "Delay"),        {7440, 5040, 2055, 1215},  SansSerif, 9.75, true, Blue, Yellow, NoAlign, false, false},
         {"lblDelay",     R::Label,   "fraDelay",    "",                {240, 360, 1575, 375},     SansSerif, 12, true, White, Red, Centre, true, true},
         {"hsbDelay",     R::ScrollBar, "fraDelay",  nullptr,           {120, 840, 1815, 255},     nullptr, 0, false, None, None, NoAlign, false, true},
     };
