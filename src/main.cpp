@@ -3,6 +3,7 @@
 #include "platform/lazymodules.h"
 #include "platform/systemclock.h"
 #include "platform/twips.h"
+#include "progress/sqliterecord.h"
 #include "windows/frmabout.h"
 #include "windows/helpwindow.h"
 
@@ -42,6 +43,8 @@ int main(int argc, char *argv[])
 
     // The About window reads the settings (frmAbout::Form_Load) and, at its OK,
     // makes the main window (frmAbout::Command1_Click).
+    // Made after the first window is up, and gone after the windows.
+    std::unique_ptr<SqliteRecord> record;
     frmAbout about(module);
     about.Form_Load();
     about.show();
@@ -50,5 +53,10 @@ int main(int argc, char *argv[])
     QTimer::singleShot(0, &about, [&module] { QApplication::setWindowIcon(QIcon(module.AppFile(QStringLiteral("numbloom.svg")))); });
     // The sound module is wanted at the first key; load it once the window is up.
     QTimer::singleShot(400, &about, [&sound] { sound.preload(); });
+    // The child's record opens on its own thread once the window is up.
+    QTimer::singleShot(0, &about, [&record, &module] {
+        record = std::make_unique<SqliteRecord>(SqliteRecord::defaultPath());
+        module.svc.record = record.get();
+    });
     return app.exec();
 }

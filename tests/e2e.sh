@@ -24,7 +24,7 @@ about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Numbloom$'
 step "About window $about"
 xdotool windowfocus --sync "$about" 2>/dev/null || true
 xdotool key --window "$about" alt+o
-main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Numbloom$' | head -1)
+main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Numbloom( - .+)?$' | head -1)
 step "main window $main"
 sleep 0.3
 click() { xdotool mousemove --window "$main" "$1" "$2" click 1; sleep 0.25; }

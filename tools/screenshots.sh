@@ -22,7 +22,7 @@ about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Numbloom$'
 sleep 0.5
 xdotool windowfocus --sync "$about" 2>/dev/null || true
 xdotool key --window "$about" alt+o
-main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Numbloom$' | head -1)
+main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Numbloom( - .+)?$' | head -1)
 sleep 0.8
 eval "$(xdotool getwindowgeometry --shell "$main")"
 shot() { import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$1.png"; echo "$out/$1.png"; }

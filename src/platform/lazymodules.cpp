@@ -1,26 +1,32 @@
 #include "lazymodules.h"
+#include "app/module1.h"
 #include "app/texts.h"
 #include "wave.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLibrary>
+#include <QMessageBox>
 #include <chrono>
 #include <thread>
 
 namespace {
+template <class F>
+F resolve(const QString &folder, const char *module, const char *entry)
+{
+    QLibrary lib(QDir(folder).filePath(QString::fromLatin1(module)));
+    // The module stays loaded for the rest of the run.
+    auto f = reinterpret_cast<F>(lib.resolve(entry));
+    if (!f)
+        qWarning("Numbloom: %s could not be loaded: %s", module, qPrintable(lib.errorString()));
+    return f;
+}
+
 template <class T>
 T *create(const QString &folder, const char *module, const char *entry)
 {
-    QLibrary lib(QDir(folder).filePath(QString::fromLatin1(module)));
-    using Make = T *(*)();
-    auto make = reinterpret_cast<Make>(lib.resolve(entry));
-    if (!make) {
-        qWarning("Numbloom: %s could not be loaded: %s", module, qPrintable(lib.errorString()));
-        return nullptr;
-    }
-    // The module stays loaded for the rest of the run.
-    return make();
+    auto make = resolve<T *(*)()>(folder, module, entry);
+    return make ? make() : nullptr;
 }
 } // namespace
 
@@ -74,4 +80,15 @@ std::unique_ptr<PageSurface> LazyPrinter::startPage(const QString &documentName,
         return nullptr;
     }
     return m_real->startPage(documentName, target, error);
+}
+
+void openMyFacts(Module1 &m, QWidget *owner)
+{
+    using Show = void (*)(Module1 &, QWidget *);
+    static const Show show = resolve<Show>(m.AppDir, "numbloom-facts.so", "numbloom_show_my_facts");
+    if (show)
+        show(m, owner);
+    else
+        QMessageBox::warning(owner, QStringLiteral("Numbloom"),
+                             Printing::tr("My Facts (numbloom-facts.so) is missing from the program's folder."));
 }

@@ -1,11 +1,14 @@
 #pragma once
-// The sound player and the printer are modules of their own beside the
+// The sound player, the printer and My Facts are modules of their own beside the
 // program, loaded when first needed: the multimedia and printing libraries
 // then cost the start-up nothing. Without its module a part goes quiet
 // (silence in the sound's own time) or reports that it cannot print.
 #include "platform/services.h"
 
 #include <memory>
+
+class Module1;
+class QWidget;
 
 class LazySoundPlayer : public SoundPlayer
 {
@@ -37,3 +40,7 @@ private:
     bool m_tried = false;
     std::unique_ptr<Printer> m_real;
 };
+
+// My Facts and the chart library come with their module, loaded the first
+// time the window opens; without it a message says what is missing.
+void openMyFacts(Module1 &m, QWidget *owner);

@@ -1,12 +1,15 @@
 #pragma once
 // Everything the program reaches outside itself, behind interfaces that tests
-// replace with fakes: sound, time, chance, help, browser and printer.
+// replace with fakes: sound, time, chance, help, browser and printer; and the
+// child's record, which tests give as a real file.
 #include "drawsurface.h"
 
 #include <QString>
 #include <QUrl>
 #include <cstdint>
 #include <memory>
+
+class ChildRecord;
 
 class SoundPlayer
 {
@@ -94,4 +97,7 @@ struct Services
     HelpViewer *help = nullptr;
     Browser *browser = nullptr;
     Printer *printer = nullptr;
+    // The child's answers; none until the record is opened, after the first
+    // window is up, and none in tests that do not give one.
+    ChildRecord *record = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "app/format.h"
 #include "app/module1.h"
 #include "platform/drawsurface.h"
+#include "progress/childrecord.h"
 #include "render/problemdisplay.h"
 
 namespace {
@@ -21,6 +22,14 @@ void PracticeDrill::newProblem()
 {
     m_problem = makeProblem(*m.svc.random, m.settings.PracticeFactor, m.settings.MaxMultiplier);
     Q_EMIT answerFocusWanted();
+}
+
+void PracticeDrill::posePrompt()
+{
+    m_box.clear();
+    drawProblem(0.5f, QString(m_problem.Digits, QLatin1Char('?')), Qt::black);
+    // The answer's time runs from here to its last digit.
+    m_posedMs = m.svc.clock ? m.svc.clock->monotonicMs() : 0;
 }
 
 void PracticeDrill::drawProblem(float centre, const QString &answerText, const QColor &colour)
@@ -54,9 +63,13 @@ void PracticeDrill::startOrStop()
             m_timer.start();
         m_drill.start();
         resetClock();
+        if (ChildRecord *record = m.svc.record) {
+            const Settings &s = m.settings;
+            record->drillStarted({QDateTime::currentDateTimeUtc(), s.PracticeFactor, s.MaxMultiplier, s.TimerMode,
+                                  m_timerCount});
+        }
         newProblem();
-        m_box.clear();
-        drawProblem(0.5f, QString(m_problem.Digits, QLatin1Char('?')), Qt::black);
+        posePrompt();
         return;
     }
     // Start is hidden behind the results and the review: only a running drill stops.
@@ -66,6 +79,8 @@ void PracticeDrill::startOrStop()
     m_box.clear();
     m_timer.stop();
     m_state = State::Results;
+    if (m.svc.record)
+        m.svc.record->drillEnded(QDateTime::currentDateTimeUtc());
     Q_EMIT stopped();
     if (m_drill.Tried == 0) {
         backToIdle();
@@ -111,6 +126,11 @@ void PracticeDrill::typeKey(int key, int delayMs)
 void PracticeDrill::judgeAnswer(int delayMs)
 {
     const int given = m_typed.toInt();
+    if (ChildRecord *record = m.svc.record) {
+        const int ms = m.svc.clock ? int(m.svc.clock->monotonicMs() - m_posedMs) : 0;
+        record->answerJudged({QDateTime::currentDateTimeUtc(), m_problem.Operand1, m_problem.Operand2, given,
+                              given == m_problem.Answer, ms});
+    }
     if (given != m_problem.Answer) {
         m.PlaySound(Module1::Sound::UhOh, SoundPlayer::Wait);
         m_drill.countWrong(m_problem, int16_t(given));
@@ -119,8 +139,7 @@ void PracticeDrill::judgeAnswer(int delayMs)
     Q_EMIT countersChanged(m_drill.Tried, m_drill.Tried - m_drill.Missed);
     m.Pause(float(delayMs) / 1000.0f);
     newProblem();
-    m_box.clear();
-    drawProblem(0.5f, QString(m_problem.Digits, QLatin1Char('?')), Qt::black);
+    posePrompt();
 }
 
 void PracticeDrill::closeResults()

@@ -78,6 +78,8 @@ private:
     // The last digit is in: the answer is counted, and a wrong one recorded
     // with its uh-oh, then the pause and the next problem.
     void judgeAnswer(int delayMs);
+    // Clears the box and poses the problem with a "?" for each digit.
+    void posePrompt();
     void drawProblem(float centre, const QString &answerText, const QColor &colour);
     void showClock(int seconds);
 
@@ -90,5 +92,6 @@ private:
     int16_t m_answerX = 0, m_answerY = 0;
     int16_t m_timerCount = 0;
     int16_t m_reviewIndex = 0;
+    int64_t m_posedMs = 0;
     QTimer m_timer;
 };

@@ -8,11 +8,9 @@
 #include <QDir>
 #include <QMessageBox>
 
-namespace {
-
 // Runs one page through the printer and tells the user what became of it:
 // where the PDF went and why it is a PDF, or why nothing was printed.
-void runJob(Module1 &m, QWidget *owner, const QString &documentName, const std::function<void(DrawSurface &)> &draw)
+void printPage(Module1 &m, QWidget *owner, const QString &documentName, const std::function<void(DrawSurface &)> &draw)
 {
     QString error;
     PrintTarget target;
@@ -37,8 +35,6 @@ void runJob(Module1 &m, QWidget *owner, const QString &documentName, const std::
     QMessageBox::warning(owner, documentName, Printing::tr("The page was not printed.\n\n%1").arg(error));
 }
 
-} // namespace
-
 void printWorksheetJob(Module1 &m, QWidget *owner)
 {
     const int16_t factor = m.settings.PracticeFactor, max = m.settings.MaxMultiplier;
@@ -47,7 +43,7 @@ void printWorksheetJob(Module1 &m, QWidget *owner)
     ask.setObjectName(QStringLiteral("printConfirm"));
     if (ask.exec() != QMessageBox::Ok)
         return;
-    runJob(m, owner, Printing::tr("Numbloom Worksheet"),
+    printPage(m, owner, Printing::tr("Numbloom Worksheet"),
            [&m, factor, max](DrawSurface &page) { drawWorksheet(page, *m.svc.random, factor, max); });
 }
 
@@ -55,5 +51,5 @@ void printFactsJob(Module1 &m, QWidget *owner)
 {
     const int16_t factor = m.settings.StudyFactor;
     m.PictureFactor = factor;
-    runJob(m, owner, Printing::tr("Numbloom Facts"), [factor](DrawSurface &page) { drawFactsSheet(page, factor); });
+    printPage(m, owner, Printing::tr("Numbloom Facts"), [factor](DrawSurface &page) { drawFactsSheet(page, factor); });
 }

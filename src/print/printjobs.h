@@ -1,7 +1,14 @@
 #pragma once
-// The two printed pages as the main window's buttons start them.
+// The printed pages as the windows' buttons start them.
+#include <QString>
+#include <functional>
+
+class DrawSurface;
 class Module1;
 class QWidget;
+
+// One page drawn by draw, on the printer or as a PDF, and a message about it.
+void printPage(Module1 &m, QWidget *owner, const QString &documentName, const std::function<void(DrawSurface &)> &draw);
 
 // Asks first, then prints 100 problems of the practice factor and maximum.
 void printWorksheetJob(Module1 &m, QWidget *owner);

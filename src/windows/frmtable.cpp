@@ -4,10 +4,12 @@
 #include "app/module1.h"
 #include "frmabout.h"
 #include "frmhmath.h"
+#include "platform/lazymodules.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
 #include "practice/practicedrill.h"
+#include "progress/childrecord.h"
 #include "print/printjobs.h"
 #include "render/studydisplay.h"
 #include "study/studyoptions.h"
@@ -22,10 +24,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <utility>
 
 frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(module), m_about(about)
 {
     showFactPicture = &frmHMath::showFact;
+    showMyFacts = &openMyFacts;
     buildControls();
     m_default = cmdResults;
     m_cancel = cmdRevStop;
@@ -48,7 +52,37 @@ frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(modul
     connect(m_drill, &PracticeDrill::reviewShown, this, &frmTable::showReview);
     connect(m_drill, &PracticeDrill::lastReviewShown, this, &frmTable::showLastReview);
     connect(m_drill, &PracticeDrill::idle, this, &frmTable::showIdle);
+    if (ChildRecord *record = m.svc.record) {
+        connect(record, &ChildRecord::currentChanged, this, &frmTable::showChild);
+        connect(record, &ChildRecord::notice, this, &frmTable::showNotice);
+        showChild(record->currentName());
+    }
     qApp->installEventFilter(this);
+}
+
+void frmTable::showChild(const QString &name)
+{
+    setWindowTitle(name.isEmpty() ? QStringLiteral("Numbloom") : QStringLiteral("Numbloom - %1").arg(name));
+}
+
+void frmTable::showNotice(const QString &text)
+{
+    // A box over a running drill would take the child's keys: it waits for Stop.
+    if (m_drill->Practicing()) {
+        m_notices << text;
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Numbloom"), text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("recordNotice"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
+void frmTable::cmdFacts_Click()
+{
+    if (showMyFacts)
+        showMyFacts(m, this);
 }
 
 frmTable::~frmTable() { qApp->removeEventFilter(this); }
@@ -294,6 +328,7 @@ void frmTable::focusAnswer()
 void frmTable::showStarted()
 {
     fraChoice->hide();
+    cmdFacts->hide();
     fraMode->setEnabled(false);
     cmdPrint->hide();
     lblPrint->hide();
@@ -324,6 +359,8 @@ void frmTable::setCounters(const QString &tried, const QString &correct)
 
 void frmTable::showStopped()
 {
+    for (const QString &text : std::exchange(m_notices, {}))
+        showNotice(text);
     lblProblem->clear();
     lblWrong->clear();
     fraKey->hide();
@@ -386,6 +423,7 @@ void frmTable::showIdle()
     fraMode->setEnabled(true);
     fraResults->hide();
     fraChoice->show();
+    cmdFacts->show();
     fraTimer->setEnabled(true);
     fraPractice->setEnabled(true);
     fraFactor->setEnabled(true);

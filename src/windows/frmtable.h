@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QIcon>
 #include <QPointer>
+#include <QStringList>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -57,6 +58,7 @@ public:
     void cmdInfo_Click();
     void cmdHelp_Click();
     void cmdExit_Click();
+    void cmdFacts_Click();
 
     // Procedures
     void ShowTime(int seconds);
@@ -68,6 +70,8 @@ public:
 
     // Opens the fact picture for the pressed cell; tests put a recorder here.
     std::function<void(Module1 &, QWidget *)> showFactPicture;
+    // Opens My Facts; tests put a recorder here.
+    std::function<void(Module1 &, QWidget *)> showMyFacts;
 
     const PracticeDrill &practice() const { return *m_drill; }
     // While set, the option handlers do nothing: the saved options are being shown.
@@ -104,6 +108,9 @@ private:
     void showIdle();
     void focusAnswer();
     void showClockFor(int mode);
+    // The child's name in the title bar, and what the record has to tell.
+    void showChild(const QString &name);
+    void showNotice(const QString &text);
     void placeReviewButtons(bool last);
 
     Module1 &m;
@@ -112,6 +119,7 @@ private:
     PracticeDrill *m_drill;
     QPointer<QAbstractButton> m_default, m_cancel;
     bool Loading = false;
+    QStringList m_notices; // held while a drill runs
 
     // Controls
     QLabel *lbltitle;
@@ -124,6 +132,7 @@ private:
     SpinButton *updMax;
     PictureBox *picFactor, *picPractice;
     PushButton3D *cmdInfo, *cmdHelp, *cmdExit;
+    QPushButton *cmdFacts;
     QLabel *lblStart, *lblPrint;
     PushButton3D *cmdStart, *cmdPrint;
     std::array<QRadioButton *, 3> optTimer;

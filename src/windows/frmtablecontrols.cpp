@@ -193,6 +193,7 @@ void frmTable::findControls()
     fraStudy = control<Frame>("fraStudy");
     Label1 = control<QLabel>("Label1");
     cmdPrintFacts = control<QPushButton>("cmdPrintFacts");
+    cmdFacts = control<QPushButton>("cmdFacts");
     fraMax = control<Frame>("fraMax");
     lblMax = control<QLabel>("lblMax");
     updMax = control<SpinButton>("updMax");
@@ -269,6 +270,7 @@ void frmTable::connectControls()
     for (int k = 0; k < 10; ++k)
         connect(lblKey[size_t(k)], &ClickLabel::clicked, this, [this, k] { lblKey_Click(k); });
     onClick(cmdPrintFacts, &frmTable::cmdPrintFacts_Click);
+    onClick(cmdFacts, &frmTable::cmdFacts_Click);
     connect(updMax, &SpinButton::spinUp, this, &frmTable::updMax_SpinUp);
     connect(updMax, &SpinButton::spinDown, this, &frmTable::updMax_SpinDown);
     connect(picFactor, &PictureBox::mousePressed, this, &frmTable::picFactor_MouseDown);

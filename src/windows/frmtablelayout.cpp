@@ -92,6 +92,9 @@ const std::vector<ControlRow> &mainWindowRows()
         {"cmdRevNext",   R::Button,  "fraReview",   QT_TRANSLATE_NOOP("frmTable", "&Next"),        {240, 240, 975, 495},      SansSerif, 9.75, false, None, None, NoAlign, false, true},
         {"cmdRevStop",   R::Button,  "fraReview",   QT_TRANSLATE_NOOP("frmTable", "&Stop"),        {1320, 240, 975, 495},     SansSerif, 9.75, false, None, None, NoAlign, false, true},
 
+        // The child's record, below the left column; hidden with Info, Help and Exit.
+        {"cmdFacts",     R::Button,  nullptr,       QT_TRANSLATE_NOOP("frmTable", "&My Facts"),    {120, 6120, 1935, 375},    Arial, 9.75, false, None, None, NoAlign, false, true},
+
         {"fraChoice",    R::Frame,   nullptr,       nullptr,           {2880, 5640, 3735, 855},   nullptr, 0, false, Blue, None, NoAlign, false, true},
         {"cmdInfo",      R::Button3D, "fraChoice",  QT_TRANSLATE_NOOP("frmTable", "&Info?"),       {120, 240, 1095, 495},     SansSerif, 8.25, true, None, None, NoAlign, false, true},
         {"cmdHelp",      R::Button3D, "fraChoice",  QT_TRANSLATE_NOOP("frmTable", "&Help"),        {1320, 240, 1095, 495},    SansSerif, 8.25, true, None, None, NoAlign, false, true},

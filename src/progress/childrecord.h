@@ -1,0 +1,93 @@
+#pragma once
+// The child's record as the rest of the program sees it: who is practising,
+// what a drill hands it, and what My Facts reads back. The SQLite file behind
+// it (sqliterecord.h) is a module of its own, loaded once the first window is
+// up; until then, and in tests that do not give one, the program has none.
+#include "factstanding.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <QVector>
+#include <array>
+
+struct DrillStart
+{
+    QDateTime at; // UTC
+    int factor = 0; // the practice factor: -1 Random, else 0-12
+    int maxMultiplier = 12;
+    int clockMode = 0; // one of ClockMode
+    int clockSeconds = 0; // where the clock starts: 0, or the count-down's length
+};
+
+struct JudgedAnswer
+{
+    QDateTime at; // UTC, when the last digit was typed
+    int operand1 = 0, operand2 = 0;
+    int given = 0;
+    bool correct = false;
+    int ms = 0;
+};
+
+struct Child
+{
+    qint64 id = 0;
+    QString name;
+    int timeLimitMs = DefaultTimeLimitMs;
+};
+
+struct ChildTotals
+{
+    int answers = 0;
+    int days = 0;
+    // Facts known at the end of each of the last days, oldest first; the last
+    // one is today.
+    QVector<int> knownByDay;
+};
+
+class ChildRecord : public QObject
+{
+    Q_OBJECT
+public:
+    // Why the record cannot be written, if it cannot.
+    enum class Health { Opening, Ready, Newer, Unavailable };
+
+    using QObject::QObject;
+
+    // Written in the background: the drill never waits for the disk.
+    virtual void drillStarted(const DrillStart &drill) = 0;
+    virtual void answerJudged(const JudgedAnswer &answer) = 0;
+    virtual void drillEnded(const QDateTime &at) = 0;
+
+    virtual Health health() const = 0;
+    // What My Facts says when the record cannot be kept.
+    virtual QString healthText() const = 0;
+
+    // The child practising as last announced; empty while the record is not
+    // open or cannot be kept. Does not wait.
+    virtual QString currentName() const = 0;
+    // The child practising, and the others; these wait for the record.
+    virtual Child current() const = 0;
+    virtual QVector<Child> children() const = 0;
+    virtual void choose(qint64 child) = 0;
+    // The name is trimmed and must be 1-40 characters and new; false with the
+    // reason otherwise.
+    virtual bool add(const QString &name, QString *error) = 0;
+    virtual bool rename(qint64 child, const QString &name, QString *error) = 0;
+    virtual bool remove(qint64 child, QString *error) = 0;
+    virtual int answerCount(qint64 child) const = 0;
+    virtual void setTimeLimit(qint64 child, int ms) = 0;
+
+    virtual std::array<FactRecord, FactCount> facts(qint64 child) const = 0;
+    virtual ChildTotals totals(qint64 child, const QDate &today, int days) const = 0;
+    // Every answer of the child as CSV (RFC 4180, UTF-8, a header line).
+    virtual bool exportCsv(qint64 child, const QString &path, QString *error) const = 0;
+
+Q_SIGNALS:
+    // The child practising is another one, or has a new name.
+    void currentChanged(const QString &name);
+    // Something the family should know: answers cannot be saved for now, the
+    // file was damaged and kept aside.
+    void notice(const QString &text);
+};

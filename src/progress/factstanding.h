@@ -1,0 +1,55 @@
+#pragma once
+// How a child stands on one fact, worked out from that child's answers to it.
+// The fact map, the parent's page and the totals all use this one rule.
+#include <QDateTime>
+#include <array>
+#include <vector>
+
+// A fact is first number (0-12) times factor (0-12): 169 of them.
+constexpr int FactSide = 13;
+constexpr int FactCount = FactSide * FactSide;
+inline int factIndex(int operand1, int operand2) { return operand2 * FactSide + operand1; }
+
+enum class FactState { Untried, Tricky, GettingThere, Known };
+
+// "Known" asks for answers within a time limit the parent chooses per child;
+// 0 is no limit.
+constexpr std::array<int, 4> TimeLimitChoicesMs{3000, 6000, 10000, 0};
+constexpr int DefaultTimeLimitMs = 6000;
+
+struct Attempt
+{
+    bool correct = false;
+    int ms = 0; // problem drawn to its last digit
+};
+
+// newestFirst: the child's answers to one fact, newest first (only the first
+// three matter).
+FactState factState(const std::vector<Attempt> &newestFirst, int limitMs);
+
+// Everything the map and its story line show of one fact.
+struct FactRecord
+{
+    int tries = 0;
+    int right = 0;
+    QDateTime lastAt; // UTC; invalid when untried
+    int lastMs = 0;
+    std::vector<Attempt> recent; // newest first, at most three
+    FactState state(int limitMs) const { return factState(recent, limitMs); }
+};
+
+// Follows one child's answers in time order and says, at any moment, how many
+// facts are known: what the chart of the last days is drawn from.
+class KnownCounter
+{
+public:
+    explicit KnownCounter(int limitMs) : m_limitMs(limitMs) {}
+    void add(int operand1, int operand2, const Attempt &a);
+    int known() const { return m_known; }
+
+private:
+    int m_limitMs;
+    int m_known = 0;
+    std::array<std::array<Attempt, 3>, FactCount> m_last{};
+    std::array<int, FactCount> m_count{};
+};

@@ -1,0 +1,509 @@
+#include "recordstore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTimeZone>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+struct Record
+{
+    Q_DECLARE_TR_FUNCTIONS(Record)
+};
+
+constexpr int NameMaxChars = 40;
+// SQLite's result codes for a full disk and for a file that is no database.
+constexpr int SqliteFull = 13;
+constexpr int SqliteCorrupt = 11;
+constexpr int SqliteNotADb = 26;
+
+// Each version's step from the one before; version 0 is a new, empty file.
+const char *const Migrations[RecordSchemaVersion][8] = {
+    {
+        "CREATE TABLE children(id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE,"
+        " time_limit_ms INTEGER NOT NULL DEFAULT 6000, created TEXT NOT NULL)",
+        "CREATE TABLE drills(id INTEGER PRIMARY KEY,"
+        " child_id INTEGER NOT NULL REFERENCES children(id) ON DELETE CASCADE,"
+        " started TEXT NOT NULL, ended TEXT, factor INTEGER NOT NULL, max_multiplier INTEGER NOT NULL,"
+        " clock_mode INTEGER NOT NULL, clock_seconds INTEGER NOT NULL)",
+        "CREATE TABLE answer_rows(id INTEGER PRIMARY KEY,"
+        " child_id INTEGER NOT NULL REFERENCES children(id) ON DELETE CASCADE,"
+        " drill_id INTEGER REFERENCES drills(id) ON DELETE CASCADE, at TEXT NOT NULL,"
+        " operand1 INTEGER NOT NULL, operand2 INTEGER NOT NULL, given INTEGER NOT NULL,"
+        " correct INTEGER NOT NULL, ms INTEGER NOT NULL)",
+        "CREATE INDEX answer_rows_fact ON answer_rows(child_id, operand1, operand2, id)",
+        "CREATE INDEX drills_child ON drills(child_id)",
+        "CREATE TABLE state(key TEXT PRIMARY KEY, value)",
+        // What a parent or teacher reads with any SQLite tool.
+        "CREATE VIEW answers AS SELECT c.name AS child, a.at, a.operand1, a.operand2, a.given,"
+        " a.correct, a.ms, a.drill_id AS drill FROM answer_rows a JOIN children c ON c.id = a.child_id",
+        nullptr,
+    },
+};
+
+QString isoUtc(const QDateTime &t) { return t.toUTC().toString(Qt::ISODateWithMs); }
+
+QDateTime fromIso(const QString &s)
+{
+    QDateTime t = QDateTime::fromString(s, Qt::ISODateWithMs);
+    if (!t.isValid())
+        t = QDateTime::fromString(s, Qt::ISODate);
+    return t;
+}
+
+int nativeCode(const QSqlError &e) { return e.nativeErrorCode().toInt(); }
+
+// A name for the kept-aside file that nothing has taken yet.
+QString asideName(const QString &path, const QDate &day)
+{
+    const QString base = path + QStringLiteral(".damaged-") + day.toString(Qt::ISODate);
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = base + QLatin1Char('-') + QString::number(n);
+    return name;
+}
+
+} // namespace
+
+QString childName(const QString &typed)
+{
+    const QString name = typed.trimmed();
+    const qsizetype chars = name.toUcs4().size();
+    return chars >= 1 && chars <= NameMaxChars ? name : QString();
+}
+
+QString desktopUserName()
+{
+    if (const passwd *pw = getpwuid(getuid())) {
+        const QString real = QString::fromLocal8Bit(pw->pw_gecos).section(QLatin1Char(','), 0, 0).trimmed();
+        const QString first = real.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
+        if (!childName(first).isEmpty())
+            return childName(first);
+        if (!childName(QString::fromLocal8Bit(pw->pw_name)).isEmpty())
+            return childName(QString::fromLocal8Bit(pw->pw_name));
+    }
+    const QString login = childName(qEnvironmentVariable("USER"));
+    return login.isEmpty() ? Record::tr("Child") : login;
+}
+
+QString csvField(const QString &value)
+{
+    static const QString special = QStringLiteral(",\"\r\n");
+    if (std::none_of(value.begin(), value.end(), [](QChar c) { return special.contains(c); }))
+        return value;
+    QString quoted = value;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+RecordStore::RecordStore()
+    : m_name(QStringLiteral("numbloom-record-%1").arg(quintptr(this)))
+{
+}
+
+RecordStore::~RecordStore() { close(); }
+
+void RecordStore::close()
+{
+    if (m_db.isValid()) {
+        m_db.close();
+        m_db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+}
+
+bool RecordStore::connect(const QString &path)
+{
+    close();
+    m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    m_db.setDatabaseName(path);
+    // Two copies of the program may write at once; one waits for the other.
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!m_db.open()) {
+        m_error = m_db.lastError().text();
+        return false;
+    }
+    QSqlQuery q(m_db);
+    // WAL: a reader never blocks the writer, and a kill at any moment leaves
+    // every committed answer. FULL: each answer is on the disk when its
+    // transaction ends, so a power cut loses at most the one being written.
+    for (const char *pragma : {"PRAGMA foreign_keys = ON", "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
+        if (!q.exec(QString::fromLatin1(pragma))) {
+            m_error = q.lastError().text();
+            return false;
+        }
+    }
+    return true;
+}
+
+RecordStore::Opened RecordStore::open(const QString &path, const QDateTime &now)
+{
+    m_movedTo.clear();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const bool existed = QFileInfo::exists(path);
+    if (existed && !QFileInfo(path).isReadable()) {
+        m_error = Record::tr("The file cannot be read.");
+    } else if (connect(path)) {
+        QSqlQuery q(m_db);
+        if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next()) {
+            if (q.value(0).toInt() > RecordSchemaVersion) {
+                close();
+                return Opened::Newer;
+            }
+            if (q.exec(QStringLiteral("PRAGMA quick_check")) && q.next() && q.value(0).toString() == QLatin1String("ok")) {
+                if (migrate() && ensureChild(now))
+                    return Opened::Ready;
+            } else if (q.lastError().isValid()) {
+                m_error = q.lastError().text();
+            } else {
+                m_error = Record::tr("The file is damaged.");
+            }
+        } else {
+            m_error = q.lastError().text();
+        }
+        // A full disk or a locked file is no damage: the file stays where it is.
+        const int code = nativeCode(q.lastError());
+        if (q.lastError().isValid() && code != SqliteCorrupt && code != SqliteNotADb) {
+            close();
+            return Opened::Failed;
+        }
+    } else if (!existed) {
+        return Opened::Failed;
+    }
+    close();
+    // Kept aside whole, with its journal, so that nothing of it is lost and
+    // the new file does not take up the old journal.
+    const QString aside = asideName(path, now.toLocalTime().date());
+    if (!QFile::rename(path, aside))
+        return Opened::Failed;
+    for (const char *suffix : {"-wal", "-shm"})
+        if (QFileInfo::exists(path + QLatin1String(suffix)))
+            QFile::rename(path + QLatin1String(suffix), aside + QLatin1String(suffix));
+    m_movedTo = aside;
+    if (connect(path) && migrate() && ensureChild(now))
+        return Opened::Replaced;
+    close();
+    return Opened::Failed;
+}
+
+bool RecordStore::migrate()
+{
+    QSqlQuery q(m_db);
+    // One copy of the program brings the schema up at a time.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        m_error = q.lastError().text();
+        return false;
+    }
+    int version = 0;
+    if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next())
+        version = q.value(0).toInt();
+    bool ok = true;
+    for (; ok && version < RecordSchemaVersion; ++version) {
+        for (const char *const *step = Migrations[version]; ok && *step; ++step)
+            ok = q.exec(QString::fromLatin1(*step));
+        ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
+    }
+    if (!ok) {
+        m_error = q.lastError().text();
+        q.exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+    return q.exec(QStringLiteral("COMMIT"));
+}
+
+bool RecordStore::ensureChild(const QDateTime &now)
+{
+    QSqlQuery q(m_db);
+    q.exec(QStringLiteral("SELECT c.id FROM state s JOIN children c ON c.id = s.value WHERE s.key = 'current'"));
+    if (q.next()) {
+        m_current = q.value(0).toLongLong();
+        return true;
+    }
+    q.exec(QStringLiteral("SELECT id FROM children ORDER BY id LIMIT 1"));
+    if (q.next())
+        return choose(q.value(0).toLongLong());
+    qint64 id = 0;
+    QString error;
+    // A second copy may have made the same child a moment ago.
+    if (!add(desktopUserName(), now, &error, &id)) {
+        q.exec(QStringLiteral("SELECT id FROM children ORDER BY id LIMIT 1"));
+        if (!q.next()) {
+            m_error = error;
+            return false;
+        }
+        id = q.value(0).toLongLong();
+    }
+    return choose(id);
+}
+
+Child RecordStore::current() const
+{
+    for (const Child &c : children())
+        if (c.id == m_current)
+            return c;
+    return {};
+}
+
+QVector<Child> RecordStore::children() const
+{
+    QVector<Child> list;
+    QSqlQuery q(m_db);
+    q.exec(QStringLiteral("SELECT id, name, time_limit_ms FROM children ORDER BY name COLLATE NOCASE, id"));
+    while (q.next())
+        list.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toInt()});
+    return list;
+}
+
+bool RecordStore::choose(qint64 child)
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO state(key, value) VALUES ('current', ?)"));
+    q.addBindValue(child);
+    if (!q.exec())
+        return false;
+    m_current = child;
+    return true;
+}
+
+bool RecordStore::add(const QString &typed, const QDateTime &now, QString *error, qint64 *id)
+{
+    const QString name = childName(typed);
+    if (name.isEmpty()) {
+        *error = Record::tr("A name has 1 to %1 characters.").arg(NameMaxChars);
+        return false;
+    }
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("INSERT INTO children(name, time_limit_ms, created) VALUES (?, ?, ?)"));
+    q.addBindValue(name);
+    q.addBindValue(DefaultTimeLimitMs);
+    q.addBindValue(isoUtc(now));
+    if (!q.exec()) {
+        *error = nativeCode(q.lastError()) == 19 ? Record::tr("There is already a child called %1.").arg(name)
+                                                  : q.lastError().text();
+        return false;
+    }
+    if (id)
+        *id = q.lastInsertId().toLongLong();
+    return true;
+}
+
+bool RecordStore::rename(qint64 child, const QString &typed, QString *error)
+{
+    const QString name = childName(typed);
+    if (name.isEmpty()) {
+        *error = Record::tr("A name has 1 to %1 characters.").arg(NameMaxChars);
+        return false;
+    }
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("UPDATE children SET name = ? WHERE id = ?"));
+    q.addBindValue(name);
+    q.addBindValue(child);
+    if (!q.exec()) {
+        *error = nativeCode(q.lastError()) == 19 ? Record::tr("There is already a child called %1.").arg(name)
+                                                  : q.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool RecordStore::remove(qint64 child, QString *error)
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("DELETE FROM children WHERE id = ?"));
+    q.addBindValue(child);
+    if (!q.exec()) {
+        *error = q.lastError().text();
+        return false;
+    }
+    if (child == m_current) {
+        m_current = 0;
+        q.exec(QStringLiteral("DELETE FROM state WHERE key = 'current'"));
+        ensureChild(QDateTime::currentDateTimeUtc());
+    }
+    return true;
+}
+
+int RecordStore::answerCount(qint64 child) const
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT COUNT(*) FROM answer_rows WHERE child_id = ?"));
+    q.addBindValue(child);
+    return q.exec() && q.next() ? q.value(0).toInt() : 0;
+}
+
+bool RecordStore::setTimeLimit(qint64 child, int ms)
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("UPDATE children SET time_limit_ms = ? WHERE id = ?"));
+    q.addBindValue(ms);
+    q.addBindValue(child);
+    return q.exec();
+}
+
+RecordStore::Write RecordStore::written(bool ok, const QSqlQuery &q)
+{
+    if (ok)
+        return Write::Ok;
+    m_error = q.lastError().text();
+    return nativeCode(q.lastError()) == SqliteFull ? Write::Full : Write::Failed;
+}
+
+RecordStore::Write RecordStore::beginDrill(const DrillStart &drill)
+{
+    m_drill = 0;
+    if (!isOpen() || !m_current)
+        return Write::Failed;
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("INSERT INTO drills(child_id, started, factor, max_multiplier, clock_mode, clock_seconds)"
+                             " VALUES (?, ?, ?, ?, ?, ?)"));
+    for (const QVariant &v : {QVariant(m_current), QVariant(isoUtc(drill.at)), QVariant(drill.factor),
+                              QVariant(drill.maxMultiplier), QVariant(drill.clockMode), QVariant(drill.clockSeconds)})
+        q.addBindValue(v);
+    const bool ok = q.exec();
+    if (ok)
+        m_drill = q.lastInsertId().toLongLong();
+    return written(ok, q);
+}
+
+RecordStore::Write RecordStore::addAnswer(const JudgedAnswer &a)
+{
+    if (!isOpen() || !m_current)
+        return Write::Failed;
+    QSqlQuery q(m_db);
+    // A statement outside BEGIN is its own transaction: each answer is
+    // committed, and synced, on its own.
+    q.prepare(QStringLiteral("INSERT INTO answer_rows(child_id, drill_id, at, operand1, operand2, given, correct, ms)"
+                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const QVariant &v : {QVariant(m_current), m_drill ? QVariant(m_drill) : QVariant(), QVariant(isoUtc(a.at)),
+                              QVariant(a.operand1), QVariant(a.operand2), QVariant(a.given), QVariant(int(a.correct)),
+                              QVariant(a.ms)})
+        q.addBindValue(v);
+    return written(q.exec(), q);
+}
+
+RecordStore::Write RecordStore::endDrill(const QDateTime &at)
+{
+    if (!isOpen() || !m_drill)
+        return Write::Failed;
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("UPDATE drills SET ended = ? WHERE id = ?"));
+    q.addBindValue(isoUtc(at));
+    q.addBindValue(m_drill);
+    m_drill = 0;
+    return written(q.exec(), q);
+}
+
+std::array<FactRecord, FactCount> RecordStore::facts(qint64 child) const
+{
+    std::array<FactRecord, FactCount> facts{};
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT operand1, operand2, COUNT(*), SUM(correct) FROM answer_rows"
+                             " WHERE child_id = ? GROUP BY operand1, operand2"));
+    q.addBindValue(child);
+    q.exec();
+    auto fact = [&facts](const QSqlQuery &r) -> FactRecord * {
+        const int o1 = r.value(0).toInt(), o2 = r.value(1).toInt();
+        return o1 >= 0 && o1 < FactSide && o2 >= 0 && o2 < FactSide ? &facts[size_t(factIndex(o1, o2))] : nullptr;
+    };
+    while (q.next()) {
+        if (FactRecord *f = fact(q)) {
+            f->tries = q.value(2).toInt();
+            f->right = q.value(3).toInt();
+        }
+    }
+    // The newest three answers of every fact: the ones its state depends on.
+    q.prepare(QStringLiteral("SELECT operand1, operand2, correct, ms, at FROM (SELECT operand1, operand2, correct, ms, at,"
+                             " ROW_NUMBER() OVER (PARTITION BY operand1, operand2 ORDER BY id DESC) AS n"
+                             " FROM answer_rows WHERE child_id = ?) WHERE n <= 3 ORDER BY operand1, operand2, n"));
+    q.addBindValue(child);
+    q.exec();
+    while (q.next()) {
+        FactRecord *f = fact(q);
+        if (!f)
+            continue;
+        if (f->recent.empty()) {
+            f->lastAt = fromIso(q.value(4).toString());
+            f->lastMs = q.value(3).toInt();
+        }
+        f->recent.push_back({q.value(2).toInt() != 0, q.value(3).toInt()});
+    }
+    return facts;
+}
+
+ChildTotals RecordStore::totals(qint64 child, const QDate &today, int days) const
+{
+    ChildTotals t;
+    t.knownByDay.fill(0, days);
+    int limit = DefaultTimeLimitMs;
+    for (const Child &c : children())
+        if (c.id == child)
+            limit = c.timeLimitMs;
+    KnownCounter counter(limit);
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT operand1, operand2, correct, ms, at FROM answer_rows WHERE child_id = ? ORDER BY id"));
+    q.addBindValue(child);
+    q.exec();
+    const QDate first = today.addDays(1 - days);
+    QDate day; // the local day of the answers being read
+    auto closeDay = [&](const QDate &until) {
+        // The count at the end of `day` holds for every day up to the next answer's.
+        for (QDate d = day; d < until && d <= today; d = d.addDays(1))
+            if (d >= first)
+                t.knownByDay[int(first.daysTo(d))] = counter.known();
+    };
+    while (q.next()) {
+        const QDate local = fromIso(q.value(4).toString()).toLocalTime().date();
+        if (local != day) {
+            if (day.isValid())
+                closeDay(local);
+            day = local;
+            ++t.days;
+        }
+        counter.add(q.value(0).toInt(), q.value(1).toInt(), {q.value(2).toInt() != 0, q.value(3).toInt()});
+        ++t.answers;
+    }
+    if (day.isValid())
+        closeDay(today.addDays(1));
+    return t;
+}
+
+bool RecordStore::exportCsv(qint64 child, const QString &path, QString *error) const
+{
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT c.name, a.at, a.operand1, a.operand2, a.given, a.correct, a.ms"
+                             " FROM answer_rows a JOIN children c ON c.id = a.child_id WHERE a.child_id = ? ORDER BY a.id"));
+    q.addBindValue(child);
+    if (!q.exec()) {
+        *error = q.lastError().text();
+        return false;
+    }
+    // The file appears whole or not at all: a full disk leaves any old one.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    const QString crlf = QStringLiteral("\r\n");
+    file.write(QStringLiteral("child,at,operand1,operand2,given,correct,ms\r\n").toUtf8());
+    while (q.next()) {
+        QStringList fields;
+        for (int i = 0; i < 7; ++i)
+            fields << csvField(q.value(i).toString());
+        file.write((fields.join(QLatin1Char(',')) + crlf).toUtf8());
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,206 @@
+#include "sqliterecord.h"
+#include "recordstore.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+SqliteRecord::SqliteRecord(const QString &path, QObject *parent)
+    : ChildRecord(parent), m_path(path), m_worker(new QObject), m_store(std::make_unique<RecordStore>())
+{
+    m_thread.setObjectName(QStringLiteral("numbloom-record"));
+    m_worker->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread.start(QThread::LowPriority);
+    post([this] {
+        const auto outcome = m_store->open(m_path, QDateTime::currentDateTimeUtc());
+        const QString movedTo = m_store->movedTo(), error = m_store->lastError();
+        QMetaObject::invokeMethod(this, [this, outcome, movedTo, error] { opened(int(outcome), movedTo, error); },
+                                  Qt::QueuedConnection);
+    });
+}
+
+SqliteRecord::~SqliteRecord()
+{
+    // Waits for the writes queued before it, then closes the file.
+    wait([this] { m_store.reset(); });
+    m_thread.quit();
+    m_thread.wait();
+}
+
+QString SqliteRecord::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/numbloom/progress.sqlite");
+}
+
+template <class F> void SqliteRecord::post(F &&job)
+{
+    QMetaObject::invokeMethod(m_worker, std::forward<F>(job), Qt::QueuedConnection);
+}
+
+template <class F> void SqliteRecord::wait(F &&job) const
+{
+    QMetaObject::invokeMethod(m_worker, std::forward<F>(job), Qt::BlockingQueuedConnection);
+}
+
+void SqliteRecord::flush() const
+{
+    wait([] {});
+}
+
+void SqliteRecord::opened(int outcome, const QString &movedTo, const QString &error)
+{
+    switch (RecordStore::Opened(outcome)) {
+    case RecordStore::Opened::Ready:
+        m_health = Health::Ready;
+        break;
+    case RecordStore::Opened::Replaced:
+        m_health = Health::Ready;
+        Q_EMIT notice(tr("The record of your children's answers could not be read, so a new one was started. "
+                         "The old file is kept, untouched, as:\n\n%1")
+                          .arg(QDir::toNativeSeparators(movedTo)));
+        break;
+    case RecordStore::Opened::Newer:
+        m_health = Health::Newer;
+        break;
+    case RecordStore::Opened::Failed:
+        m_health = Health::Unavailable;
+        Q_EMIT notice(tr("Answers cannot be saved for now: the record could not be opened.\n\n%1\n\n%2")
+                          .arg(QDir::toNativeSeparators(m_path), error));
+        break;
+    }
+    announceCurrent();
+}
+
+QString SqliteRecord::healthText() const
+{
+    switch (health()) {
+    case Health::Newer:
+        return tr("This record was written by a newer version of Numbloom, so this one leaves it as it is and "
+                  "does not record answers. Update Numbloom to see it:\n%1")
+            .arg(QDir::toNativeSeparators(m_path));
+    case Health::Unavailable:
+        return tr("The record could not be opened, so answers are not saved:\n%1").arg(QDir::toNativeSeparators(m_path));
+    case Health::Opening:
+    case Health::Ready:
+        break;
+    }
+    return {};
+}
+
+void SqliteRecord::announceCurrent()
+{
+    m_currentName = health() == Health::Ready ? current().name : QString();
+    Q_EMIT currentChanged(m_currentName);
+}
+
+void SqliteRecord::wrote(int result)
+{
+    // One notice while writes fail; a write that succeeds again ends the spell.
+    const auto write = RecordStore::Write(result);
+    if (write == RecordStore::Write::Ok) {
+        m_failing = false;
+        return;
+    }
+    if (m_failing || health() != Health::Ready)
+        return;
+    m_failing = true;
+    const QString text = write == RecordStore::Write::Full
+                             ? tr("Answers cannot be saved for now: the disk is full. Practice goes on, and "
+                                  "everything saved before is safe.")
+                             : tr("Answers cannot be saved for now. Practice goes on, and everything saved "
+                                  "before is safe.\n\n%1")
+                                   .arg(m_store->lastError());
+    QMetaObject::invokeMethod(this, [this, text] { Q_EMIT notice(text); }, Qt::QueuedConnection);
+}
+
+void SqliteRecord::drillStarted(const DrillStart &drill)
+{
+    post([this, drill] { wrote(int(m_store->beginDrill(drill))); });
+}
+
+void SqliteRecord::answerJudged(const JudgedAnswer &answer)
+{
+    post([this, answer] { wrote(int(m_store->addAnswer(answer))); });
+}
+
+void SqliteRecord::drillEnded(const QDateTime &at)
+{
+    post([this, at] { wrote(int(m_store->endDrill(at))); });
+}
+
+Child SqliteRecord::current() const
+{
+    Child c;
+    wait([&] { c = m_store->current(); });
+    return c;
+}
+
+QVector<Child> SqliteRecord::children() const
+{
+    QVector<Child> list;
+    wait([&] { list = m_store->children(); });
+    return list;
+}
+
+void SqliteRecord::choose(qint64 child)
+{
+    wait([&] { m_store->choose(child); });
+    announceCurrent();
+}
+
+bool SqliteRecord::add(const QString &name, QString *error)
+{
+    bool ok = false;
+    wait([&] { ok = m_store->add(name, QDateTime::currentDateTimeUtc(), error); });
+    return ok;
+}
+
+bool SqliteRecord::rename(qint64 child, const QString &name, QString *error)
+{
+    bool ok = false;
+    wait([&] { ok = m_store->rename(child, name, error); });
+    announceCurrent();
+    return ok;
+}
+
+bool SqliteRecord::remove(qint64 child, QString *error)
+{
+    bool ok = false;
+    wait([&] { ok = m_store->remove(child, error); });
+    announceCurrent();
+    return ok;
+}
+
+int SqliteRecord::answerCount(qint64 child) const
+{
+    int n = 0;
+    wait([&] { n = m_store->answerCount(child); });
+    return n;
+}
+
+void SqliteRecord::setTimeLimit(qint64 child, int ms)
+{
+    wait([&] { m_store->setTimeLimit(child, ms); });
+}
+
+std::array<FactRecord, FactCount> SqliteRecord::facts(qint64 child) const
+{
+    std::array<FactRecord, FactCount> f;
+    wait([&] { f = m_store->facts(child); });
+    return f;
+}
+
+ChildTotals SqliteRecord::totals(qint64 child, const QDate &today, int days) const
+{
+    ChildTotals t;
+    wait([&] { t = m_store->totals(child, today, days); });
+    return t;
+}
+
+bool SqliteRecord::exportCsv(qint64 child, const QString &path, QString *error) const
+{
+    bool ok = false;
+    wait([&] { ok = m_store->exportCsv(child, path, error); });
+    return ok;
+}

@@ -1,0 +1,435 @@
+#include "frmfacts.h"
+
+#include "app/module1.h"
+#include "platform/drawsurface.h"
+#include "print/parentpage.h"
+#include "print/printjobs.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTimeAxis>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+// The chart looks back this many days, today included.
+constexpr int ChartDays = 30;
+constexpr int TrickiestShown = 10;
+// A cell holds "12 x 12" over its mark; the window then fits a 1024 x 768 screen.
+constexpr int CellWidth = 48, CellHeight = 32;
+
+// Screen colours of the states; each has its mark too (factMark).
+QColor screenColour(FactState s)
+{
+    switch (s) {
+    case FactState::Known: return QColor(0x7C, 0xCF, 0x7C);
+    case FactState::GettingThere: return QColor(0xFF, 0xE0, 0x70);
+    case FactState::Tricky: return QColor(0xFF, 0x9A, 0x9A);
+    case FactState::Untried: break;
+    }
+    return QColor(0xE4, 0xE4, 0xE4);
+}
+
+QPushButton *button(const QString &caption, const char *name, QWidget *parent)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return b;
+}
+} // namespace
+
+frmFacts::frmFacts(Module1 &module, ChildRecord &record, QWidget *parent)
+    : QDialog(parent), m(module), r(record), m_today(QDate::currentDate())
+{
+    setObjectName(QStringLiteral("frmFacts"));
+    setWindowTitle(tr("My Facts"));
+    buildControls();
+    showChildren();
+}
+
+frmFacts::~frmFacts() = default;
+
+void frmFacts::showModal(Module1 &module, QWidget *owner)
+{
+    if (!module.svc.record) {
+        QMessageBox::information(owner, tr("My Facts"), tr("The record of answers is not open yet."));
+        return;
+    }
+    frmFacts w(module, *module.svc.record, owner);
+    w.setWindowModality(Qt::ApplicationModal);
+    w.exec();
+}
+
+void frmFacts::buildControls()
+{
+    auto *top = new QVBoxLayout(this);
+    lblHealth = new QLabel(this);
+    lblHealth->setObjectName(QStringLiteral("lblHealth"));
+    lblHealth->setWordWrap(true);
+    lblHealth->setStyleSheet(QStringLiteral("color: #B00000;"));
+    top->addWidget(lblHealth);
+
+    auto *who = new QHBoxLayout;
+    auto *lblChild = new QLabel(tr("&Child:"), this);
+    cboChild = new QComboBox(this);
+    cboChild->setObjectName(QStringLiteral("cboChild"));
+    cboChild->setAccessibleName(tr("Child"));
+    cboChild->setMinimumContentsLength(16);
+    lblChild->setBuddy(cboChild);
+    cmdAdd = button(tr("&Add..."), "cmdAdd", this);
+    cmdRename = button(tr("&Rename..."), "cmdRename", this);
+    cmdRemove = button(tr("Re&move..."), "cmdRemove", this);
+    auto *lblLimit = new QLabel(tr("&Known within:"), this);
+    cboLimit = new QComboBox(this);
+    cboLimit->setObjectName(QStringLiteral("cboLimit"));
+    cboLimit->setAccessibleName(tr("Known within"));
+    for (int ms : TimeLimitChoicesMs)
+        cboLimit->addItem(ms ? tr("%1 seconds").arg(ms / 1000) : tr("no time limit"), ms);
+    lblLimit->setBuddy(cboLimit);
+    for (QWidget *w : std::initializer_list<QWidget *>{lblChild, cboChild, cmdAdd, cmdRename, cmdRemove})
+        who->addWidget(w);
+    who->addStretch();
+    who->addWidget(lblLimit);
+    who->addWidget(cboLimit);
+    top->addLayout(who);
+
+    grdFacts = new QTableWidget(FactSide, FactSide, this);
+    grdFacts->setObjectName(QStringLiteral("grdFacts"));
+    grdFacts->setAccessibleName(tr("Fact map"));
+    grdFacts->setAccessibleDescription(tr("A row for each factor, a column for each first number"));
+    grdFacts->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdFacts->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdFacts->setTabKeyNavigation(false);
+    grdFacts->setWordWrap(false);
+    grdFacts->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdFacts->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdFacts->horizontalHeader()->setDefaultSectionSize(CellWidth);
+    grdFacts->verticalHeader()->setDefaultSectionSize(CellHeight);
+    QFont small = grdFacts->font();
+    small.setPointSizeF(7.5);
+    grdFacts->setFont(small);
+    QStringList columns, rows;
+    for (int i = 0; i < FactSide; ++i) {
+        columns << QString::number(i);
+        rows << QStringLiteral("x %1").arg(i);
+    }
+    grdFacts->setHorizontalHeaderLabels(columns);
+    grdFacts->setVerticalHeaderLabels(rows);
+    grdFacts->setFixedSize(grdFacts->verticalHeader()->sizeHint().width() + FactSide * CellWidth + 4,
+                           grdFacts->horizontalHeader()->sizeHint().height() + FactSide * CellHeight + 4);
+    grdFacts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grdFacts->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int o2 = 0; o2 < FactSide; ++o2)
+        for (int o1 = 0; o1 < FactSide; ++o1) {
+            auto *item = new QTableWidgetItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            grdFacts->setItem(o2, o1, item);
+        }
+
+    auto *legend = new QHBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        const auto s = FactState(i);
+        auto *l = new QLabel(QStringLiteral(" %1  %2 ").arg(factMark(s), stateName(s)), this);
+        l->setObjectName(QStringLiteral("lblLegend_%1").arg(i));
+        l->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #808080;").arg(screenColour(s).name()));
+        legend->addWidget(l);
+    }
+    legend->addStretch();
+
+    lblStory = new QLabel(this);
+    lblStory->setObjectName(QStringLiteral("lblStory"));
+    lblStory->setAccessibleName(tr("Chosen fact"));
+    lblTotals = new QLabel(this);
+    lblTotals->setObjectName(QStringLiteral("lblTotals"));
+    lblTotals->setAccessibleName(tr("Totals"));
+
+    chtKnown = new QChartView(this);
+    chtKnown->setObjectName(QStringLiteral("chtKnown"));
+    chtKnown->setAccessibleName(tr("Facts known at the end of each day, the last 30 days"));
+    chtKnown->setRenderHint(QPainter::Antialiasing);
+    chtKnown->setMinimumSize(300, 300);
+
+    auto *middle = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
+    left->addWidget(grdFacts);
+    left->addLayout(legend);
+    left->addWidget(lblStory);
+    middle->addLayout(left);
+    middle->addWidget(chtKnown, 1);
+    top->addLayout(middle);
+    top->addWidget(lblTotals);
+
+    auto *bottom = new QHBoxLayout;
+    cmdPrint = button(tr("&Print for the Parent"), "cmdPrint", this);
+    cmdCsv = button(tr("Save as C&SV..."), "cmdCsv", this);
+    cmdClose = button(tr("Close"), "cmdClose", this);
+    bottom->addWidget(cmdPrint);
+    bottom->addWidget(cmdCsv);
+    bottom->addStretch();
+    bottom->addWidget(cmdClose);
+    top->addLayout(bottom);
+
+    connect(cboChild, &QComboBox::activated, this, [this](int i) {
+        r.choose(m_children.value(i).id);
+        showChildren();
+    });
+    connect(cboLimit, &QComboBox::activated, this, &frmFacts::chooseTimeLimit);
+    connect(cmdAdd, &QPushButton::clicked, this, &frmFacts::addChild);
+    connect(cmdRename, &QPushButton::clicked, this, &frmFacts::renameChild);
+    connect(cmdRemove, &QPushButton::clicked, this, &frmFacts::removeChild);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmFacts::printPage);
+    connect(cmdCsv, &QPushButton::clicked, this, &frmFacts::saveCsv);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(grdFacts, &QTableWidget::currentCellChanged, this, &frmFacts::showStory);
+}
+
+QString frmFacts::stateName(FactState s) const
+{
+    switch (s) {
+    case FactState::Known: return tr("known");
+    case FactState::GettingThere: return tr("getting there");
+    case FactState::Tricky: return tr("tricky");
+    case FactState::Untried: break;
+    }
+    return tr("not yet tried");
+}
+
+qint64 frmFacts::childId() const { return m_children.value(cboChild->currentIndex()).id; }
+
+int frmFacts::timeLimitMs() const { return m_children.value(cboChild->currentIndex()).timeLimitMs; }
+
+void frmFacts::showChildren()
+{
+    const bool ready = r.health() == ChildRecord::Health::Ready;
+    lblHealth->setText(r.healthText());
+    lblHealth->setVisible(!ready);
+    m_children = ready ? r.children() : QVector<Child>{};
+    const qint64 current = ready ? r.current().id : 0;
+    cboChild->clear();
+    for (const Child &c : m_children) {
+        cboChild->addItem(c.name);
+        if (c.id == current)
+            cboChild->setCurrentIndex(cboChild->count() - 1);
+    }
+    for (QWidget *w : std::initializer_list<QWidget *>{cboChild, cmdAdd, cmdRename, cboLimit, cmdPrint, cmdCsv, grdFacts})
+        w->setEnabled(ready);
+    // The last child stays: someone has to be practising.
+    cmdRemove->setEnabled(ready && m_children.size() > 1);
+    showChild();
+}
+
+void frmFacts::showChild()
+{
+    const qint64 id = childId();
+    m_facts = id ? r.facts(id) : std::array<FactRecord, FactCount>{};
+    m_totals = id ? r.totals(id, m_today, ChartDays) : ChildTotals{};
+    const int limit = timeLimitMs();
+    cboLimit->setCurrentIndex(std::max(0, cboLimit->findData(limit)));
+
+    int known = 0;
+    for (int o2 = 0; o2 < FactSide; ++o2)
+        for (int o1 = 0; o1 < FactSide; ++o1) {
+            const FactState s = m_facts[size_t(factIndex(o1, o2))].state(limit);
+            known += s == FactState::Known;
+            QTableWidgetItem *item = grdFacts->item(o2, o1);
+            item->setText(factText(o1, o2) + QLatin1Char('\n') + factMark(s));
+            item->setBackground(screenColour(s));
+            item->setForeground(Qt::black);
+            item->setData(Qt::AccessibleTextRole, factText(o1, o2) + QStringLiteral(", ") + stateName(s));
+        }
+    lblTotals->setText(tr("Facts known: %1 of %2    Problems answered: %3    Days practised: %4")
+                           .arg(known)
+                           .arg(FactCount)
+                           .arg(m_totals.answers)
+                           .arg(m_totals.days));
+
+    auto *series = new QLineSeries;
+    for (int i = 0; i < m_totals.knownByDay.size(); ++i)
+        series->append(double(QDateTime(m_today.addDays(i + 1 - ChartDays), QTime(12, 0)).toMSecsSinceEpoch()),
+                       m_totals.knownByDay[i]);
+    auto *chart = new QChart;
+    chart->legend()->hide();
+    chart->setTitle(tr("Facts known at the end of each day"));
+    chart->addSeries(series);
+    auto *x = new QDateTimeAxis;
+    x->setFormat(QStringLiteral("d MMM"));
+    x->setTickCount(4);
+    auto *y = new QValueAxis;
+    y->setRange(0, FactCount);
+    y->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(x);
+    series->attachAxis(y);
+    QChart *old = chtKnown->chart();
+    chtKnown->setChart(chart);
+    delete old;
+
+    if (grdFacts->currentRow() < 0)
+        grdFacts->setCurrentCell(7, 7);
+    showStory();
+}
+
+QString frmFacts::factStory(int operand1, int operand2) const
+{
+    const FactRecord &f = m_facts[size_t(factIndex(operand1, operand2))];
+    const QString fact = QStringLiteral("%1 = %2").arg(factText(operand1, operand2)).arg(operand1 * operand2);
+    if (f.tries == 0)
+        return tr("%1: not yet tried").arg(fact);
+    const QLocale locale(m.Language.isEmpty() ? QStringLiteral("en") : m.Language);
+    const QString tries = f.tries == 1 ? tr("1 try") : tr("%1 tries").arg(f.tries);
+    return tr("%1: %2, %3 right, last on %4 in %5 s")
+        .arg(fact, tries)
+        .arg(f.right)
+        .arg(locale.toString(f.lastAt.toLocalTime().date(), QStringLiteral("d MMMM")))
+        .arg(locale.toString(double(f.lastMs) / 1000.0, 'f', 1));
+}
+
+void frmFacts::showStory()
+{
+    const int o2 = grdFacts->currentRow(), o1 = grdFacts->currentColumn();
+    lblStory->setText(o1 >= 0 && o2 >= 0 ? factStory(o1, o2) : QString());
+}
+
+void frmFacts::addChild()
+{
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, tr("Add a Child"), tr("Name:"), QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return;
+    QString error;
+    if (!r.add(name, &error)) {
+        QMessageBox::warning(this, tr("Add a Child"), error);
+        return;
+    }
+    for (const Child &c : r.children())
+        if (c.name == name.trimmed())
+            r.choose(c.id);
+    showChildren();
+}
+
+void frmFacts::renameChild()
+{
+    const Child c = m_children.value(cboChild->currentIndex());
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, tr("Rename"), tr("New name for %1:").arg(c.name),
+                                               QLineEdit::Normal, c.name, &ok);
+    if (!ok)
+        return;
+    QString error;
+    if (!r.rename(c.id, name, &error))
+        QMessageBox::warning(this, tr("Rename"), error);
+    showChildren();
+}
+
+void frmFacts::removeChild()
+{
+    const Child c = m_children.value(cboChild->currentIndex());
+    const int n = r.answerCount(c.id);
+    const QString question = tr("Remove %1 and the %2 answers kept for them? This cannot be undone.").arg(c.name).arg(n);
+    QMessageBox ask(QMessageBox::Warning, tr("Remove"), question, QMessageBox::Yes | QMessageBox::Cancel, this);
+    ask.setObjectName(QStringLiteral("removeConfirm"));
+    ask.setDefaultButton(QMessageBox::Cancel);
+    if (ask.exec() != QMessageBox::Yes)
+        return;
+    QString error;
+    if (!r.remove(c.id, &error))
+        QMessageBox::warning(this, tr("Remove"), error);
+    showChildren();
+}
+
+void frmFacts::chooseTimeLimit()
+{
+    r.setTimeLimit(childId(), cboLimit->currentData().toInt());
+    m_children = r.children();
+    showChild();
+}
+
+QStringList frmFacts::trickiest() const
+{
+    struct Missed
+    {
+        int o1, o2, misses, tries;
+    };
+    std::vector<Missed> missed;
+    for (int o2 = 0; o2 < FactSide; ++o2)
+        for (int o1 = 0; o1 < FactSide; ++o1) {
+            const FactRecord &f = m_facts[size_t(factIndex(o1, o2))];
+            if (f.tries > f.right)
+                missed.push_back({o1, o2, f.tries - f.right, f.tries});
+        }
+    // Most misses first; of equal misses, the larger share of misses.
+    std::stable_sort(missed.begin(), missed.end(), [](const Missed &a, const Missed &b) {
+        return a.misses != b.misses ? a.misses > b.misses : a.misses * b.tries > b.misses * a.tries;
+    });
+    QStringList lines;
+    for (size_t i = 0; i < missed.size() && i < size_t(TrickiestShown); ++i) {
+        const Missed &x = missed[i];
+        lines << tr("%1 = %2: %3 tries, %4 missed")
+                     .arg(factText(x.o1, x.o2))
+                     .arg(x.o1 * x.o2)
+                     .arg(x.tries)
+                     .arg(x.misses);
+    }
+    if (lines.isEmpty())
+        lines << tr("No fact missed yet.");
+    return lines;
+}
+
+void frmFacts::printPage()
+{
+    const QString name = cboChild->currentText();
+    const QLocale locale(m.Language.isEmpty() ? QStringLiteral("en") : m.Language);
+    ParentPage page;
+    page.heading = tr("%1 - My Facts - %2").arg(name, locale.toString(m_today, QStringLiteral("d MMMM yyyy")));
+    const int limit = timeLimitMs();
+    for (int i = 0; i < FactCount; ++i)
+        page.states[size_t(i)] = m_facts[size_t(i)].state(limit);
+    for (int i = 0; i < 4; ++i)
+        page.legend[size_t(i)] = stateName(FactState(i));
+    page.trickyHeading = tr("The trickiest facts");
+    page.tricky = trickiest();
+    page.chartHeading = tr("Facts known at the end of each day");
+    page.knownByDay = m_totals.knownByDay;
+    page.firstDay = locale.toString(m_today.addDays(1 - ChartDays), QStringLiteral("d MMM"));
+    page.lastDay = locale.toString(m_today, QStringLiteral("d MMM"));
+    ::printPage(m, this, tr("Numbloom - My Facts of %1").arg(name), [&page](DrawSurface &p) { drawParentPage(p, page); });
+}
+
+void frmFacts::saveCsv()
+{
+    const QString name = cboChild->currentText();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QDir().mkpath(documents);
+    QFileDialog dialog(this, tr("Save as CSV"), QDir(documents).filePath(tr("%1 answers.csv").arg(name)),
+                       tr("CSV files (*.csv)"));
+    dialog.setObjectName(QStringLiteral("csvDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    QString error;
+    if (!r.exportCsv(childId(), dialog.selectedFiles().constFirst(), &error))
+        QMessageBox::warning(this, tr("Save as CSV"), tr("The file was not saved.\n\n%1").arg(error));
+}
+
+extern "C" Q_DECL_EXPORT void numbloom_show_my_facts(Module1 &module, QWidget *owner)
+{
+    frmFacts::showModal(module, owner);
+}

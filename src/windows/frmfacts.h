@@ -1,0 +1,59 @@
+#pragma once
+// My Facts: the children, and for the one chosen the map of all 169 facts, a
+// chosen fact's story, the totals and the chart of the last 30 days, the time
+// limit for "known", the parent's page and the CSV file. It is a module of
+// its own (numbloom-facts.so) with the chart library, loaded when first
+// opened. The record keeps the rules; this window shows them.
+#include "progress/childrecord.h"
+
+#include <QDialog>
+
+class Module1;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+class frmFacts : public QDialog
+{
+    Q_OBJECT
+public:
+    frmFacts(Module1 &module, ChildRecord &record, QWidget *parent);
+    ~frmFacts() override;
+
+    // Modal over the main window, like the fact picture.
+    static void showModal(Module1 &module, QWidget *owner);
+
+    // The story of one fact: "7 x 8 = 56: 9 tries, 6 right, last on 3 December in 2.4 s".
+    QString factStory(int operand1, int operand2) const;
+
+private:
+    void buildControls();
+    void showChildren();
+    void showChild();
+    void showStory();
+    void addChild();
+    void renameChild();
+    void removeChild();
+    void chooseTimeLimit();
+    void printPage();
+    void saveCsv();
+    QString stateName(FactState s) const;
+    QStringList trickiest() const;
+    qint64 childId() const;
+    int timeLimitMs() const;
+
+    Module1 &m;
+    ChildRecord &r;
+    QVector<Child> m_children;
+    std::array<FactRecord, FactCount> m_facts{};
+    ChildTotals m_totals;
+    QDate m_today;
+
+    QLabel *lblHealth, *lblTotals, *lblStory;
+    QComboBox *cboChild, *cboLimit;
+    QPushButton *cmdAdd, *cmdRename, *cmdRemove, *cmdPrint, *cmdCsv, *cmdClose;
+    QTableWidget *grdFacts;
+    QChartView *chtKnown;
+};
