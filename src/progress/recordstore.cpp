@@ -7,7 +7,7 @@
 #include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTimeZone>
+#include <QThread>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -21,6 +21,9 @@ struct Record
 constexpr int NameMaxChars = 40;
 // SQLite's result codes for a full disk and for a file that is no database.
 constexpr int SqliteFull = 13;
+constexpr int SqliteBusy = 5, SqliteLocked = 6;
+// Opening waits up to five seconds for another copy, on top of the busy timeout.
+constexpr int OpenAttempts = 50;
 constexpr int SqliteCorrupt = 11;
 constexpr int SqliteNotADb = 26;
 
@@ -127,7 +130,7 @@ bool RecordStore::connect(const QString &path)
     // Two copies of the program may write at once; one waits for the other.
     m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!m_db.open()) {
-        m_error = m_db.lastError().text();
+        failed(m_db.lastError());
         return false;
     }
     QSqlQuery q(m_db);
@@ -136,7 +139,7 @@ bool RecordStore::connect(const QString &path)
     // transaction ends, so a power cut loses at most the one being written.
     for (const char *pragma : {"PRAGMA foreign_keys = ON", "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
         if (!q.exec(QString::fromLatin1(pragma))) {
-            m_error = q.lastError().text();
+            failed(q.lastError());
             return false;
         }
     }
@@ -145,37 +148,66 @@ bool RecordStore::connect(const QString &path)
 
 RecordStore::Opened RecordStore::open(const QString &path, const QDateTime &now)
 {
-    m_movedTo.clear();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    const bool existed = QFileInfo::exists(path);
-    if (existed && !QFileInfo(path).isReadable()) {
+    // A second copy making the file at this moment holds it for a moment
+    // longer than the busy timeout covers.
+    for (int attempt = 0;; ++attempt) {
+        const Opened o = openOnce(path, now);
+        const bool busy = m_code == SqliteBusy || m_code == SqliteLocked;
+        if (o != Opened::Failed || !busy || attempt == OpenAttempts)
+            return o;
+        QThread::msleep(100);
+    }
+}
+
+void RecordStore::failed(const QSqlError &e)
+{
+    m_error = e.text();
+    m_code = nativeCode(e);
+}
+
+RecordStore::Verdict RecordStore::inspect(const QString &path)
+{
+    if (QFileInfo::exists(path) && !QFileInfo(path).isReadable()) {
         m_error = Record::tr("The file cannot be read.");
-    } else if (connect(path)) {
+        return Verdict::Damaged;
+    }
+    if (connect(path)) {
         QSqlQuery q(m_db);
         if (q.exec(QStringLiteral("PRAGMA user_version")) && q.next()) {
-            if (q.value(0).toInt() > RecordSchemaVersion) {
-                close();
-                return Opened::Newer;
-            }
-            if (q.exec(QStringLiteral("PRAGMA quick_check")) && q.next() && q.value(0).toString() == QLatin1String("ok")) {
-                if (migrate() && ensureChild(now))
-                    return Opened::Ready;
-            } else if (q.lastError().isValid()) {
-                m_error = q.lastError().text();
-            } else {
+            if (q.value(0).toInt() > RecordSchemaVersion)
+                return Verdict::Newer;
+            if (q.exec(QStringLiteral("PRAGMA quick_check")) && q.next()) {
+                if (q.value(0).toString() == QLatin1String("ok"))
+                    return Verdict::Usable;
                 m_error = Record::tr("The file is damaged.");
+                return Verdict::Damaged;
             }
-        } else {
-            m_error = q.lastError().text();
         }
-        // A full disk or a locked file is no damage: the file stays where it is.
-        const int code = nativeCode(q.lastError());
-        if (q.lastError().isValid() && code != SqliteCorrupt && code != SqliteNotADb) {
-            close();
-            return Opened::Failed;
-        }
-    } else if (!existed) {
+        failed(q.lastError());
+    }
+    // A full disk or a locked file is no damage: the file stays where it is.
+    return m_code == SqliteCorrupt || m_code == SqliteNotADb ? Verdict::Damaged : Verdict::Failed;
+}
+
+RecordStore::Opened RecordStore::openOnce(const QString &path, const QDateTime &now)
+{
+    m_movedTo.clear();
+    m_code = 0;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    switch (inspect(path)) {
+    case Verdict::Usable:
+        if (migrate() && ensureChild(now))
+            return Opened::Ready;
+        close();
         return Opened::Failed;
+    case Verdict::Newer:
+        close();
+        return Opened::Newer;
+    case Verdict::Failed:
+        close();
+        return Opened::Failed;
+    case Verdict::Damaged:
+        break;
     }
     close();
     // Kept aside whole, with its journal, so that nothing of it is lost and
@@ -198,7 +230,7 @@ bool RecordStore::migrate()
     QSqlQuery q(m_db);
     // One copy of the program brings the schema up at a time.
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        m_error = q.lastError().text();
+        failed(q.lastError());
         return false;
     }
     int version = 0;
@@ -211,7 +243,7 @@ bool RecordStore::migrate()
         ok = ok && q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version + 1));
     }
     if (!ok) {
-        m_error = q.lastError().text();
+        failed(q.lastError());
         q.exec(QStringLiteral("ROLLBACK"));
         return false;
     }
@@ -279,14 +311,17 @@ bool RecordStore::add(const QString &typed, const QDateTime &now, QString *error
         *error = Record::tr("A name has 1 to %1 characters.").arg(NameMaxChars);
         return false;
     }
+    if (taken(name, 0)) {
+        *error = Record::tr("There is already a child called %1.").arg(name);
+        return false;
+    }
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("INSERT INTO children(name, time_limit_ms, created) VALUES (?, ?, ?)"));
     q.addBindValue(name);
     q.addBindValue(DefaultTimeLimitMs);
     q.addBindValue(isoUtc(now));
     if (!q.exec()) {
-        *error = nativeCode(q.lastError()) == 19 ? Record::tr("There is already a child called %1.").arg(name)
-                                                  : q.lastError().text();
+        *error = q.lastError().text();
         return false;
     }
     if (id)
@@ -301,16 +336,28 @@ bool RecordStore::rename(qint64 child, const QString &typed, QString *error)
         *error = Record::tr("A name has 1 to %1 characters.").arg(NameMaxChars);
         return false;
     }
+    if (taken(name, child)) {
+        *error = Record::tr("There is already a child called %1.").arg(name);
+        return false;
+    }
     QSqlQuery q(m_db);
     q.prepare(QStringLiteral("UPDATE children SET name = ? WHERE id = ?"));
     q.addBindValue(name);
     q.addBindValue(child);
     if (!q.exec()) {
-        *error = nativeCode(q.lastError()) == 19 ? Record::tr("There is already a child called %1.").arg(name)
-                                                  : q.lastError().text();
+        *error = q.lastError().text();
         return false;
     }
     return true;
+}
+
+bool RecordStore::taken(const QString &name, qint64 other) const
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT 1 FROM children WHERE name = ? AND id <> ?"));
+    q.addBindValue(name);
+    q.addBindValue(other);
+    return q.exec() && q.next();
 }
 
 bool RecordStore::remove(qint64 child, QString *error)
@@ -351,8 +398,8 @@ RecordStore::Write RecordStore::written(bool ok, const QSqlQuery &q)
 {
     if (ok)
         return Write::Ok;
-    m_error = q.lastError().text();
-    return nativeCode(q.lastError()) == SqliteFull ? Write::Full : Write::Failed;
+    failed(q.lastError());
+    return m_code == SqliteFull ? Write::Full : Write::Failed;
 }
 
 RecordStore::Write RecordStore::beginDrill(const DrillStart &drill)

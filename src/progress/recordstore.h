@@ -6,6 +6,8 @@
 #include "childrecord.h"
 
 #include <QSqlDatabase>
+
+class QSqlError;
 #include <QString>
 
 // The schema's version, kept in PRAGMA user_version; a file from a newer
@@ -60,16 +62,23 @@ public:
     bool exportCsv(qint64 child, const QString &path, QString *error) const;
 
 private:
+    enum class Verdict { Usable, Newer, Damaged, Failed };
+    Opened openOnce(const QString &path, const QDateTime &now);
+    Verdict inspect(const QString &path);
+    void failed(const QSqlError &e);
     bool connect(const QString &path);
     void close();
     bool migrate();
     bool ensureChild(const QDateTime &now);
+    // Another child (not other) has the name.
+    bool taken(const QString &name, qint64 other) const;
     Write written(bool ok, const class QSqlQuery &q);
 
     QString m_name; // the connection's name, one per store
     QSqlDatabase m_db;
     QString m_movedTo;
     QString m_error;
+    int m_code = 0; // SQLite's code for m_error
     qint64 m_current = 0;
     qint64 m_drill = 0;
 };

@@ -13,6 +13,10 @@ SqliteRecord::SqliteRecord(const QString &path, QObject *parent)
     m_thread.start(QThread::LowPriority);
     post([this] {
         const auto outcome = m_store->open(m_path, QDateTime::currentDateTimeUtc());
+        // Set here, so that the writes queued behind the opening see it.
+        const bool writable = outcome == RecordStore::Opened::Ready || outcome == RecordStore::Opened::Replaced;
+        m_health = writable ? Health::Ready
+                            : outcome == RecordStore::Opened::Newer ? Health::Newer : Health::Unavailable;
         const QString movedTo = m_store->movedTo(), error = m_store->lastError();
         QMetaObject::invokeMethod(this, [this, outcome, movedTo, error] { opened(int(outcome), movedTo, error); },
                                   Qt::QueuedConnection);
@@ -52,19 +56,14 @@ void SqliteRecord::opened(int outcome, const QString &movedTo, const QString &er
 {
     switch (RecordStore::Opened(outcome)) {
     case RecordStore::Opened::Ready:
-        m_health = Health::Ready;
+    case RecordStore::Opened::Newer:
         break;
     case RecordStore::Opened::Replaced:
-        m_health = Health::Ready;
         Q_EMIT notice(tr("The record of your children's answers could not be read, so a new one was started. "
                          "The old file is kept, untouched, as:\n\n%1")
                           .arg(QDir::toNativeSeparators(movedTo)));
         break;
-    case RecordStore::Opened::Newer:
-        m_health = Health::Newer;
-        break;
     case RecordStore::Opened::Failed:
-        m_health = Health::Unavailable;
         Q_EMIT notice(tr("Answers cannot be saved for now: the record could not be opened.\n\n%1\n\n%2")
                           .arg(QDir::toNativeSeparators(m_path), error));
         break;
