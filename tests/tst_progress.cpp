@@ -147,7 +147,9 @@ void tst_progress::answersMakeFactsAndDays()
         QCOMPARE(s.addAnswer(a), RecordStore::Write::Ok);
     QCOMPARE(s.endDrill(thursday), RecordStore::Write::Ok);
 
-    const auto facts = s.facts(bob);
+    const QDate friday = thursday.toLocalTime().date().addDays(1);
+    const ChildSummary sum = s.summary(bob, friday, 5);
+    const auto &facts = sum.facts;
     const FactRecord &f = facts[size_t(factIndex(7, 8))];
     QCOMPARE(f.tries, 4);
     QCOMPARE(f.right, 3);
@@ -157,8 +159,7 @@ void tst_progress::answersMakeFactsAndDays()
     QCOMPARE(f.state(2000), FactState::GettingThere);
     QCOMPARE(facts[size_t(factIndex(8, 7))].tries, 0); // the pair is ordered
 
-    const QDate friday = thursday.toLocalTime().date().addDays(1);
-    const ChildTotals t = s.totals(bob, friday, 5);
+    const ChildTotals &t = sum.totals;
     QCOMPARE(t.answers, 5);
     QCOMPARE(t.days, 3);
     // Monday none known, Tuesday two right so far, Thursday known; Friday keeps it.
@@ -304,7 +305,7 @@ void tst_progress::drillRecordsEveryJudgedAnswer()
     drill.typeKey('7', 0);
     drill.startOrStop();
     record.flush();
-    const FactRecord f = record.facts(record.current().id)[size_t(factIndex(7, 8))];
+    const FactRecord f = record.summary(record.current().id, QDate::currentDate(), 1).facts[size_t(factIndex(7, 8))];
     QCOMPARE(f.tries, 2);
     QCOMPARE(f.right, 1);
     QCOMPARE(f.lastMs, 1100);

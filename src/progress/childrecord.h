@@ -46,6 +46,12 @@ struct ChildTotals
     QVector<int> knownByDay;
 };
 
+struct ChildSummary
+{
+    std::array<FactRecord, FactCount> facts{};
+    ChildTotals totals;
+};
+
 class ChildRecord : public QObject
 {
     Q_OBJECT
@@ -79,8 +85,8 @@ public:
     virtual int answerCount(qint64 child) const = 0;
     virtual void setTimeLimit(qint64 child, int ms) = 0;
 
-    virtual std::array<FactRecord, FactCount> facts(qint64 child) const = 0;
-    virtual ChildTotals totals(qint64 child, const QDate &today, int days) const = 0;
+    // Every fact of the child, and the totals up to today over the last days.
+    virtual ChildSummary summary(qint64 child, const QDate &today, int days) const = 0;
     // Every answer of the child as CSV (RFC 4180, UTF-8, a header line).
     virtual bool exportCsv(qint64 child, const QString &path, QString *error) const = 0;
 

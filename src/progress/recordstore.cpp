@@ -447,80 +447,65 @@ RecordStore::Write RecordStore::endDrill(const QDateTime &at)
     return written(q.exec(), q);
 }
 
-std::array<FactRecord, FactCount> RecordStore::facts(qint64 child) const
+ChildSummary RecordStore::summary(qint64 child, const QDate &today, int days) const
 {
-    std::array<FactRecord, FactCount> facts{};
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT operand1, operand2, COUNT(*), SUM(correct) FROM answer_rows"
-                             " WHERE child_id = ? GROUP BY operand1, operand2"));
-    q.addBindValue(child);
-    q.exec();
-    auto fact = [&facts](const QSqlQuery &r) -> FactRecord * {
-        const int o1 = r.value(0).toInt(), o2 = r.value(1).toInt();
-        return o1 >= 0 && o1 < FactSide && o2 >= 0 && o2 < FactSide ? &facts[size_t(factIndex(o1, o2))] : nullptr;
-    };
-    while (q.next()) {
-        if (FactRecord *f = fact(q)) {
-            f->tries = q.value(2).toInt();
-            f->right = q.value(3).toInt();
-        }
-    }
-    // The newest three answers of every fact: the ones its state depends on.
-    q.prepare(QStringLiteral("SELECT operand1, operand2, correct, ms, at FROM (SELECT operand1, operand2, correct, ms, at,"
-                             " ROW_NUMBER() OVER (PARTITION BY operand1, operand2 ORDER BY id DESC) AS n"
-                             " FROM answer_rows WHERE child_id = ?) WHERE n <= 3 ORDER BY operand1, operand2, n"));
-    q.addBindValue(child);
-    q.exec();
-    while (q.next()) {
-        FactRecord *f = fact(q);
-        if (!f)
-            continue;
-        if (f->recent.empty()) {
-            f->lastAt = fromIso(q.value(4).toString());
-            f->lastMs = q.value(3).toInt();
-        }
-        f->recent.push_back({q.value(2).toInt() != 0, q.value(3).toInt()});
-    }
-    return facts;
-}
-
-ChildTotals RecordStore::totals(qint64 child, const QDate &today, int days) const
-{
-    ChildTotals t;
+    ChildSummary sum;
+    ChildTotals &t = sum.totals;
     t.knownByDay.fill(0, days);
     int limit = DefaultTimeLimitMs;
     for (const Child &c : children())
         if (c.id == child)
             limit = c.timeLimitMs;
     KnownCounter counter(limit);
+    // One pass in time order gives the facts, the days and the chart; SQLite
+    // finds each answer's local day, which is the costly part in Qt.
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT operand1, operand2, correct, ms, at FROM answer_rows WHERE child_id = ? ORDER BY id"));
+    q.prepare(QStringLiteral("SELECT operand1, operand2, correct, ms, at, date(at, 'localtime') FROM answer_rows"
+                             " WHERE child_id = ? ORDER BY id"));
     q.addBindValue(child);
     q.exec();
     const QDate first = today.addDays(1 - days);
     QDate day; // the local day of the answers being read
+    QString dayText;
+    std::array<QString, FactCount> lastAt;
     auto closeDay = [&](const QDate &until) {
         // The count at the end of `day` holds for every day up to the next answer's.
-        for (QDate d = day; d < until && d <= today; d = d.addDays(1))
-            if (d >= first)
-                t.knownByDay[int(first.daysTo(d))] = counter.known();
+        for (QDate d = std::max(day, first); d < until && d <= today; d = d.addDays(1))
+            t.knownByDay[int(first.daysTo(d))] = counter.known();
     };
     while (q.next()) {
-        const QDate local = fromIso(q.value(4).toString()).toLocalTime().date();
-        if (local != day) {
+        const QString localDay = q.value(5).toString();
+        if (localDay != dayText) {
+            const QDate next = QDate::fromString(localDay, Qt::ISODate);
             if (day.isValid())
-                closeDay(local);
-            day = local;
+                closeDay(next);
+            day = next;
+            dayText = localDay;
             ++t.days;
         }
-        counter.add(q.value(0).toInt(), q.value(1).toInt(), {q.value(2).toInt() != 0, q.value(3).toInt()});
+        const int o1 = q.value(0).toInt(), o2 = q.value(1).toInt();
+        if (o1 < 0 || o1 >= FactSide || o2 < 0 || o2 >= FactSide)
+            continue;
+        const Attempt a{q.value(2).toInt() != 0, q.value(3).toInt()};
+        counter.add(o1, o2, a);
         ++t.answers;
+        const size_t i = size_t(factIndex(o1, o2));
+        FactRecord &f = sum.facts[i];
+        ++f.tries;
+        f.right += a.correct;
+        f.lastMs = a.ms;
+        lastAt[i] = q.value(4).toString();
+        f.recent.insert(f.recent.begin(), a);
+        if (f.recent.size() > 3)
+            f.recent.pop_back();
     }
     if (day.isValid())
         closeDay(today.addDays(1));
-    return t;
+    for (size_t i = 0; i < sum.facts.size(); ++i)
+        if (!lastAt[i].isEmpty())
+            sum.facts[i].lastAt = fromIso(lastAt[i]);
+    return sum;
 }
 
 bool RecordStore::exportCsv(qint64 child, const QString &path, QString *error) const

@@ -57,8 +57,7 @@ public:
     Write addAnswer(const JudgedAnswer &answer);
     Write endDrill(const QDateTime &at);
 
-    std::array<FactRecord, FactCount> facts(qint64 child) const;
-    ChildTotals totals(qint64 child, const QDate &today, int days) const;
+    ChildSummary summary(qint64 child, const QDate &today, int days) const;
     bool exportCsv(qint64 child, const QString &path, QString *error) const;
 
 private:

@@ -183,18 +183,11 @@ void SqliteRecord::setTimeLimit(qint64 child, int ms)
     wait([&] { m_store->setTimeLimit(child, ms); });
 }
 
-std::array<FactRecord, FactCount> SqliteRecord::facts(qint64 child) const
+ChildSummary SqliteRecord::summary(qint64 child, const QDate &today, int days) const
 {
-    std::array<FactRecord, FactCount> f;
-    wait([&] { f = m_store->facts(child); });
-    return f;
-}
-
-ChildTotals SqliteRecord::totals(qint64 child, const QDate &today, int days) const
-{
-    ChildTotals t;
-    wait([&] { t = m_store->totals(child, today, days); });
-    return t;
+    ChildSummary sum;
+    wait([&] { sum = m_store->summary(child, today, days); });
+    return sum;
 }
 
 bool SqliteRecord::exportCsv(qint64 child, const QString &path, QString *error) const

@@ -39,8 +39,7 @@ public:
     int answerCount(qint64 child) const override;
     void setTimeLimit(qint64 child, int ms) override;
 
-    std::array<FactRecord, FactCount> facts(qint64 child) const override;
-    ChildTotals totals(qint64 child, const QDate &today, int days) const override;
+    ChildSummary summary(qint64 child, const QDate &today, int days) const override;
     bool exportCsv(qint64 child, const QString &path, QString *error) const override;
 
     // Returns once every write queued so far is done: for tests.

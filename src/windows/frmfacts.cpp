@@ -236,8 +236,9 @@ void frmFacts::showChildren()
 void frmFacts::showChild()
 {
     const qint64 id = childId();
-    m_facts = id ? r.facts(id) : std::array<FactRecord, FactCount>{};
-    m_totals = id ? r.totals(id, m_today, ChartDays) : ChildTotals{};
+    const ChildSummary sum = id ? r.summary(id, m_today, ChartDays) : ChildSummary{};
+    m_facts = sum.facts;
+    m_totals = sum.totals;
     const int limit = timeLimitMs();
     cboLimit->setCurrentIndex(std::max(0, cboLimit->findData(limit)));
 
