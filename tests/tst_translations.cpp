@@ -8,9 +8,13 @@
 #include "platform/twips.h"
 #include "print/pages.h"
 #include "windows/frmabout.h"
+#include "progress/sqliterecord.h"
+#include "windows/frmfacts.h"
 #include "windows/frmhmath.h"
 
 #include <QImage>
+#include <QLabel>
+#include <QTemporaryDir>
 #include <QLibraryInfo>
 #include <QStyle>
 #include <QTest>
@@ -107,17 +111,23 @@ struct Windows
         program->prog->module->PictureFactor = 12;
         program->prog->module->PictureMultiplier = 12;
         fact = std::make_unique<frmHMath>(*program->prog->module);
+        record = std::make_unique<SqliteRecord>(dir.filePath(QStringLiteral("progress.sqlite")));
+        record->flush();
+        facts = std::make_unique<frmFacts>(*program->prog->module, *record, nullptr);
     }
     QWidget *find(const QString &name) const
     {
         for (QWidget *top : {static_cast<QWidget *>(program->main), static_cast<QWidget *>(program->about.get()),
-                             static_cast<QWidget *>(fact.get())})
+                             static_cast<QWidget *>(fact.get()), static_cast<QWidget *>(facts.get())})
             if (auto *w = top->objectName() == name ? top : top->findChild<QWidget *>(name))
                 return w;
         qFatal("no control %s", qPrintable(name));
     }
     std::unique_ptr<StartedProgram> program;
     std::unique_ptr<frmHMath> fact;
+    QTemporaryDir dir;
+    std::unique_ptr<SqliteRecord> record;
+    std::unique_ptr<frmFacts> facts;
 };
 
 QString translated(const char *context, const char *text) { return QCoreApplication::translate(context, text); }
@@ -166,6 +176,8 @@ private Q_SLOTS:
     void printedLineFits();
     void accessKeysUnique_data();
     void accessKeysUnique();
+    void myFactsFitsTheScreen_data();
+    void myFactsFitsTheScreen();
     void languageChosen_data();
     void languageChosen();
 
@@ -192,6 +204,7 @@ void tst_translations::textFits_data()
         "fraPractice", "lblStart", "lblPrint", "fraTimer", "optTimer_0", "optTimer_1", "optTimer_2", "fraDelay",
         "lblDelay", "cmdInfo", "cmdHelp", "cmdExit", "lbltitle", "lblProblem", "lblWrong", "fraResults",
         "lblResults_0", "lblResults_1", "lblResults_2", "lblResults_3", "cmdResults", "cmdRevNext", "cmdRevStop",
+        "cmdFacts",
         // About, and the fact picture's OK
         "SSPanel1", "Command1", "Command2", "frmHMath/Command1"};
     for (const QString &language : Languages)
@@ -262,7 +275,7 @@ void tst_translations::accessKeysUnique_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("window");
     for (const QString &language : Languages)
-        for (const char *window : {"frmTable", "frmAbout"})
+        for (const char *window : {"frmTable", "frmAbout", "frmFacts"})
             QTest::addRow("%s %s", qPrintable(language), window) << language << QString::fromLatin1(window);
 }
 
@@ -276,6 +289,9 @@ void tst_translations::accessKeysUnique()
     QStringList captions;
     for (QAbstractButton *b : top->findChildren<QAbstractButton *>())
         captions << b->text();
+    for (QLabel *l : top->findChildren<QLabel *>())
+        if (l->buddy())
+            captions << l->text();
     if (window == QLatin1String("frmTable"))
         captions << translated("frmTable", "&OK");
     QHash<QChar, QString> taken;
@@ -294,6 +310,22 @@ void tst_translations::accessKeysUnique()
     if (language == QLatin1String("en"))
         english[window] = int(taken.size());
     QCOMPARE(int(taken.size()), english.value(window));
+}
+
+void tst_translations::myFactsFitsTheScreen_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : Languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void tst_translations::myFactsFitsTheScreen()
+{
+    // The smallest screen a family's computer has: 1024 x 768, less a title bar.
+    QFETCH(QString, language);
+    const QSize size = windowsIn(language).facts->sizeHint();
+    QVERIFY2(size.width() <= 1024 && size.height() <= 740,
+             qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
 }
 
 void tst_translations::languageChosen_data()
