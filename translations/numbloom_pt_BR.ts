@@ -165,6 +165,70 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
         <translation>Não foi possível remover o que já tinha sido gravado; apague o arquivo, ele não contém uma página inteira.</translation>
     </message>
+    <message>
+        <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Record</name>
+    <message>
+        <source>Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name has 1 to %1 characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already a child called %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SqliteRecord</name>
+    <message>
+        <source>The record of your children&apos;s answers could not be read, so a new one was started. The old file is kept, untouched, as:
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers cannot be saved for now: the record could not be opened.
+
+%1
+
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record could not be opened, so answers are not saved:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers cannot be saved for now: the disk is full. Practice goes on, and everything saved before is safe.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers cannot be saved for now. Practice goes on, and everything saved before is safe.
+
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Summary</name>
@@ -219,6 +283,187 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
     <message>
         <source>An error has occurred trying to go on-line. Try connecting to the internet in your usual manner and connect to:</source>
         <translation>Ocorreu um erro ao tentar se conectar à internet. Conecte-se à internet como de costume e acesse este endereço:</translation>
+    </message>
+</context>
+<context>
+    <name>frmFacts</name>
+    <message>
+        <source>My Facts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The record of answers is not open yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Child:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Known within:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Known within</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no time limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fact map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A row for each factor, a column for each first number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chosen fact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facts known at the end of each day, the last 30 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print for the Parent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as C&amp;SV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>getting there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tricky</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not yet tried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facts known: %1 of %2    Problems answered: %3    Days practised: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facts known at the end of each day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not yet tried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 try</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 right, last on %4 in %5 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add a Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New name for %1:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove %1 and the %2 answers kept for them? This cannot be undone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 = %2: %3 tries, %4 missed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No fact missed yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 - My Facts - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The trickiest facts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Numbloom - My Facts of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answers.csv</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file was not saved.
+
+%1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -387,6 +632,10 @@ cannot be written, and there is no home folder to keep them in.</source>
         <translation>Não foi possível salvar as configurações: não é possível gravar na pasta do programa
 %1
 e não há uma pasta pessoal para guardá-las.</translation>
+    </message>
+    <message>
+        <source>&amp;My Facts</source>
+        <translation>Minhas &amp;tabuadas</translation>
     </message>
 </context>
 </TS>
