@@ -167,30 +167,30 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
     <message>
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>„Mein Fortschritt“ (numbloom-facts.so) fehlt im Programmordner.</translation>
     </message>
 </context>
 <context>
     <name>Record</name>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist beschädigt.</translation>
     </message>
     <message>
         <source>A name has 1 to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name hat 1 bis %1 Zeichen.</translation>
     </message>
     <message>
         <source>There is already a child called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt schon ein Kind mit dem Namen %1.</translation>
     </message>
 </context>
 <context>
@@ -199,7 +199,9 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <source>The record of your children&apos;s answers could not be read, so a new one was started. The old file is kept, untouched, as:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei mit den Antworten Ihrer Kinder konnte nicht gelesen werden. Deshalb wurde eine neue angelegt. Die alte Datei bleibt unverändert erhalten als:
+
+%1</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now: the record could not be opened.
@@ -207,27 +209,35 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten können im Moment nicht gespeichert werden: Die Datei mit den Antworten konnte nicht geöffnet werden.
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Datei wurde von einer neueren Version von Numbloom geschrieben. Diese Version lässt sie deshalb unverändert und speichert keine Antworten. Aktualisieren Sie Numbloom, um sie anzusehen:
+%1</translation>
     </message>
     <message>
         <source>The record could not be opened, so answers are not saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei mit den Antworten konnte nicht geöffnet werden, deshalb werden keine Antworten gespeichert:
+%1</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now: the disk is full. Practice goes on, and everything saved before is safe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten können im Moment nicht gespeichert werden: Der Datenträger ist voll. Das Üben geht weiter, und alles bisher Gespeicherte bleibt erhalten.</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now. Practice goes on, and everything saved before is safe.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten können im Moment nicht gespeichert werden. Das Üben geht weiter, und alles bisher Gespeicherte bleibt erhalten.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -289,181 +299,183 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     <name>frmFacts</name>
     <message>
         <source>My Facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Fortschritt</translation>
     </message>
     <message>
         <source>The record of answers is not open yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei mit den Antworten ist noch nicht geöffnet.</translation>
     </message>
     <message>
         <source>&amp;Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kind:</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen...</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umbenennen...</translation>
     </message>
     <message>
         <source>Re&amp;move...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen...</translation>
     </message>
     <message>
         <source>&amp;Known within:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gekonnt innerhalb:</translation>
     </message>
     <message>
         <source>Known within</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekonnt innerhalb</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sekunden</translation>
     </message>
     <message>
         <source>no time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne Zeitlimit</translation>
     </message>
     <message>
         <source>Fact map</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabenübersicht</translation>
     </message>
     <message>
         <source>A row for each factor, a column for each first number</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Zeile für jede Malreihe, eine Spalte für jede erste Zahl</translation>
     </message>
     <message>
         <source>Chosen fact</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Aufgabe</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Facts known at the end of each day, the last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekonnte Aufgaben am Ende jedes Tages, die letzten 30 Tage</translation>
     </message>
     <message>
         <source>&amp;Print for the Parent</source>
-        <translation type="unfinished"></translation>
+        <translation>Für die Eltern &amp;drucken</translation>
     </message>
     <message>
         <source>Save as C&amp;SV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;CSV speichern...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>gekonnt</translation>
     </message>
     <message>
         <source>getting there</source>
-        <translation type="unfinished"></translation>
+        <translation>fast geschafft</translation>
     </message>
     <message>
         <source>tricky</source>
-        <translation type="unfinished"></translation>
+        <translation>knifflig</translation>
     </message>
     <message>
         <source>not yet tried</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht geübt</translation>
     </message>
     <message>
         <source>Facts known: %1 of %2    Problems answered: %3    Days practised: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekonnte Aufgaben: %1 von %2    Aufgaben gerechnet: %3    Übungstage: %4</translation>
     </message>
     <message>
         <source>Facts known at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekonnte Aufgaben am Ende jedes Tages</translation>
     </message>
     <message>
         <source>%1: not yet tried</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: noch nicht geübt</translation>
     </message>
     <message>
         <source>1 try</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Versuch</translation>
     </message>
     <message>
         <source>%1 tries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Versuche</translation>
     </message>
     <message>
         <source>%1: %2, %3 right, last on %4 in %5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3 richtig, zuletzt am %4 in %5 s</translation>
     </message>
     <message>
         <source>Add a Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind hinzufügen</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>New name for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Name für %1:</translation>
     </message>
     <message>
         <source>Remove %1 and the %2 answers kept for them? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und alle gespeicherten Antworten (%2) entfernen? Das lässt sich nicht rückgängig machen.</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>%1 = %2: %3 tries, %4 missed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2: %4 von %3 falsch</translation>
     </message>
     <message>
         <source>No fact missed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bisher keine Aufgabe falsch gerechnet.</translation>
     </message>
     <message>
         <source>%1 - My Facts - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Mein Fortschritt - %2</translation>
     </message>
     <message>
         <source>The trickiest facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Die kniffligsten Aufgaben</translation>
     </message>
     <message>
         <source>Numbloom - My Facts of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbloom - Mein Fortschritt - %1</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV speichern</translation>
     </message>
     <message>
         <source>%1 answers.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten von %1.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>The file was not saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei wurde nicht gespeichert.
+
+%1</translation>
     </message>
 </context>
 <context>

@@ -167,30 +167,30 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
     </message>
     <message>
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el módulo «Mis tablas» (numbloom-facts.so) en la carpeta del programa.</translation>
     </message>
 </context>
 <context>
     <name>Record</name>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Peque</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo.</translation>
     </message>
     <message>
         <source>The file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está dañado.</translation>
     </message>
     <message>
         <source>A name has 1 to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre debe tener entre 1 y %1 caracteres.</translation>
     </message>
     <message>
         <source>There is already a child called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay alguien que se llama %1.</translation>
     </message>
 </context>
 <context>
@@ -199,7 +199,9 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <source>The record of your children&apos;s answers could not be read, so a new one was started. The old file is kept, untouched, as:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el registro de respuestas de tus hijos, así que se ha empezado uno nuevo. El archivo antiguo se conserva intacto como:
+
+%1</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now: the record could not be opened.
@@ -207,27 +209,35 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Por ahora no se pueden guardar las respuestas: no se pudo abrir el registro.
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Este registro lo escribió una versión más nueva de Numbloom, así que esta lo deja como está y no guarda respuestas. Actualiza Numbloom para verlo:
+%1</translation>
     </message>
     <message>
         <source>The record could not be opened, so answers are not saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el registro, así que las respuestas no se guardan:
+%1</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now: the disk is full. Practice goes on, and everything saved before is safe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por ahora no se pueden guardar las respuestas: el disco está lleno. Se puede seguir practicando, y todo lo guardado antes está a salvo.</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now. Practice goes on, and everything saved before is safe.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Por ahora no se pueden guardar las respuestas. Se puede seguir practicando, y todo lo guardado antes está a salvo.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -289,181 +299,183 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
     <name>frmFacts</name>
     <message>
         <source>My Facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis tablas</translation>
     </message>
     <message>
         <source>The record of answers is not open yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de respuestas aún no está abierto.</translation>
     </message>
     <message>
         <source>&amp;Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Niño o niña:</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Niño o niña</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir...</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renombrar...</translation>
     </message>
     <message>
         <source>Re&amp;move...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar...</translation>
     </message>
     <message>
         <source>&amp;Known within:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dominada en:</translation>
     </message>
     <message>
         <source>Known within</source>
-        <translation type="unfinished"></translation>
+        <translation>Dominada en</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segundos</translation>
     </message>
     <message>
         <source>no time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>sin límite de tiempo</translation>
     </message>
     <message>
         <source>Fact map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de las cuentas</translation>
     </message>
     <message>
         <source>A row for each factor, a column for each first number</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fila por cada tabla, una columna por cada primer número</translation>
     </message>
     <message>
         <source>Chosen fact</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta elegida</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales</translation>
     </message>
     <message>
         <source>Facts known at the end of each day, the last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas dominadas al final de cada día, en los últimos 30 días</translation>
     </message>
     <message>
         <source>&amp;Print for the Parent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir para la familia</translation>
     </message>
     <message>
         <source>Save as C&amp;SV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como C&amp;SV...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>dominada</translation>
     </message>
     <message>
         <source>getting there</source>
-        <translation type="unfinished"></translation>
+        <translation>casi dominada</translation>
     </message>
     <message>
         <source>tricky</source>
-        <translation type="unfinished"></translation>
+        <translation>difícil</translation>
     </message>
     <message>
         <source>not yet tried</source>
-        <translation type="unfinished"></translation>
+        <translation>sin probar</translation>
     </message>
     <message>
         <source>Facts known: %1 of %2    Problems answered: %3    Days practised: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas dominadas: %1 de %2    Cuentas hechas: %3    Días de práctica: %4</translation>
     </message>
     <message>
         <source>Facts known at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentas dominadas al final de cada día</translation>
     </message>
     <message>
         <source>%1: not yet tried</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sin probar</translation>
     </message>
     <message>
         <source>1 try</source>
-        <translation type="unfinished"></translation>
+        <translation>1 intento</translation>
     </message>
     <message>
         <source>%1 tries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 intentos</translation>
     </message>
     <message>
         <source>%1: %2, %3 right, last on %4 in %5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, aciertos: %3, última vez el %4 en %5 s</translation>
     </message>
     <message>
         <source>Add a Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir niño o niña</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
     <message>
         <source>New name for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo nombre para %1:</translation>
     </message>
     <message>
         <source>Remove %1 and the %2 answers kept for them? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar a %1 y todas sus respuestas guardadas (%2)? No se puede deshacer.</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>%1 = %2: %3 tries, %4 missed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2: falló %4 de %3</translation>
     </message>
     <message>
         <source>No fact missed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay cuentas falladas.</translation>
     </message>
     <message>
         <source>%1 - My Facts - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Mis tablas - %2</translation>
     </message>
     <message>
         <source>The trickiest facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Las cuentas más difíciles</translation>
     </message>
     <message>
         <source>Numbloom - My Facts of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbloom - Mis tablas de %1</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como CSV</translation>
     </message>
     <message>
         <source>%1 answers.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas de %1.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>The file was not saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se guardó el archivo.
+
+%1</translation>
     </message>
 </context>
 <context>

@@ -167,30 +167,30 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     </message>
     <message>
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le module «&#xa0;Mes tables&#xa0;» (numbloom-facts.so) est absent du dossier du programme.</translation>
     </message>
 </context>
 <context>
     <name>Record</name>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfant</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier.</translation>
     </message>
     <message>
         <source>The file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est endommagé.</translation>
     </message>
     <message>
         <source>A name has 1 to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un prénom a de 1 à %1 caractères.</translation>
     </message>
     <message>
         <source>There is already a child called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a déjà un enfant qui s&apos;appelle %1.</translation>
     </message>
 </context>
 <context>
@@ -199,7 +199,9 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <source>The record of your children&apos;s answers could not be read, so a new one was started. The old file is kept, untouched, as:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier des réponses de vos enfants&#xa0;; un nouveau fichier a donc été créé. L&apos;ancien fichier est conservé, intact, sous le nom&#xa0;:
+
+%1</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now: the record could not be opened.
@@ -207,27 +209,35 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réponses ne peuvent pas être enregistrées pour le moment&#xa0;: impossible d&apos;ouvrir le fichier des réponses.
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier a été écrit par une version plus récente de Numbloom&#xa0;; cette version le laisse donc tel quel et n&apos;enregistre pas les réponses. Mettez Numbloom à jour pour le consulter&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>The record could not be opened, so answers are not saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier des réponses&#xa0;; les réponses ne sont donc pas enregistrées&#xa0;:
+%1</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now: the disk is full. Practice goes on, and everything saved before is safe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réponses ne peuvent pas être enregistrées pour le moment&#xa0;: le disque est plein. L&apos;entraînement continue, et tout ce qui a été enregistré avant est en sécurité.</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now. Practice goes on, and everything saved before is safe.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réponses ne peuvent pas être enregistrées pour le moment. L&apos;entraînement continue, et tout ce qui a été enregistré avant est en sécurité.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -289,181 +299,183 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     <name>frmFacts</name>
     <message>
         <source>My Facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes tables</translation>
     </message>
     <message>
         <source>The record of answers is not open yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier des réponses n&apos;est pas encore ouvert.</translation>
     </message>
     <message>
         <source>&amp;Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enfant&#xa0;:</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfant</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter...</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Renommer...</translation>
     </message>
     <message>
         <source>Re&amp;move...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer...</translation>
     </message>
     <message>
         <source>&amp;Known within:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;cquis en&#xa0;:</translation>
     </message>
     <message>
         <source>Known within</source>
-        <translation type="unfinished"></translation>
+        <translation>Acquis en</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondes</translation>
     </message>
     <message>
         <source>no time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>sans limite de temps</translation>
     </message>
     <message>
         <source>Fact map</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau des calculs</translation>
     </message>
     <message>
         <source>A row for each factor, a column for each first number</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ligne par table, une colonne par premier nombre</translation>
     </message>
     <message>
         <source>Chosen fact</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul choisi</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux</translation>
     </message>
     <message>
         <source>Facts known at the end of each day, the last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs acquis à la fin de chaque jour, sur les 30 derniers jours</translation>
     </message>
     <message>
         <source>&amp;Print for the Parent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer pour les parents</translation>
     </message>
     <message>
         <source>Save as C&amp;SV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en CS&amp;V...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>acquis</translation>
     </message>
     <message>
         <source>getting there</source>
-        <translation type="unfinished"></translation>
+        <translation>presque acquis</translation>
     </message>
     <message>
         <source>tricky</source>
-        <translation type="unfinished"></translation>
+        <translation>à revoir</translation>
     </message>
     <message>
         <source>not yet tried</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore essayé</translation>
     </message>
     <message>
         <source>Facts known: %1 of %2    Problems answered: %3    Days practised: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs acquis&#xa0;: %1 sur %2    Calculs faits&#xa0;: %3    Jours d&apos;entraînement&#xa0;: %4</translation>
     </message>
     <message>
         <source>Facts known at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs acquis à la fin de chaque jour</translation>
     </message>
     <message>
         <source>%1: not yet tried</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: pas encore essayé</translation>
     </message>
     <message>
         <source>1 try</source>
-        <translation type="unfinished"></translation>
+        <translation>1 essai</translation>
     </message>
     <message>
         <source>%1 tries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 essais</translation>
     </message>
     <message>
         <source>%1: %2, %3 right, last on %4 in %5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2, réussi %3 fois, dernier essai le %4 en %5 s</translation>
     </message>
     <message>
         <source>Add a Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un enfant</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom&#xa0;:</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>New name for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau prénom pour %1&#xa0;:</translation>
     </message>
     <message>
         <source>Remove %1 and the %2 answers kept for them? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 et toutes ses réponses enregistrées (%2)&#xa0;? Cette action est définitive.</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>%1 = %2: %3 tries, %4 missed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2&#xa0;: raté %4 fois sur %3</translation>
     </message>
     <message>
         <source>No fact missed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun calcul raté pour l&apos;instant.</translation>
     </message>
     <message>
         <source>%1 - My Facts - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Mes tables - %2</translation>
     </message>
     <message>
         <source>The trickiest facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Les calculs les plus difficiles</translation>
     </message>
     <message>
         <source>Numbloom - My Facts of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbloom - Mes tables - %1</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en CSV</translation>
     </message>
     <message>
         <source>%1 answers.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - réponses.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>The file was not saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas été enregistré.
+
+%1</translation>
     </message>
 </context>
 <context>

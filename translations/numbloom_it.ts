@@ -167,30 +167,30 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     </message>
     <message>
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il modulo «Le mie tabelline» (numbloom-facts.so) manca nella cartella del programma.</translation>
     </message>
 </context>
 <context>
     <name>Record</name>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambino</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere il file.</translation>
     </message>
     <message>
         <source>The file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file è danneggiato.</translation>
     </message>
     <message>
         <source>A name has 1 to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il nome deve avere da 1 a %1 caratteri.</translation>
     </message>
     <message>
         <source>There is already a child called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;è già qualcuno che si chiama %1.</translation>
     </message>
 </context>
 <context>
@@ -199,7 +199,9 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <source>The record of your children&apos;s answers could not be read, so a new one was started. The old file is kept, untouched, as:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile leggere l&apos;archivio delle risposte dei bambini, quindi ne è stato creato uno nuovo. Il vecchio file è conservato, intatto, come:
+
+%1</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now: the record could not be opened.
@@ -207,27 +209,35 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ora le risposte non possono essere salvate: impossibile aprire l&apos;archivio.
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo archivio è stato scritto da una versione più recente di Numbloom, quindi questa lo lascia com&apos;è e non registra le risposte. Aggiornare Numbloom per vederlo:
+%1</translation>
     </message>
     <message>
         <source>The record could not be opened, so answers are not saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire l&apos;archivio, quindi le risposte non vengono salvate:
+%1</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now: the disk is full. Practice goes on, and everything saved before is safe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ora le risposte non possono essere salvate: il disco è pieno. L&apos;allenamento continua e tutto ciò che è stato salvato prima è al sicuro.</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now. Practice goes on, and everything saved before is safe.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Per ora le risposte non possono essere salvate. L&apos;allenamento continua e tutto ciò che è stato salvato prima è al sicuro.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -289,181 +299,183 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     <name>frmFacts</name>
     <message>
         <source>My Facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mie tabelline</translation>
     </message>
     <message>
         <source>The record of answers is not open yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;archivio delle risposte non è ancora aperto.</translation>
     </message>
     <message>
         <source>&amp;Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bambino:</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Bambino</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aggiungi...</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rinomina...</translation>
     </message>
     <message>
         <source>Re&amp;move...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elimina...</translation>
     </message>
     <message>
         <source>&amp;Known within:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imparata entro:</translation>
     </message>
     <message>
         <source>Known within</source>
-        <translation type="unfinished"></translation>
+        <translation>Imparata entro</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondi</translation>
     </message>
     <message>
         <source>no time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>senza limite di tempo</translation>
     </message>
     <message>
         <source>Fact map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappa delle operazioni</translation>
     </message>
     <message>
         <source>A row for each factor, a column for each first number</source>
-        <translation type="unfinished"></translation>
+        <translation>Una riga per ogni tabellina, una colonna per ogni primo numero</translation>
     </message>
     <message>
         <source>Chosen fact</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazione scelta</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totali</translation>
     </message>
     <message>
         <source>Facts known at the end of each day, the last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazioni imparate alla fine di ogni giorno, negli ultimi 30 giorni</translation>
     </message>
     <message>
         <source>&amp;Print for the Parent</source>
-        <translation type="unfinished"></translation>
+        <translation>Stam&amp;pa per i genitori</translation>
     </message>
     <message>
         <source>Save as C&amp;SV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come C&amp;SV...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>imparata</translation>
     </message>
     <message>
         <source>getting there</source>
-        <translation type="unfinished"></translation>
+        <translation>quasi imparata</translation>
     </message>
     <message>
         <source>tricky</source>
-        <translation type="unfinished"></translation>
+        <translation>difficile</translation>
     </message>
     <message>
         <source>not yet tried</source>
-        <translation type="unfinished"></translation>
+        <translation>non ancora provata</translation>
     </message>
     <message>
         <source>Facts known: %1 of %2    Problems answered: %3    Days practised: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazioni imparate: %1 su %2    Operazioni fatte: %3    Giorni di allenamento: %4</translation>
     </message>
     <message>
         <source>Facts known at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Operazioni imparate alla fine di ogni giorno</translation>
     </message>
     <message>
         <source>%1: not yet tried</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: non ancora provata</translation>
     </message>
     <message>
         <source>1 try</source>
-        <translation type="unfinished"></translation>
+        <translation>1 tentativo</translation>
     </message>
     <message>
         <source>%1 tries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tentativi</translation>
     </message>
     <message>
         <source>%1: %2, %3 right, last on %4 in %5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, giuste: %3, ultimo tentativo: %4 in %5 s</translation>
     </message>
     <message>
         <source>Add a Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi un bambino</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome:</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina</translation>
     </message>
     <message>
         <source>New name for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo nome per %1:</translation>
     </message>
     <message>
         <source>Remove %1 and the %2 answers kept for them? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare %1 e tutte le sue risposte salvate (%2)? Non si potrà tornare indietro.</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>%1 = %2: %3 tries, %4 missed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2: sbagliata %4 su %3</translation>
     </message>
     <message>
         <source>No fact missed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna operazione sbagliata finora.</translation>
     </message>
     <message>
         <source>%1 - My Facts - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Le mie tabelline - %2</translation>
     </message>
     <message>
         <source>The trickiest facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Le operazioni più difficili</translation>
     </message>
     <message>
         <source>Numbloom - My Facts of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbloom - Le mie tabelline di %1</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come CSV</translation>
     </message>
     <message>
         <source>%1 answers.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Risposte di %1.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>File CSV (*.csv)</translation>
     </message>
     <message>
         <source>The file was not saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file non è stato salvato.
+
+%1</translation>
     </message>
 </context>
 <context>

@@ -167,30 +167,30 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
     </message>
     <message>
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>De module ‘Mijn sommen’ (numbloom-facts.so) ontbreekt in de programmamap.</translation>
     </message>
 </context>
 <context>
     <name>Record</name>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>The file cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand kan niet worden gelezen.</translation>
     </message>
     <message>
         <source>The file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is beschadigd.</translation>
     </message>
     <message>
         <source>A name has 1 to %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een naam heeft 1 tot %1 tekens.</translation>
     </message>
     <message>
         <source>There is already a child called %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is al een kind dat %1 heet.</translation>
     </message>
 </context>
 <context>
@@ -199,7 +199,9 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <source>The record of your children&apos;s answers could not be read, so a new one was started. The old file is kept, untouched, as:
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand met de antwoorden van uw kinderen kon niet worden gelezen, dus is er een nieuw begonnen. Het oude bestand is onaangeroerd bewaard als:
+
+%1</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now: the record could not be opened.
@@ -207,27 +209,35 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
 %1
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwoorden kunnen nu niet worden opgeslagen: het bestand met de antwoorden kon niet worden geopend.
+
+%1
+
+%2</translation>
     </message>
     <message>
         <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit bestand is geschreven door een nieuwere versie van Numbloom. Deze versie laat het daarom zoals het is en slaat geen antwoorden op. Werk Numbloom bij om het te bekijken:
+%1</translation>
     </message>
     <message>
         <source>The record could not be opened, so answers are not saved:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand met de antwoorden kon niet worden geopend, dus worden antwoorden niet opgeslagen:
+%1</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now: the disk is full. Practice goes on, and everything saved before is safe.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwoorden kunnen nu niet worden opgeslagen: de schijf is vol. Het oefenen gaat gewoon door, en alles wat eerder is opgeslagen, is veilig.</translation>
     </message>
     <message>
         <source>Answers cannot be saved for now. Practice goes on, and everything saved before is safe.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwoorden kunnen nu niet worden opgeslagen. Het oefenen gaat gewoon door, en alles wat eerder is opgeslagen, is veilig.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -289,181 +299,183 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
     <name>frmFacts</name>
     <message>
         <source>My Facts</source>
-        <translation type="unfinished"></translation>
+        <translation>Mijn sommen</translation>
     </message>
     <message>
         <source>The record of answers is not open yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand met de antwoorden is nog niet geopend.</translation>
     </message>
     <message>
         <source>&amp;Child:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kind:</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toevoegen...</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Naam wijzigen...</translation>
     </message>
     <message>
         <source>Re&amp;move...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verwijderen...</translation>
     </message>
     <message>
         <source>&amp;Known within:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geleerd binnen:</translation>
     </message>
     <message>
         <source>Known within</source>
-        <translation type="unfinished"></translation>
+        <translation>Geleerd binnen</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seconden</translation>
     </message>
     <message>
         <source>no time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>geen tijdslimiet</translation>
     </message>
     <message>
         <source>Fact map</source>
-        <translation type="unfinished"></translation>
+        <translation>Overzicht van de sommen</translation>
     </message>
     <message>
         <source>A row for each factor, a column for each first number</source>
-        <translation type="unfinished"></translation>
+        <translation>Een rij voor elke tafel, een kolom voor elk eerste getal</translation>
     </message>
     <message>
         <source>Chosen fact</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen som</translation>
     </message>
     <message>
         <source>Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>Totalen</translation>
     </message>
     <message>
         <source>Facts known at the end of each day, the last 30 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Geleerde sommen aan het eind van elke dag, de laatste 30 dagen</translation>
     </message>
     <message>
         <source>&amp;Print for the Parent</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Printen voor de ouders</translation>
     </message>
     <message>
         <source>Save as C&amp;SV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als C&amp;SV...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>geleerd</translation>
     </message>
     <message>
         <source>getting there</source>
-        <translation type="unfinished"></translation>
+        <translation>bijna geleerd</translation>
     </message>
     <message>
         <source>tricky</source>
-        <translation type="unfinished"></translation>
+        <translation>lastig</translation>
     </message>
     <message>
         <source>not yet tried</source>
-        <translation type="unfinished"></translation>
+        <translation>nog niet geprobeerd</translation>
     </message>
     <message>
         <source>Facts known: %1 of %2    Problems answered: %3    Days practised: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Geleerde sommen: %1 van %2    Sommen gemaakt: %3    Dagen geoefend: %4</translation>
     </message>
     <message>
         <source>Facts known at the end of each day</source>
-        <translation type="unfinished"></translation>
+        <translation>Geleerde sommen aan het eind van elke dag</translation>
     </message>
     <message>
         <source>%1: not yet tried</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nog niet geprobeerd</translation>
     </message>
     <message>
         <source>1 try</source>
-        <translation type="unfinished"></translation>
+        <translation>1 poging</translation>
     </message>
     <message>
         <source>%1 tries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pogingen</translation>
     </message>
     <message>
         <source>%1: %2, %3 right, last on %4 in %5 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3 goed, laatst op %4 in %5 s</translation>
     </message>
     <message>
         <source>Add a Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind toevoegen</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam:</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam wijzigen</translation>
     </message>
     <message>
         <source>New name for %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe naam voor %1:</translation>
     </message>
     <message>
         <source>Remove %1 and the %2 answers kept for them? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en alle bewaarde antwoorden (%2) verwijderen? Dit kan niet ongedaan worden gemaakt.</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
     <message>
         <source>%1 = %2: %3 tries, %4 missed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 = %2: %4 van de %3 keer fout</translation>
     </message>
     <message>
         <source>No fact missed yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen enkele som fout.</translation>
     </message>
     <message>
         <source>%1 - My Facts - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Mijn sommen - %2</translation>
     </message>
     <message>
         <source>The trickiest facts</source>
-        <translation type="unfinished"></translation>
+        <translation>De lastigste sommen</translation>
     </message>
     <message>
         <source>Numbloom - My Facts of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numbloom - Mijn sommen van %1</translation>
     </message>
     <message>
         <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als CSV</translation>
     </message>
     <message>
         <source>%1 answers.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwoorden van %1.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv)</translation>
     </message>
     <message>
         <source>The file was not saved.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het bestand is niet opgeslagen.
+
+%1</translation>
     </message>
 </context>
 <context>

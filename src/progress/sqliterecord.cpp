@@ -9,7 +9,6 @@ SqliteRecord::SqliteRecord(const QString &path, QObject *parent)
 {
     m_thread.setObjectName(QStringLiteral("numbloom-record"));
     m_worker->moveToThread(&m_thread);
-    connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread.start(QThread::LowPriority);
     post([this] {
         const auto outcome = m_store->open(m_path, QDateTime::currentDateTimeUtc());
@@ -29,6 +28,8 @@ SqliteRecord::~SqliteRecord()
     wait([this] { m_store.reset(); });
     m_thread.quit();
     m_thread.wait();
+    // Its thread has ended: nothing runs on it any more.
+    delete m_worker;
 }
 
 QString SqliteRecord::defaultPath()
