@@ -477,6 +477,16 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
 
 %1</translation>
     </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>the day of a fact&apos;s last answer, as QDate formats it</comment>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>the date on the parent&apos;s page, as QDate formats it</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>frmHMath</name>

@@ -477,6 +477,16 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
 
 %1</translation>
     </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>the day of a fact&apos;s last answer, as QDate formats it</comment>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>the date on the parent&apos;s page, as QDate formats it</comment>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
 </context>
 <context>
     <name>frmHMath</name>

@@ -297,7 +297,7 @@ QString frmFacts::factStory(int operand1, int operand2) const
     return tr("%1: %2, %3 right, last on %4 in %5 s")
         .arg(fact, tries)
         .arg(f.right)
-        .arg(locale.toString(f.lastAt.toLocalTime().date(), QStringLiteral("d MMMM")))
+        .arg(locale.toString(f.lastAt.toLocalTime().date(), tr("d MMMM", "the day of a fact's last answer, as QDate formats it")))
         .arg(locale.toString(double(f.lastMs) / 1000.0, 'f', 1));
 }
 
@@ -397,7 +397,7 @@ void frmFacts::printPage()
     const QString name = cboChild->currentText();
     const QLocale locale(m.Language.isEmpty() ? QStringLiteral("en") : m.Language);
     ParentPage page;
-    page.heading = tr("%1 - My Facts - %2").arg(name, locale.toString(m_today, QStringLiteral("d MMMM yyyy")));
+    page.heading = tr("%1 - My Facts - %2").arg(name, locale.toString(m_today, tr("d MMMM yyyy", "the date on the parent's page, as QDate formats it")));
     const int limit = timeLimitMs();
     for (int i = 0; i < FactCount; ++i)
         page.states[size_t(i)] = m_facts[size_t(i)].state(limit);
