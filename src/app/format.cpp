@@ -15,6 +15,8 @@ void setNumberLocale(const QLocale &locale)
     numbers.setNumberOptions(QLocale::OmitGroupSeparator);
 }
 
+const QLocale &numberLocale() { return numbers; }
+
 int roundEven(float v) { return int(std::nearbyint(v)); }
 
 QString clockText(int seconds)

@@ -84,14 +84,12 @@ void drawChart(DrawSurface &p, const ParentPage &pp, float left, float top, floa
     const int n = int(pp.knownByDay.size());
     if (n < 2)
         return;
+    auto at = [&](int k) {
+        return QPointF(x0 + (x1 - x0) * float(k) / float(n - 1), y0 - (y0 - y1) * float(pp.knownByDay[k]) / float(top169));
+    };
     p.setDrawWidth(2);
-    for (int i = 1; i < n; ++i) {
-        auto at = [&](int k) {
-            return QPointF(x0 + (x1 - x0) * float(k) / float(n - 1),
-                           y0 - (y0 - y1) * float(pp.knownByDay[k]) / float(top169));
-        };
+    for (int i = 1; i < n; ++i)
         p.line(float(at(i - 1).x()), float(at(i - 1).y()), float(at(i).x()), float(at(i).y()), Qt::black);
-    }
     p.setDrawWidth(1);
 }
 } // namespace

@@ -78,8 +78,8 @@ public:
     virtual QVector<Child> children() const = 0;
     virtual void choose(qint64 child) = 0;
     // The name is trimmed and must be 1-40 characters and new; false with the
-    // reason otherwise.
-    virtual bool add(const QString &name, QString *error) = 0;
+    // reason otherwise. *id is the new child's.
+    virtual bool add(const QString &name, QString *error, qint64 *id = nullptr) = 0;
     virtual bool rename(qint64 child, const QString &name, QString *error) = 0;
     virtual bool remove(qint64 child, QString *error) = 0;
     virtual int answerCount(qint64 child) const = 0;

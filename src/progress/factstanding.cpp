@@ -17,21 +17,18 @@ FactState factState(const std::vector<Attempt> &newestFirst, int limitMs)
     return n == 3 && inTime ? FactState::Known : FactState::GettingThere;
 }
 
-void KnownCounter::add(int operand1, int operand2, const Attempt &a)
+bool KnownCounter::add(int operand1, int operand2, const Attempt &a)
 {
-    const int i = factIndex(operand1, operand2);
-    if (i < 0 || i >= FactCount)
-        return;
-    std::array<Attempt, 3> &last = m_last[size_t(i)];
-    int &count = m_count[size_t(i)];
-    auto stateNow = [&] {
-        return factState(std::vector<Attempt>(last.begin(), last.begin() + std::min(count, 3)), m_limitMs);
-    };
-    const bool wasKnown = stateNow() == FactState::Known;
-    last[2] = last[1];
-    last[1] = last[0];
-    last[0] = a;
-    ++count;
-    const bool isKnown = stateNow() == FactState::Known;
-    m_known += int(isKnown) - int(wasKnown);
+    if (operand1 < 0 || operand1 >= FactSide || operand2 < 0 || operand2 >= FactSide)
+        return false;
+    FactRecord &f = m_facts[size_t(factIndex(operand1, operand2))];
+    const bool wasKnown = f.state(m_limitMs) == FactState::Known;
+    ++f.tries;
+    f.right += a.correct;
+    f.lastMs = a.ms;
+    f.recent.insert(f.recent.begin(), a);
+    if (f.recent.size() > 3)
+        f.recent.pop_back();
+    m_known += int(f.state(m_limitMs) == FactState::Known) - int(wasKnown);
+    return true;
 }

@@ -38,18 +38,19 @@ struct FactRecord
     FactState state(int limitMs) const { return factState(recent, limitMs); }
 };
 
-// Follows one child's answers in time order and says, at any moment, how many
-// facts are known: what the chart of the last days is drawn from.
+// Follows one child's answers in time order: each fact's record, and at any
+// moment how many facts are known, which is what the chart is drawn from.
 class KnownCounter
 {
 public:
     explicit KnownCounter(int limitMs) : m_limitMs(limitMs) {}
-    void add(int operand1, int operand2, const Attempt &a);
+    // false, and nothing counted, for a pair outside the tables.
+    bool add(int operand1, int operand2, const Attempt &a);
     int known() const { return m_known; }
+    const std::array<FactRecord, FactCount> &facts() const { return m_facts; }
 
 private:
     int m_limitMs;
     int m_known = 0;
-    std::array<std::array<Attempt, 3>, FactCount> m_last{};
-    std::array<int, FactCount> m_count{};
+    std::array<FactRecord, FactCount> m_facts{};
 };

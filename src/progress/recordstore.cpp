@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QThread>
+#include <utility>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -19,13 +20,11 @@ struct Record
 };
 
 constexpr int NameMaxChars = 40;
-// SQLite's result codes for a full disk and for a file that is no database.
-constexpr int SqliteFull = 13;
-constexpr int SqliteBusy = 5, SqliteLocked = 6;
+// SQLite's result codes: another copy holds the file, it is damaged or no
+// database, the disk is full.
+constexpr int SqliteBusy = 5, SqliteLocked = 6, SqliteCorrupt = 11, SqliteFull = 13, SqliteNotADb = 26;
 // Opening waits up to five seconds for another copy, on top of the busy timeout.
 constexpr int OpenAttempts = 50;
-constexpr int SqliteCorrupt = 11;
-constexpr int SqliteNotADb = 26;
 
 // Each version's step from the one before; version 0 is a new, empty file.
 const char *const Migrations[RecordSchemaVersion][8] = {
@@ -84,16 +83,16 @@ QString childName(const QString &typed)
 
 QString desktopUserName()
 {
+    QStringList names;
     if (const passwd *pw = getpwuid(getuid())) {
-        const QString real = QString::fromLocal8Bit(pw->pw_gecos).section(QLatin1Char(','), 0, 0).trimmed();
-        const QString first = real.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty);
-        if (!childName(first).isEmpty())
-            return childName(first);
-        if (!childName(QString::fromLocal8Bit(pw->pw_name)).isEmpty())
-            return childName(QString::fromLocal8Bit(pw->pw_name));
+        const QString real = QString::fromLocal8Bit(pw->pw_gecos).section(QLatin1Char(','), 0, 0);
+        names << real.section(QLatin1Char(' '), 0, 0, QString::SectionSkipEmpty) << QString::fromLocal8Bit(pw->pw_name);
     }
-    const QString login = childName(qEnvironmentVariable("USER"));
-    return login.isEmpty() ? Record::tr("Child") : login;
+    names << qEnvironmentVariable("USER");
+    for (const QString &n : names)
+        if (!childName(n).isEmpty())
+            return childName(n);
+    return Record::tr("Child");
 }
 
 QString csvField(const QString &value)
@@ -104,6 +103,19 @@ QString csvField(const QString &value)
     QString quoted = value;
     quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QSqlQuery RecordStore::run(const QString &sql, const QVariantList &values, bool *ok) const
+{
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    bool done = q.prepare(sql);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    done = done && q.exec();
+    if (ok)
+        *ok = done;
+    return q;
 }
 
 RecordStore::RecordStore()
@@ -250,44 +262,39 @@ bool RecordStore::migrate()
     return q.exec(QStringLiteral("COMMIT"));
 }
 
+qint64 RecordStore::firstChild() const
+{
+    QSqlQuery q = run(QStringLiteral("SELECT id FROM children ORDER BY id LIMIT 1"));
+    return q.next() ? q.value(0).toLongLong() : 0;
+}
+
 bool RecordStore::ensureChild(const QDateTime &now)
 {
-    QSqlQuery q(m_db);
-    q.exec(QStringLiteral("SELECT c.id FROM state s JOIN children c ON c.id = s.value WHERE s.key = 'current'"));
+    QSqlQuery q = run(QStringLiteral("SELECT c.id FROM state s JOIN children c ON c.id = s.value WHERE s.key = 'current'"));
     if (q.next()) {
         m_current = q.value(0).toLongLong();
         return true;
     }
-    q.exec(QStringLiteral("SELECT id FROM children ORDER BY id LIMIT 1"));
-    if (q.next())
-        return choose(q.value(0).toLongLong());
-    qint64 id = 0;
+    qint64 id = firstChild();
     QString error;
     // A second copy may have made the same child a moment ago.
-    if (!add(desktopUserName(), now, &error, &id)) {
-        q.exec(QStringLiteral("SELECT id FROM children ORDER BY id LIMIT 1"));
-        if (!q.next()) {
-            m_error = error;
-            return false;
-        }
-        id = q.value(0).toLongLong();
+    if (!id && !add(desktopUserName(), now, &error, &id) && !(id = firstChild())) {
+        m_error = error;
+        return false;
     }
     return choose(id);
 }
 
-Child RecordStore::current() const
+Child RecordStore::child(qint64 id) const
 {
-    for (const Child &c : children())
-        if (c.id == m_current)
-            return c;
-    return {};
+    QSqlQuery q = run(QStringLiteral("SELECT id, name, time_limit_ms FROM children WHERE id = ?"), {id});
+    return q.next() ? Child{q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toInt()} : Child{};
 }
 
 QVector<Child> RecordStore::children() const
 {
     QVector<Child> list;
-    QSqlQuery q(m_db);
-    q.exec(QStringLiteral("SELECT id, name, time_limit_ms FROM children ORDER BY name COLLATE NOCASE, id"));
+    QSqlQuery q = run(QStringLiteral("SELECT id, name, time_limit_ms FROM children ORDER BY name COLLATE NOCASE, id"));
     while (q.next())
         list.append({q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toInt()});
     return list;
@@ -295,83 +302,63 @@ QVector<Child> RecordStore::children() const
 
 bool RecordStore::choose(qint64 child)
 {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("INSERT OR REPLACE INTO state(key, value) VALUES ('current', ?)"));
-    q.addBindValue(child);
-    if (!q.exec())
-        return false;
-    m_current = child;
-    return true;
+    bool ok = false;
+    run(QStringLiteral("INSERT OR REPLACE INTO state(key, value) VALUES ('current', ?)"), {child}, &ok);
+    if (ok)
+        m_current = child;
+    return ok;
+}
+
+QString RecordStore::checkedName(const QString &typed, qint64 other, QString *error) const
+{
+    const QString name = childName(typed);
+    if (name.isEmpty())
+        *error = Record::tr("A name has 1 to %1 characters.").arg(NameMaxChars);
+    else if (run(QStringLiteral("SELECT 1 FROM children WHERE name = ? AND id <> ?"), {name, other}).next())
+        *error = Record::tr("There is already a child called %1.").arg(name);
+    else
+        return name;
+    return {};
 }
 
 bool RecordStore::add(const QString &typed, const QDateTime &now, QString *error, qint64 *id)
 {
-    const QString name = childName(typed);
-    if (name.isEmpty()) {
-        *error = Record::tr("A name has 1 to %1 characters.").arg(NameMaxChars);
+    const QString name = checkedName(typed, 0, error);
+    if (name.isEmpty())
         return false;
-    }
-    if (taken(name, 0)) {
-        *error = Record::tr("There is already a child called %1.").arg(name);
-        return false;
-    }
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("INSERT INTO children(name, time_limit_ms, created) VALUES (?, ?, ?)"));
-    q.addBindValue(name);
-    q.addBindValue(DefaultTimeLimitMs);
-    q.addBindValue(isoUtc(now));
-    if (!q.exec()) {
+    bool ok = false;
+    QSqlQuery q = run(QStringLiteral("INSERT INTO children(name, time_limit_ms, created) VALUES (?, ?, ?)"),
+                      {name, DefaultTimeLimitMs, isoUtc(now)}, &ok);
+    if (!ok)
         *error = q.lastError().text();
-        return false;
-    }
-    if (id)
+    else if (id)
         *id = q.lastInsertId().toLongLong();
-    return true;
+    return ok;
 }
 
 bool RecordStore::rename(qint64 child, const QString &typed, QString *error)
 {
-    const QString name = childName(typed);
-    if (name.isEmpty()) {
-        *error = Record::tr("A name has 1 to %1 characters.").arg(NameMaxChars);
+    const QString name = checkedName(typed, child, error);
+    if (name.isEmpty())
         return false;
-    }
-    if (taken(name, child)) {
-        *error = Record::tr("There is already a child called %1.").arg(name);
-        return false;
-    }
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("UPDATE children SET name = ? WHERE id = ?"));
-    q.addBindValue(name);
-    q.addBindValue(child);
-    if (!q.exec()) {
+    bool ok = false;
+    QSqlQuery q = run(QStringLiteral("UPDATE children SET name = ? WHERE id = ?"), {name, child}, &ok);
+    if (!ok)
         *error = q.lastError().text();
-        return false;
-    }
-    return true;
-}
-
-bool RecordStore::taken(const QString &name, qint64 other) const
-{
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT 1 FROM children WHERE name = ? AND id <> ?"));
-    q.addBindValue(name);
-    q.addBindValue(other);
-    return q.exec() && q.next();
+    return ok;
 }
 
 bool RecordStore::remove(qint64 child, QString *error)
 {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("DELETE FROM children WHERE id = ?"));
-    q.addBindValue(child);
-    if (!q.exec()) {
+    bool ok = false;
+    QSqlQuery q = run(QStringLiteral("DELETE FROM children WHERE id = ?"), {child}, &ok);
+    if (!ok) {
         *error = q.lastError().text();
         return false;
     }
     if (child == m_current) {
         m_current = 0;
-        q.exec(QStringLiteral("DELETE FROM state WHERE key = 'current'"));
+        run(QStringLiteral("DELETE FROM state WHERE key = 'current'"));
         ensureChild(QDateTime::currentDateTimeUtc());
     }
     return true;
@@ -379,25 +366,26 @@ bool RecordStore::remove(qint64 child, QString *error)
 
 int RecordStore::answerCount(qint64 child) const
 {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("SELECT COUNT(*) FROM answer_rows WHERE child_id = ?"));
-    q.addBindValue(child);
-    return q.exec() && q.next() ? q.value(0).toInt() : 0;
+    QSqlQuery q = run(QStringLiteral("SELECT COUNT(*) FROM answer_rows WHERE child_id = ?"), {child});
+    return q.next() ? q.value(0).toInt() : 0;
 }
 
 bool RecordStore::setTimeLimit(qint64 child, int ms)
 {
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("UPDATE children SET time_limit_ms = ? WHERE id = ?"));
-    q.addBindValue(ms);
-    q.addBindValue(child);
-    return q.exec();
+    bool ok = false;
+    run(QStringLiteral("UPDATE children SET time_limit_ms = ? WHERE id = ?"), {ms, child}, &ok);
+    return ok;
 }
 
-RecordStore::Write RecordStore::written(bool ok, const QSqlQuery &q)
+RecordStore::Write RecordStore::write(const QString &sql, const QVariantList &values, qint64 *id)
 {
-    if (ok)
+    bool ok = false;
+    QSqlQuery q = run(sql, values, &ok);
+    if (ok) {
+        if (id)
+            *id = q.lastInsertId().toLongLong();
         return Write::Ok;
+    }
     failed(q.lastError());
     return m_code == SqliteFull ? Write::Full : Write::Failed;
 }
@@ -407,44 +395,29 @@ RecordStore::Write RecordStore::beginDrill(const DrillStart &drill)
     m_drill = 0;
     if (!isOpen() || !m_current)
         return Write::Failed;
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("INSERT INTO drills(child_id, started, factor, max_multiplier, clock_mode, clock_seconds)"
-                             " VALUES (?, ?, ?, ?, ?, ?)"));
-    for (const QVariant &v : {QVariant(m_current), QVariant(isoUtc(drill.at)), QVariant(drill.factor),
-                              QVariant(drill.maxMultiplier), QVariant(drill.clockMode), QVariant(drill.clockSeconds)})
-        q.addBindValue(v);
-    const bool ok = q.exec();
-    if (ok)
-        m_drill = q.lastInsertId().toLongLong();
-    return written(ok, q);
+    return write(QStringLiteral("INSERT INTO drills(child_id, started, factor, max_multiplier, clock_mode, clock_seconds)"
+                                " VALUES (?, ?, ?, ?, ?, ?)"),
+                 {m_current, isoUtc(drill.at), drill.factor, drill.maxMultiplier, drill.clockMode, drill.clockSeconds},
+                 &m_drill);
 }
 
 RecordStore::Write RecordStore::addAnswer(const JudgedAnswer &a)
 {
     if (!isOpen() || !m_current)
         return Write::Failed;
-    QSqlQuery q(m_db);
     // A statement outside BEGIN is its own transaction: each answer is
     // committed, and synced, on its own.
-    q.prepare(QStringLiteral("INSERT INTO answer_rows(child_id, drill_id, at, operand1, operand2, given, correct, ms)"
-                             " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant &v : {QVariant(m_current), m_drill ? QVariant(m_drill) : QVariant(), QVariant(isoUtc(a.at)),
-                              QVariant(a.operand1), QVariant(a.operand2), QVariant(a.given), QVariant(int(a.correct)),
-                              QVariant(a.ms)})
-        q.addBindValue(v);
-    return written(q.exec(), q);
+    return write(QStringLiteral("INSERT INTO answer_rows(child_id, drill_id, at, operand1, operand2, given, correct, ms)"
+                                " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                 {m_current, m_drill ? QVariant(m_drill) : QVariant(), isoUtc(a.at), a.operand1, a.operand2, a.given,
+                  int(a.correct), a.ms});
 }
 
 RecordStore::Write RecordStore::endDrill(const QDateTime &at)
 {
     if (!isOpen() || !m_drill)
         return Write::Failed;
-    QSqlQuery q(m_db);
-    q.prepare(QStringLiteral("UPDATE drills SET ended = ? WHERE id = ?"));
-    q.addBindValue(isoUtc(at));
-    q.addBindValue(m_drill);
-    m_drill = 0;
-    return written(q.exec(), q);
+    return write(QStringLiteral("UPDATE drills SET ended = ? WHERE id = ?"), {isoUtc(at), std::exchange(m_drill, 0)});
 }
 
 ChildSummary RecordStore::summary(qint64 child, const QDate &today, int days) const
@@ -452,19 +425,13 @@ ChildSummary RecordStore::summary(qint64 child, const QDate &today, int days) co
     ChildSummary sum;
     ChildTotals &t = sum.totals;
     t.knownByDay.fill(0, days);
-    int limit = DefaultTimeLimitMs;
-    for (const Child &c : children())
-        if (c.id == child)
-            limit = c.timeLimitMs;
-    KnownCounter counter(limit);
+    const Child c = this->child(child);
+    KnownCounter counter(c.id ? c.timeLimitMs : DefaultTimeLimitMs);
     // One pass in time order gives the facts, the days and the chart; SQLite
     // finds each answer's local day, which is the costly part in Qt.
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT operand1, operand2, correct, ms, at, date(at, 'localtime') FROM answer_rows"
-                             " WHERE child_id = ? ORDER BY id"));
-    q.addBindValue(child);
-    q.exec();
+    QSqlQuery q = run(QStringLiteral("SELECT operand1, operand2, correct, ms, at, date(at, 'localtime') FROM answer_rows"
+                                     " WHERE child_id = ? ORDER BY id"),
+                      {child});
     const QDate first = today.addDays(1 - days);
     QDate day; // the local day of the answers being read
     QString dayText;
@@ -485,23 +452,15 @@ ChildSummary RecordStore::summary(qint64 child, const QDate &today, int days) co
             ++t.days;
         }
         const int o1 = q.value(0).toInt(), o2 = q.value(1).toInt();
-        if (o1 < 0 || o1 >= FactSide || o2 < 0 || o2 >= FactSide)
+        if (!counter.add(o1, o2, {q.value(2).toInt() != 0, q.value(3).toInt()}))
             continue;
-        const Attempt a{q.value(2).toInt() != 0, q.value(3).toInt()};
-        counter.add(o1, o2, a);
         ++t.answers;
-        const size_t i = size_t(factIndex(o1, o2));
-        FactRecord &f = sum.facts[i];
-        ++f.tries;
-        f.right += a.correct;
-        f.lastMs = a.ms;
-        lastAt[i] = q.value(4).toString();
-        f.recent.insert(f.recent.begin(), a);
-        if (f.recent.size() > 3)
-            f.recent.pop_back();
+        lastAt[size_t(factIndex(o1, o2))] = q.value(4).toString();
     }
     if (day.isValid())
         closeDay(today.addDays(1));
+    sum.facts = counter.facts();
+    // Only the last answer's time is shown: parsed once per fact, not per row.
     for (size_t i = 0; i < sum.facts.size(); ++i)
         if (!lastAt[i].isEmpty())
             sum.facts[i].lastAt = fromIso(lastAt[i]);
@@ -510,12 +469,11 @@ ChildSummary RecordStore::summary(qint64 child, const QDate &today, int days) co
 
 bool RecordStore::exportCsv(qint64 child, const QString &path, QString *error) const
 {
-    QSqlQuery q(m_db);
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT c.name, a.at, a.operand1, a.operand2, a.given, a.correct, a.ms"
-                             " FROM answer_rows a JOIN children c ON c.id = a.child_id WHERE a.child_id = ? ORDER BY a.id"));
-    q.addBindValue(child);
-    if (!q.exec()) {
+    bool ok = false;
+    QSqlQuery q = run(QStringLiteral("SELECT c.name, a.at, a.operand1, a.operand2, a.given, a.correct, a.ms FROM answer_rows a"
+                                     " JOIN children c ON c.id = a.child_id WHERE a.child_id = ? ORDER BY a.id"),
+                      {child}, &ok);
+    if (!ok) {
         *error = q.lastError().text();
         return false;
     }
@@ -526,7 +484,7 @@ bool RecordStore::exportCsv(qint64 child, const QString &path, QString *error) c
         return false;
     }
     const QString crlf = QStringLiteral("\r\n");
-    file.write(QStringLiteral("child,at,operand1,operand2,given,correct,ms\r\n").toUtf8());
+    file.write((QStringLiteral("child,at,operand1,operand2,given,correct,ms") + crlf).toUtf8());
     while (q.next()) {
         QStringList fields;
         for (int i = 0; i < 7; ++i)

@@ -6,6 +6,8 @@
 #include "childrecord.h"
 
 #include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariantList>
 
 class QSqlError;
 #include <QString>
@@ -43,7 +45,9 @@ public:
     QString lastError() const { return m_error; }
     bool isOpen() const { return m_db.isOpen(); }
 
-    Child current() const;
+    Child current() const { return child(m_current); }
+    // The child with the id; id 0 when there is none.
+    Child child(qint64 id) const;
     QVector<Child> children() const;
     bool choose(qint64 child);
     bool add(const QString &name, const QDateTime &now, QString *error, qint64 *id = nullptr);
@@ -69,9 +73,13 @@ private:
     void close();
     bool migrate();
     bool ensureChild(const QDateTime &now);
-    // Another child (not other) has the name.
-    bool taken(const QString &name, qint64 other) const;
-    Write written(bool ok, const class QSqlQuery &q);
+    // A prepared statement with its values bound, run; *ok says whether it ran.
+    QSqlQuery run(const QString &sql, const QVariantList &values = {}, bool *ok = nullptr) const;
+    Write write(const QString &sql, const QVariantList &values, qint64 *id = nullptr);
+    qint64 firstChild() const;
+    // The name as kept, or empty with the reason when it is too long, too
+    // short, or another child's (not other's).
+    QString checkedName(const QString &typed, qint64 other, QString *error) const;
 
     QString m_name; // the connection's name, one per store
     QSqlDatabase m_db;

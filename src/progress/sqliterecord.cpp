@@ -17,7 +17,7 @@ SqliteRecord::SqliteRecord(const QString &path, QObject *parent)
         m_health = writable ? Health::Ready
                             : outcome == RecordStore::Opened::Newer ? Health::Newer : Health::Unavailable;
         const QString movedTo = m_store->movedTo(), error = m_store->lastError();
-        QMetaObject::invokeMethod(this, [this, outcome, movedTo, error] { opened(int(outcome), movedTo, error); },
+        QMetaObject::invokeMethod(this, [this, outcome, movedTo, error] { opened(outcome, movedTo, error); },
                                   Qt::QueuedConnection);
     });
 }
@@ -48,14 +48,21 @@ template <class F> void SqliteRecord::wait(F &&job) const
     QMetaObject::invokeMethod(m_worker, std::forward<F>(job), Qt::BlockingQueuedConnection);
 }
 
+template <class F> auto SqliteRecord::ask(F &&question) const
+{
+    decltype(question()) answer{};
+    wait([&] { answer = question(); });
+    return answer;
+}
+
 void SqliteRecord::flush() const
 {
     wait([] {});
 }
 
-void SqliteRecord::opened(int outcome, const QString &movedTo, const QString &error)
+void SqliteRecord::opened(RecordStore::Opened outcome, const QString &movedTo, const QString &error)
 {
-    switch (RecordStore::Opened(outcome)) {
+    switch (outcome) {
     case RecordStore::Opened::Ready:
     case RecordStore::Opened::Newer:
         break;
@@ -94,10 +101,9 @@ void SqliteRecord::announceCurrent()
     Q_EMIT currentChanged(m_currentName);
 }
 
-void SqliteRecord::wrote(int result)
+void SqliteRecord::wrote(RecordStore::Write write)
 {
     // One notice while writes fail; a write that succeeds again ends the spell.
-    const auto write = RecordStore::Write(result);
     if (write == RecordStore::Write::Ok) {
         m_failing = false;
         return;
@@ -116,31 +122,27 @@ void SqliteRecord::wrote(int result)
 
 void SqliteRecord::drillStarted(const DrillStart &drill)
 {
-    post([this, drill] { wrote(int(m_store->beginDrill(drill))); });
+    post([this, drill] { wrote(m_store->beginDrill(drill)); });
 }
 
 void SqliteRecord::answerJudged(const JudgedAnswer &answer)
 {
-    post([this, answer] { wrote(int(m_store->addAnswer(answer))); });
+    post([this, answer] { wrote(m_store->addAnswer(answer)); });
 }
 
 void SqliteRecord::drillEnded(const QDateTime &at)
 {
-    post([this, at] { wrote(int(m_store->endDrill(at))); });
+    post([this, at] { wrote(m_store->endDrill(at)); });
 }
 
 Child SqliteRecord::current() const
 {
-    Child c;
-    wait([&] { c = m_store->current(); });
-    return c;
+    return ask([this] { return m_store->current(); });
 }
 
 QVector<Child> SqliteRecord::children() const
 {
-    QVector<Child> list;
-    wait([&] { list = m_store->children(); });
-    return list;
+    return ask([this] { return m_store->children(); });
 }
 
 void SqliteRecord::choose(qint64 child)
@@ -149,34 +151,28 @@ void SqliteRecord::choose(qint64 child)
     announceCurrent();
 }
 
-bool SqliteRecord::add(const QString &name, QString *error)
+bool SqliteRecord::add(const QString &name, QString *error, qint64 *id)
 {
-    bool ok = false;
-    wait([&] { ok = m_store->add(name, QDateTime::currentDateTimeUtc(), error); });
-    return ok;
+    return ask([&] { return m_store->add(name, QDateTime::currentDateTimeUtc(), error, id); });
 }
 
 bool SqliteRecord::rename(qint64 child, const QString &name, QString *error)
 {
-    bool ok = false;
-    wait([&] { ok = m_store->rename(child, name, error); });
+    const bool ok = ask([&] { return m_store->rename(child, name, error); });
     announceCurrent();
     return ok;
 }
 
 bool SqliteRecord::remove(qint64 child, QString *error)
 {
-    bool ok = false;
-    wait([&] { ok = m_store->remove(child, error); });
+    const bool ok = ask([&] { return m_store->remove(child, error); });
     announceCurrent();
     return ok;
 }
 
 int SqliteRecord::answerCount(qint64 child) const
 {
-    int n = 0;
-    wait([&] { n = m_store->answerCount(child); });
-    return n;
+    return ask([&] { return m_store->answerCount(child); });
 }
 
 void SqliteRecord::setTimeLimit(qint64 child, int ms)
@@ -186,14 +182,10 @@ void SqliteRecord::setTimeLimit(qint64 child, int ms)
 
 ChildSummary SqliteRecord::summary(qint64 child, const QDate &today, int days) const
 {
-    ChildSummary sum;
-    wait([&] { sum = m_store->summary(child, today, days); });
-    return sum;
+    return ask([&] { return m_store->summary(child, today, days); });
 }
 
 bool SqliteRecord::exportCsv(qint64 child, const QString &path, QString *error) const
 {
-    bool ok = false;
-    wait([&] { ok = m_store->exportCsv(child, path, error); });
-    return ok;
+    return ask([&] { return m_store->exportCsv(child, path, error); });
 }

@@ -3,12 +3,11 @@
 // hands it an answer and goes on at once, while the thread writes it. What My
 // Facts asks waits for the thread, after the writes queued before it.
 #include "childrecord.h"
+#include "recordstore.h"
 
 #include <QThread>
 #include <atomic>
 #include <memory>
-
-class RecordStore;
 
 class SqliteRecord : public ChildRecord
 {
@@ -33,7 +32,7 @@ public:
     Child current() const override;
     QVector<Child> children() const override;
     void choose(qint64 child) override;
-    bool add(const QString &name, QString *error) override;
+    bool add(const QString &name, QString *error, qint64 *id) override;
     bool rename(qint64 child, const QString &name, QString *error) override;
     bool remove(qint64 child, QString *error) override;
     int answerCount(qint64 child) const override;
@@ -48,8 +47,10 @@ public:
 private:
     template <class F> void post(F &&job);
     template <class F> void wait(F &&job) const;
-    void opened(int outcome, const QString &movedTo, const QString &error);
-    void wrote(int result);
+    // Runs question on the record's thread and returns its answer.
+    template <class F> auto ask(F &&question) const;
+    void opened(RecordStore::Opened outcome, const QString &movedTo, const QString &error);
+    void wrote(RecordStore::Write write);
     void announceCurrent();
 
     QString m_path;

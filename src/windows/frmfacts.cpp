@@ -1,5 +1,6 @@
 #include "frmfacts.h"
 
+#include "app/format.h"
 #include "app/module1.h"
 #include "platform/drawsurface.h"
 #include "print/parentpage.h"
@@ -245,7 +246,8 @@ void frmFacts::showChild()
     int known = 0;
     for (int o2 = 0; o2 < FactSide; ++o2)
         for (int o1 = 0; o1 < FactSide; ++o1) {
-            const FactState s = m_facts[size_t(factIndex(o1, o2))].state(limit);
+            const size_t i = size_t(factIndex(o1, o2));
+            const FactState s = m_states[i] = m_facts[i].state(limit);
             known += s == FactState::Known;
             QTableWidgetItem *item = grdFacts->item(o2, o1);
             item->setText(factText(o1, o2) + QLatin1Char('\n') + factMark(s));
@@ -292,7 +294,7 @@ QString frmFacts::factStory(int operand1, int operand2) const
     const QString fact = QStringLiteral("%1 = %2").arg(factText(operand1, operand2)).arg(operand1 * operand2);
     if (f.tries == 0)
         return tr("%1: not yet tried").arg(fact);
-    const QLocale locale(m.Language.isEmpty() ? QStringLiteral("en") : m.Language);
+    const QLocale &locale = numberLocale();
     const QString tries = f.tries == 1 ? tr("1 try") : tr("%1 tries").arg(f.tries);
     return tr("%1: %2, %3 right, last on %4 in %5 s")
         .arg(fact, tries)
@@ -314,13 +316,12 @@ void frmFacts::addChild()
     if (!ok)
         return;
     QString error;
-    if (!r.add(name, &error)) {
+    qint64 id = 0;
+    if (!r.add(name, &error, &id)) {
         QMessageBox::warning(this, tr("Add a Child"), error);
         return;
     }
-    for (const Child &c : r.children())
-        if (c.name == name.trimmed())
-            r.choose(c.id);
+    r.choose(id);
     showChildren();
 }
 
@@ -395,12 +396,10 @@ QStringList frmFacts::trickiest() const
 void frmFacts::printPage()
 {
     const QString name = cboChild->currentText();
-    const QLocale locale(m.Language.isEmpty() ? QStringLiteral("en") : m.Language);
+    const QLocale &locale = numberLocale();
     ParentPage page;
     page.heading = tr("%1 - My Facts - %2").arg(name, locale.toString(m_today, tr("d MMMM yyyy", "the date on the parent's page, as QDate formats it")));
-    const int limit = timeLimitMs();
-    for (int i = 0; i < FactCount; ++i)
-        page.states[size_t(i)] = m_facts[size_t(i)].state(limit);
+    page.states = m_states;
     for (int i = 0; i < 4; ++i)
         page.legend[size_t(i)] = stateName(FactState(i));
     page.trickyHeading = tr("The trickiest facts");

@@ -48,6 +48,7 @@ private:
     ChildRecord &r;
     QVector<Child> m_children;
     std::array<FactRecord, FactCount> m_facts{};
+    std::array<FactState, FactCount> m_states{}; // under the child's time limit
     ChildTotals m_totals;
     QDate m_today;
 
