@@ -5,6 +5,7 @@
 #include "app/texts.h"
 #include "fakes.h"
 #include "mainwindow.h"
+#include "platform/lazymodules.h"
 #include "platform/twips.h"
 #include "print/pages.h"
 #include "windows/frmabout.h"
@@ -17,7 +18,10 @@
 #include <QTemporaryDir>
 #include <QLibraryInfo>
 #include <QStyle>
+#include <QTableWidget>
 #include <QTest>
+#include <QTimeZone>
+#include <QTimer>
 #include <QTranslator>
 #include <functional>
 #include <memory>
@@ -178,6 +182,7 @@ private Q_SLOTS:
     void accessKeysUnique();
     void myFactsFitsTheScreen_data();
     void myFactsFitsTheScreen();
+    void myFactsModuleSpeaksTheLanguage();
     void languageChosen_data();
     void languageChosen();
 
@@ -326,6 +331,34 @@ void tst_translations::myFactsFitsTheScreen()
     const QSize size = windowsIn(language).facts->sizeHint();
     QVERIFY2(size.width() <= 1024 && size.height() <= 740,
              qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+}
+
+void tst_translations::myFactsModuleSpeaksTheLanguage()
+{
+    // The program's own module, as a family runs it: it has a copy of the
+    // program's libraries, and still writes dates and decimals in German.
+    const Windows &win = windowsIn(QStringLiteral("de"));
+    const QDateTime at(QDate(2026, 12, 3), QTime(15, 0), QTimeZone::utc());
+    win.record->drillStarted({at, 7, 12, ClockOff, 0});
+    win.record->answerJudged({at, 7, 8, 56, true, 2400});
+    win.record->drillEnded(at);
+    win.record->flush();
+    Module1 &m = *win.program->prog->module;
+    const QString folder = std::exchange(m.AppDir, QStringLiteral(NUMBLOOM_PROGRAM_DIR "/"));
+    m.svc.record = win.record.get();
+    QString story;
+    QTimer::singleShot(0, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmFacts") && w->isVisible()) {
+                w->findChild<QTableWidget *>(QStringLiteral("grdFacts"))->setCurrentCell(8, 7);
+                story = w->findChild<QLabel *>(QStringLiteral("lblStory"))->text();
+                w->close();
+            }
+    });
+    openMyFacts(m, nullptr);
+    m.AppDir = folder;
+    m.svc.record = nullptr;
+    QCOMPARE(story, QStringLiteral("7 x 8 = 56: 1 Versuch, 1 richtig, zuletzt am 3. Dezember in 2,4 s"));
 }
 
 void tst_translations::languageChosen_data()

@@ -11,7 +11,7 @@ QString clockText(int seconds);
 // them; until one is set, with a point, as in English.
 void setNumberLocale(const QLocale &locale);
 // That locale, for the dates and decimals that other texts hold.
-const QLocale &numberLocale();
+QLocale numberLocale();
 // Two decimals and the unit: 1.5 gives "1.50 sec".
 QString secondsText(float seconds);
 // value / 1000 in single precision with "0.00" and " sec": 50 gives "0.05 sec".
