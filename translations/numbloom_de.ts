@@ -438,6 +438,10 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <translation>Entfernen</translation>
     </message>
     <message>
+        <source>%1 = %2: 1 try, 1 missed</source>
+        <translation>%1 = %2: 1 von 1 falsch</translation>
+    </message>
+    <message>
         <source>%1 = %2: %3 tries, %4 missed</source>
         <translation>%1 = %2: %4 von %3 falsch</translation>
     </message>

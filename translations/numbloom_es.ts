@@ -438,6 +438,10 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <translation>Eliminar</translation>
     </message>
     <message>
+        <source>%1 = %2: 1 try, 1 missed</source>
+        <translation>%1 = %2: falló 1 de 1</translation>
+    </message>
+    <message>
         <source>%1 = %2: %3 tries, %4 missed</source>
         <translation>%1 = %2: falló %4 de %3</translation>
     </message>

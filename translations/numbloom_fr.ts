@@ -438,6 +438,10 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation>Supprimer</translation>
     </message>
     <message>
+        <source>%1 = %2: 1 try, 1 missed</source>
+        <translation>%1 = %2&#xa0;: raté 1 fois sur 1</translation>
+    </message>
+    <message>
         <source>%1 = %2: %3 tries, %4 missed</source>
         <translation>%1 = %2&#xa0;: raté %4 fois sur %3</translation>
     </message>

@@ -438,6 +438,10 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <translation>Elimina</translation>
     </message>
     <message>
+        <source>%1 = %2: 1 try, 1 missed</source>
+        <translation>%1 = %2: sbagliata 1 su 1</translation>
+    </message>
+    <message>
         <source>%1 = %2: %3 tries, %4 missed</source>
         <translation>%1 = %2: sbagliata %4 su %3</translation>
     </message>

@@ -438,6 +438,10 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <translation>Verwijderen</translation>
     </message>
     <message>
+        <source>%1 = %2: 1 try, 1 missed</source>
+        <translation>%1 = %2: 1 van de 1 keer fout</translation>
+    </message>
+    <message>
         <source>%1 = %2: %3 tries, %4 missed</source>
         <translation>%1 = %2: %4 van de %3 keer fout</translation>
     </message>

@@ -438,6 +438,10 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <translation>Usuń</translation>
     </message>
     <message>
+        <source>%1 = %2: 1 try, 1 missed</source>
+        <translation>%1 = %2: źle 1 z 1</translation>
+    </message>
+    <message>
         <source>%1 = %2: %3 tries, %4 missed</source>
         <translation>%1 = %2: źle %4 z %3</translation>
     </message>

@@ -438,6 +438,10 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <translation>Remover</translation>
     </message>
     <message>
+        <source>%1 = %2: 1 try, 1 missed</source>
+        <translation>%1 = %2: errou 1 de 1</translation>
+    </message>
+    <message>
         <source>%1 = %2: %3 tries, %4 missed</source>
         <translation>%1 = %2: errou %4 de %3</translation>
     </message>

@@ -154,16 +154,26 @@ void frmFacts::buildControls()
 
     lblStory = new QLabel(this);
     lblStory->setObjectName(QStringLiteral("lblStory"));
-    lblStory->setAccessibleName(tr("Chosen fact"));
+    // A label's text is what a screen reader says of it; a name would hide it.
+    lblStory->setAccessibleDescription(tr("Chosen fact"));
     lblTotals = new QLabel(this);
     lblTotals->setObjectName(QStringLiteral("lblTotals"));
-    lblTotals->setAccessibleName(tr("Totals"));
+    lblTotals->setAccessibleDescription(tr("Totals"));
 
     chtKnown = new QChartView(this);
     chtKnown->setObjectName(QStringLiteral("chtKnown"));
     chtKnown->setAccessibleName(tr("Facts known at the end of each day, the last 30 days"));
     chtKnown->setRenderHint(QPainter::Antialiasing);
     chtKnown->setMinimumSize(300, 300);
+    // The chart's own title is cut short where a language needs more words
+    // than the chart is wide; a label above it wraps instead.
+    auto *lblChart = new QLabel(tr("Facts known at the end of each day"), this);
+    lblChart->setObjectName(QStringLiteral("lblChart"));
+    lblChart->setWordWrap(true);
+    lblChart->setAlignment(Qt::AlignHCenter);
+    auto *chartColumn = new QVBoxLayout;
+    chartColumn->addWidget(lblChart);
+    chartColumn->addWidget(chtKnown, 1);
 
     auto *middle = new QHBoxLayout;
     auto *left = new QVBoxLayout;
@@ -171,7 +181,7 @@ void frmFacts::buildControls()
     left->addLayout(legend);
     left->addWidget(lblStory);
     middle->addLayout(left);
-    middle->addWidget(chtKnown, 1);
+    middle->addLayout(chartColumn, 1);
     top->addLayout(middle);
     top->addWidget(lblTotals);
 
@@ -254,6 +264,8 @@ void frmFacts::showChild()
             item->setBackground(screenColour(s));
             item->setForeground(Qt::black);
             item->setData(Qt::AccessibleTextRole, factText(o1, o2) + QStringLiteral(", ") + stateName(s));
+            // Heard as the arrows reach the cell: the line the mouse shows below the map.
+            item->setData(Qt::AccessibleDescriptionRole, factStory(o1, o2));
         }
     lblTotals->setText(tr("Facts known: %1 of %2    Problems answered: %3    Days practised: %4")
                            .arg(known)
@@ -267,7 +279,6 @@ void frmFacts::showChild()
                        m_totals.knownByDay[i]);
     auto *chart = new QChart;
     chart->legend()->hide();
-    chart->setTitle(tr("Facts known at the end of each day"));
     chart->addSeries(series);
     auto *x = new QDateTimeAxis;
     x->setFormat(QStringLiteral("d MMM"));
@@ -382,11 +393,15 @@ QStringList frmFacts::trickiest() const
     QStringList lines;
     for (size_t i = 0; i < missed.size() && i < size_t(TrickiestShown); ++i) {
         const Missed &x = missed[i];
-        lines << tr("%1 = %2: %3 tries, %4 missed")
-                     .arg(factText(x.o1, x.o2))
-                     .arg(x.o1 * x.o2)
-                     .arg(x.tries)
-                     .arg(x.misses);
+        // A fact on this list was missed, so one try is one miss.
+        if (x.tries == 1)
+            lines << tr("%1 = %2: 1 try, 1 missed").arg(factText(x.o1, x.o2)).arg(x.o1 * x.o2);
+        else
+            lines << tr("%1 = %2: %3 tries, %4 missed")
+                         .arg(factText(x.o1, x.o2))
+                         .arg(x.o1 * x.o2)
+                         .arg(x.tries)
+                         .arg(x.misses);
     }
     if (lines.isEmpty())
         lines << tr("No fact missed yet.");
