@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "fakes.h"
 #include "mainwindow.h"
+#include "progress/sqliterecord.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -25,7 +28,7 @@ QByteArray ini(int practiceFactor, int timerMode = 0, int steps = 4, int delay =
 
 struct Run : StartedProgram
 {
-    explicit Run(const QByteArray &settings) : StartedProgram(settings) {}
+    explicit Run(const QByteArray &settings, ChildRecord *record = nullptr) : StartedProgram(settings, record) {}
     frmTable *w() const { return main; }
     // The first numbers of the coming problems (the factor is fixed).
     void next(std::initializer_list<int> firsts, int max = 12)
@@ -72,6 +75,7 @@ private Q_SLOTS:
     void reviewShowsOnlyThisDrill();
     void manyWrongAnswers();
     void lateAccessKeyClickIgnored();
+    void recordNoticeWaitsForStop();
 };
 
 void tst_drill::startLaysOutTheDrill()
@@ -564,6 +568,29 @@ void tst_drill::lateAccessKeyClickIgnored()
     QCOMPARE(w->practice().Practicing(), true);
     QVERIFY(!ui(w).fraChoice->isVisible());
     QVERIFY(ui(w).fraKey->isVisible());
+}
+
+void tst_drill::recordNoticeWaitsForStop()
+{
+    // A full disk mid-drill: the child goes on typing, and the parent hears of
+    // it once the drill stops, in a box that does not hold the window.
+    QTemporaryDir dir;
+    SqliteRecord record(dir.filePath(QStringLiteral("progress.sqlite")));
+    Run r(ini(7, 0, 4, 0), &record);
+    QTRY_VERIFY(!record.currentName().isEmpty());
+    QCOMPARE(r.w()->windowTitle(), QStringLiteral("Numbloom - ") + record.currentName());
+    const auto notices = [&r] { return r.w()->findChildren<QMessageBox *>(QStringLiteral("recordNotice")); };
+    r.next({3, 4});
+    r.start();
+    Q_EMIT record.notice(QStringLiteral("The disk is full."));
+    r.type("21");
+    QVERIFY(notices().isEmpty());
+    r.start();
+    QCOMPARE(notices().size(), 1);
+    QCOMPARE(notices().first()->text(), QStringLiteral("The disk is full."));
+    QVERIFY(notices().first()->isVisible());
+    QVERIFY(!notices().first()->isModal());
+    QCOMPARE(record.answerCount(record.current().id), 1);
 }
 
 QTEST_MAIN(tst_drill)

@@ -6,9 +6,10 @@
 #include <QPushButton>
 #include <QTest>
 
-StartedProgram::StartedProgram(const QByteArray &ini) : prog(std::make_unique<TestProgram>())
+StartedProgram::StartedProgram(const QByteArray &ini, ChildRecord *record) : prog(std::make_unique<TestProgram>())
 {
     prog->writeIni(ini);
+    prog->module->svc.record = record;
     about = std::make_unique<frmAbout>(*prog->module);
     about->Form_Load();
     about->show();

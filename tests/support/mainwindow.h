@@ -34,9 +34,12 @@ template <class T> T *named(const QWidget *w, const char *name, int i)
 
 // The real windows started as a user starts them: About, its OK, the main
 // window, from a program folder holding the given settings file.
+class ChildRecord;
+
 struct StartedProgram
 {
-    explicit StartedProgram(const QByteArray &ini);
+    // With a record, the main window shows and hears it as the program's own.
+    explicit StartedProgram(const QByteArray &ini, ChildRecord *record = nullptr);
     ~StartedProgram();
     std::unique_ptr<TestProgram> prog;
     std::unique_ptr<frmAbout> about;
