@@ -17,18 +17,24 @@ FactState factState(const std::vector<Attempt> &newestFirst, int limitMs)
     return n == 3 && inTime ? FactState::Known : FactState::GettingThere;
 }
 
+void FactRecord::add(const Attempt &a, int limitMs)
+{
+    ++tries;
+    right += a.correct;
+    lastMs = a.ms;
+    recent.insert(recent.begin(), a);
+    if (recent.size() > 3)
+        recent.pop_back();
+    run = a.correct && (limitMs <= 0 || a.ms <= limitMs) ? run + 1 : 0;
+}
+
 bool KnownCounter::add(int operand1, int operand2, const Attempt &a)
 {
     if (operand1 < 0 || operand1 >= FactSide || operand2 < 0 || operand2 >= FactSide)
         return false;
     FactRecord &f = m_facts[size_t(factIndex(operand1, operand2))];
     const bool wasKnown = f.state(m_limitMs) == FactState::Known;
-    ++f.tries;
-    f.right += a.correct;
-    f.lastMs = a.ms;
-    f.recent.insert(f.recent.begin(), a);
-    if (f.recent.size() > 3)
-        f.recent.pop_back();
+    f.add(a, m_limitMs);
     m_known += int(f.state(m_limitMs) == FactState::Known) - int(wasKnown);
     return true;
 }

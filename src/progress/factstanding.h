@@ -35,7 +35,10 @@ struct FactRecord
     QDateTime lastAt; // UTC; invalid when untried
     int lastMs = 0;
     std::vector<Attempt> recent; // newest first, at most three
+    int run = 0; // right answers within the limit in a row, up to the newest
     FactState state(int limitMs) const { return factState(recent, limitMs); }
+    // One more answer, as the record adds it.
+    void add(const Attempt &a, int limitMs);
 };
 
 // Follows one child's answers in time order: each fact's record, and at any
