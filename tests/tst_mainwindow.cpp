@@ -88,8 +88,8 @@ void tst_mainwindow::controlsAtCreation()
     checkGeometry(ui(w).optFactor[5], 240, 2100, 495, 255);
     QCOMPARE(ui(w).optFactor[4]->y() + toPixels(360), toPixels(2160));
 
-    const QStringList factorCaptions{"Random", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12"};
-    for (int k = 0; k < 14; ++k)
+    const QStringList factorCaptions{"Random", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "Tricky"};
+    for (int k = 0; k < FactorOptionCount; ++k)
         QCOMPARE(ui(w).optFactor[size_t(k)]->text(), factorCaptions[k]);
     QCOMPARE(ui(w).fraMode->caption(), QStringLiteral("Mode"));
     QCOMPARE(ui(w).fraFactor->caption(), QStringLiteral("Factor Value"));

@@ -103,8 +103,12 @@ void tst_settings::reads_data()
                                       << make(1, 3, 4, d.PracticeTypes, -1, 2, 4, 1000, 12) << 1;
     QTest::newRow("DelayMs 99999") << QByteArray("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,99999\r\n12\r\n")
                                    << make(1, 3, 4, d.PracticeTypes, -1, 2, 4, 1000, 12) << 1;
-    QTest::newRow("factors out of range") << QByteArray("1\r\n3,13\r\n0,0,1,0,-2\r\n2,4,1000\r\n12\r\n")
+    QTest::newRow("factors out of range") << QByteArray("1\r\n3,13\r\n0,0,1,0,-3\r\n2,4,1000\r\n12\r\n")
                                           << make(1, 3, 1, d.PracticeTypes, -1, 2, 4, 1000, 12) << 2;
+    QTest::newRow("Tricky in both modes") << QByteArray("1\r\n3,-2\r\n0,0,1,0,-2\r\n2,4,1000\r\n12\r\n")
+                                          << make(1, 3, -2, d.PracticeTypes, -2, 2, 4, 1000, 12) << 0;
+    QTest::newRow("Random is no study factor") << QByteArray("0\r\n3,-1\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n")
+                                               << make(0, 3, 1, d.PracticeTypes, -1, 2, 4, 1000, 12) << 1;
     QTest::newRow("empty field keeps its place") << QByteArray("1\r\n3,\r\n0,0,1,0,5\r\n2,4,1000\r\n9\r\n")
                                                  << make(1, 3, 1, d.PracticeTypes, 5, 2, 4, 1000, 9) << 1;
     QTest::newRow("extra values ignored") << QByteArray("1,3,4,0,0,1,0,-1,2,4,1000,12,77,88\r\n")

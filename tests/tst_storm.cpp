@@ -61,8 +61,8 @@ QString checkState(frmTable *w, Module1 &m)
     if (w->practice().counts().recorded() > MissedCapacity)
         return QStringLiteral("record past its capacity");
     const Settings &s = m.settings;
-    if (s.Mode < 0 || s.Mode > 1 || s.StudyFactor < 0 || s.StudyFactor > 12 || s.PracticeFactor < -1
-        || s.PracticeFactor > 12 || s.TimerMode < 0 || s.TimerMode > 2 || s.CountDownSteps < 1
+    if (s.Mode < 0 || s.Mode > 1 || !StudyFactorRange.contains(s.StudyFactor) || !PracticeFactorRange.contains(s.PracticeFactor)
+        || s.TimerMode < 0 || s.TimerMode > 2 || s.CountDownSteps < 1
         || s.CountDownSteps > 60 || s.DelayMs < 0 || s.DelayMs > 5000 || s.MaxMultiplier < 0 || s.MaxMultiplier > 12)
         return QStringLiteral("a setting out of its range");
     const bool keys = ui(w).fraKey->isVisibleTo(w), results = ui(w).fraResults->isVisibleTo(w),

@@ -19,7 +19,7 @@ namespace {
 constexpr SettingRange AnyValue{-32768, 32767};
 constexpr std::array<SettingRange, SettingsValueCount> Ranges{{
     {0, 1},                                      // Mode
-    AnyValue, FactorRange,                       // StudyType, StudyFactor
+    AnyValue, StudyFactorRange,                  // StudyType, StudyFactor
     AnyValue, AnyValue, AnyValue, AnyValue,      // PracticeTypes 1..4
     PracticeFactorRange,
     {ClockOff, ClockCountDown},                  // TimerMode

@@ -35,10 +35,15 @@ constexpr int CountUpEndSeconds = 1800;
 struct SettingRange
 {
     int lo, hi;
-    constexpr bool contains(int v) const { return v >= lo && v <= hi; }
+    int extra = lo; // one value below lo that is also taken
+    constexpr bool contains(int v) const { return (v >= lo && v <= hi) || v == extra; }
 };
-constexpr SettingRange FactorRange{0, 12};          // StudyFactor, and the facts of a picture
-constexpr SettingRange PracticeFactorRange{-1, 12}; // -1 is Random
+// The factor options beyond the tables: Random in practice only, Tricky in both.
+constexpr int16_t FactorRandom = -1;
+constexpr int16_t FactorTricky = -2;
+constexpr SettingRange FactorRange{0, 12};                          // the facts of a picture
+constexpr SettingRange StudyFactorRange{0, 12, FactorTricky};
+constexpr SettingRange PracticeFactorRange{FactorRandom, 12, FactorTricky};
 constexpr SettingRange CountDownStepsRange{1, 60};
 constexpr SettingRange DelayMsRange{0, 5000};
 constexpr SettingRange MaxMultiplierRange{0, 12};

@@ -69,6 +69,8 @@ public:
     // Finishes the page and sends the job; false with the reason when the
     // job failed, or when the print server did not take it or gave it up.
     virtual bool endDocument(QString *error) = 0;
+    // Ends this page and goes on drawing on the next one of the same job.
+    virtual bool newPage(QString *error) = 0;
 };
 
 struct PrintTarget
@@ -84,7 +86,7 @@ class Printer
 {
 public:
     virtual ~Printer() = default;
-    // Starts a one-page job; null, with the reason in *error, when it cannot.
+    // Starts a job at its first page; null, with the reason in *error, when it cannot.
     virtual std::unique_ptr<PageSurface> startPage(const QString &documentName, PrintTarget *target,
                                                    QString *error) = 0;
 };

@@ -20,7 +20,16 @@ PracticeDrill::PracticeDrill(Module1 &module, DrawSurface &box, QObject *parent)
 
 void PracticeDrill::newProblem()
 {
-    m_problem = makeProblem(*m.svc.random, m.settings.PracticeFactor, m.settings.MaxMultiplier);
+    const Settings &s = m.settings;
+    if (s.PracticeFactor == FactorTricky) {
+        // Made at the first Tricky problem, which may come mid-drill.
+        if (!m_tricky)
+            m_tricky.emplace(trickyChooserFor(m.svc.record, QDateTime::currentDateTimeUtc()));
+        const FactPair f = m_tricky->next(*m.svc.random, s.MaxMultiplier);
+        m_problem = problemOf(int16_t(f.operand1), int16_t(f.operand2));
+    } else {
+        m_problem = makeProblem(*m.svc.random, s.PracticeFactor, s.MaxMultiplier);
+    }
     Q_EMIT answerFocusWanted();
 }
 
@@ -62,6 +71,7 @@ void PracticeDrill::startOrStop()
         if (m.settings.TimerMode != ClockOff)
             m_timer.start();
         m_drill.start();
+        m_tricky.reset();
         resetClock();
         if (ChildRecord *record = m.svc.record) {
             const Settings &s = m.settings;
@@ -126,11 +136,12 @@ void PracticeDrill::typeKey(int key, int delayMs)
 void PracticeDrill::judgeAnswer(int delayMs)
 {
     const int given = m_typed.toInt();
-    if (ChildRecord *record = m.svc.record) {
-        const int ms = m.svc.clock ? int(m.svc.clock->monotonicMs() - m_posedMs) : 0;
-        record->answerJudged({QDateTime::currentDateTimeUtc(), m_problem.Operand1, m_problem.Operand2, given,
-                              given == m_problem.Answer, ms});
-    }
+    const int ms = m.svc.clock ? int(m.svc.clock->monotonicMs() - m_posedMs) : 0;
+    const QDateTime at = QDateTime::currentDateTimeUtc();
+    if (ChildRecord *record = m.svc.record)
+        record->answerJudged({at, m_problem.Operand1, m_problem.Operand2, given, given == m_problem.Answer, ms});
+    if (m_tricky)
+        m_tricky->judged({m_problem.Operand1, m_problem.Operand2}, given == m_problem.Answer, ms, at);
     if (given != m_problem.Answer) {
         m.PlaySound(Module1::Sound::UhOh, SoundPlayer::Wait);
         m_drill.countWrong(m_problem, int16_t(given));

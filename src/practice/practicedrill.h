@@ -6,10 +6,12 @@
 // signals, so the window keeps its controls and this keeps the rules.
 #include "drill.h"
 #include "problem.h"
+#include "trickychooser.h"
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <optional>
 
 class DrawSurface;
 class Module1;
@@ -94,4 +96,5 @@ private:
     int16_t m_reviewIndex = 0;
     int64_t m_posedMs = 0;
     QTimer m_timer;
+    std::optional<TrickyChooser> m_tricky; // while the factor is Tricky
 };

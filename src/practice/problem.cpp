@@ -23,11 +23,16 @@ int16_t digitCount(int answer)
 
 Problem makeProblem(RandomSource &random, int16_t practiceFactor, int16_t maxMultiplier)
 {
-    Problem p;
     const int16_t f = practiceFactor == -1 ? drawBelow(random, 13) : practiceFactor;
-    p.Operand2 = f;
-    p.Operand1 = drawBelow(random, std::max<int>(maxMultiplier, 0) + 1);
-    p.Answer = int16_t(p.Operand1 * f);
+    return problemOf(drawBelow(random, std::max<int>(maxMultiplier, 0) + 1), f);
+}
+
+Problem problemOf(int16_t operand1, int16_t factor)
+{
+    Problem p;
+    p.Operand2 = factor;
+    p.Operand1 = operand1;
+    p.Answer = int16_t(p.Operand1 * factor);
     p.OpCode = 2;
     p.ProblemType = 3;
     p.DigitPos = 1;

@@ -19,6 +19,9 @@ struct Problem
 // drawn before the first number.
 Problem makeProblem(RandomSource &random, int16_t practiceFactor, int16_t maxMultiplier);
 
+// The problem operand1 x factor, its answer and digits.
+Problem problemOf(int16_t operand1, int16_t factor);
+
 // Int(R * n) for a fresh draw R: 0..n-1.
 int16_t drawBelow(RandomSource &random, int n);
 

@@ -1,6 +1,7 @@
 #include "trickychooser.h"
 
 #include "platform/services.h"
+#include "progress/childrecord.h"
 #include "problem.h"
 
 #include <algorithm>
@@ -178,6 +179,16 @@ void TrickyChooser::judged(const FactPair &fact, bool correct, int ms, const QDa
     FactRecord &r = (*m_facts)[size_t(factIndex(fact.operand1, fact.operand2))];
     r.add({correct, ms}, m_limitMs);
     r.lastAt = at;
+}
+
+TrickyChooser trickyChooserFor(const ChildRecord *record, const QDateTime &now, int knownEvery)
+{
+    if (!record || record->health() != ChildRecord::Health::Ready)
+        return TrickyChooser(std::nullopt, DefaultTimeLimitMs, now, knownEvery);
+    const Child child = record->current();
+    if (!child.id)
+        return TrickyChooser(std::nullopt, DefaultTimeLimitMs, now, knownEvery);
+    return TrickyChooser(record->summary(child.id, now.toLocalTime().date(), 1).facts, child.timeLimitMs, now, knownEvery);
 }
 
 std::vector<FactPair> trickiestFacts(const TrickyChooser::Facts &facts, int limitMs, int count)

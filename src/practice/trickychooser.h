@@ -18,13 +18,6 @@
 
 class RandomSource;
 
-struct FactPair
-{
-    int operand1 = 0; // the first number
-    int operand2 = 0; // the factor
-    bool operator==(const FactPair &) const = default;
-};
-
 // How many days after its last answer a known fact is due again, by its run
 // of right answers in time: 1, 3, 7, then 21 days for a run of 3, 4, 5, 6+.
 int daysUntilDue(int run);
@@ -81,6 +74,11 @@ private:
     std::vector<Waiting> m_waiting;
     std::array<int, FactCount> m_asked{};
 };
+
+class ChildRecord;
+// The chooser for the child practising now, from their record as it stands;
+// Random's draw when the record is not open or cannot be read.
+TrickyChooser trickyChooserFor(const ChildRecord *record, const QDateTime &now, int knownEvery = 3);
 
 // The study grid's facts in Tricky: tricky ones first (most misses first),
 // then getting there, at most count of them.

@@ -20,11 +20,39 @@ QString worksheetFactorLine(int16_t practiceFactor, int16_t maxMultiplier)
 
 QString worksheetPrompt(int16_t practiceFactor, int16_t maxMultiplier)
 {
-    return Printing::tr("Problems on Worksheet:\n\nMultiplication (x)\n") + worksheetFactorLine(practiceFactor, maxMultiplier)
+    return worksheetPrompt(worksheetFactorLine(practiceFactor, maxMultiplier));
+}
+
+QString worksheetPrompt(const QString &factorLine)
+{
+    return Printing::tr("Problems on Worksheet:\n\nMultiplication (x)\n") + factorLine
            + Printing::tr("\n\nMake sure printer is on-line and ready.");
 }
 
+QString trickyFactorLine(const QString &child, int16_t maxMultiplier)
+{
+    const QString f = child.isEmpty() ? Printing::tr("Factor: Tricky") : Printing::tr("Factor: Tricky (%1)").arg(child);
+    return f + Printing::tr(", Maximum Multiplier: ") + QString::number(maxMultiplier);
+}
+
+std::vector<FactPair> worksheetProblems(RandomSource &random, int16_t practiceFactor, int16_t maxMultiplier)
+{
+    std::vector<FactPair> problems;
+    for (int n = 1; n <= 100; ++n) {
+        const int a = drawBelow(random, maxMultiplier + 1);
+        const int f = practiceFactor != -1 ? practiceFactor : drawBelow(random, 13);
+        problems.push_back({a, f});
+    }
+    return problems;
+}
+
 void drawWorksheet(DrawSurface &p, RandomSource &random, int16_t practiceFactor, int16_t maxMultiplier)
+{
+    drawWorksheet(p, worksheetFactorLine(practiceFactor, maxMultiplier),
+                  worksheetProblems(random, practiceFactor, maxMultiplier), false);
+}
+
+void drawWorksheet(DrawSurface &p, const QString &factorLine, const std::vector<FactPair> &problems, bool answers)
 {
     // Ten by ten problems between x 50 and 800, y 110 and 1060 on the page.
     constexpr int CellWidth = 75, CellHeight = 95;
@@ -33,9 +61,9 @@ void drawWorksheet(DrawSurface &p, RandomSource &random, int16_t practiceFactor,
     p.setFillColor(QColor());
     p.setCurrentX(50);
     p.setCurrentY(50);
-    p.printText(printNotice() + Printing::tr("  Score______ Time_______"));
+    p.printText(printNotice() + (answers ? QStringLiteral("  ") + Printing::tr("Answers") : Printing::tr("  Score______ Time_______")));
     p.setCurrentX(50);
-    p.printText(worksheetFactorLine(practiceFactor, maxMultiplier));
+    p.printText(factorLine);
 
     p.rectangle(50, 110, 800, 1060);
     for (int i = 1; i <= 9; ++i) {
@@ -45,15 +73,16 @@ void drawWorksheet(DrawSurface &p, RandomSource &random, int16_t practiceFactor,
 
     float X = 50, Y = 110;
     const QString sign = QStringLiteral("x");
-    for (int n = 1; n <= 100; ++n) {
-        const int a = drawBelow(random, maxMultiplier + 1);
-        const int f = practiceFactor != -1 ? practiceFactor : drawBelow(random, 13);
+    for (size_t n = 0; n < problems.size() && n < 100; ++n) {
+        const int a = problems[n].operand1, f = problems[n].operand2;
         drawRightAligned(p, QString::number(a), X + 48.75f, Y + 19);
         drawRightAligned(p, QString::number(f), X + 48.75f, Y + 38);
         p.setCurrentX(X + 28.125f - 1.25f * p.textWidth(sign));
         p.setCurrentY(Y + 38 - 0.5f * p.textHeight(sign));
         p.printText(sign);
         p.line(X + 28.125f, Y + 49.875f, X + 56.25f, Y + 49.875f, Qt::black);
+        if (answers)
+            drawRightAligned(p, QString::number(a * f), X + 48.75f, Y + 57);
         X += CellWidth;
         if (X >= 800) {
             X = 50;
@@ -64,13 +93,20 @@ void drawWorksheet(DrawSurface &p, RandomSource &random, int16_t practiceFactor,
 
 void drawFactsSheet(DrawSurface &p, int16_t f)
 {
+    std::vector<FactPair> facts = factorCells(f);
+    facts.erase(facts.begin()); // 1 x f to 12 x f
+    drawFactsSheet(p, Printing::tr("Factor is ") + QString::number(f), facts);
+}
+
+void drawFactsSheet(DrawSurface &p, const QString &heading, const std::vector<FactPair> &facts)
+{
     p.setFont(QStringLiteral("Courier New"), 12);
     p.setForeColor(Qt::black);
     p.setCurrentX(100);
     p.setCurrentY(100);
     p.printText(printNotice());
     p.setCurrentX(100);
-    p.printText(Printing::tr("Factor is ") + QString::number(f));
+    p.printText(heading);
 
     const int W = int(std::lrint(650.0 / 3.0)), H = 200;
     p.setDrawWidth(2);
@@ -81,8 +117,8 @@ void drawFactsSheet(DrawSurface &p, int16_t f)
 
     p.setFont(QStringLiteral("Arial"), 36);
     float X = 100, Y = 200;
-    for (int k = 1; k <= 12; ++k) {
-        drawFactCell(p, PaperFactCell, X, Y, W, H, k, f);
+    for (size_t k = 0; k < facts.size() && k < 12; ++k) {
+        drawFactCell(p, PaperFactCell, X, Y, W, H, facts[k].operand1, facts[k].operand2);
         X += float(W);
         if (X >= 700) {
             X = 100;

@@ -1,7 +1,10 @@
 #pragma once
 // The two printed pages, drawn on any page surface.
+#include "progress/factstanding.h"
+
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 class DrawSurface;
 class RandomSource;
@@ -13,8 +16,19 @@ QString printNotice();
 QString worksheetFactorLine(int16_t practiceFactor, int16_t maxMultiplier);
 // The confirmation prompt before a worksheet, lines broken with "\n".
 QString worksheetPrompt(int16_t practiceFactor, int16_t maxMultiplier);
+QString worksheetPrompt(const QString &factorLine);
 
-// Header, grid and 100 problems drawn from the shared random source.
+// "Factor: Tricky (Mia)" or "Factor: Tricky", then the maximum.
+QString trickyFactorLine(const QString &child, int16_t maxMultiplier);
+
+// The 100 problems of a fixed or Random factor, drawn from the shared random
+// source, each first number before its factor.
+std::vector<FactPair> worksheetProblems(RandomSource &random, int16_t practiceFactor, int16_t maxMultiplier);
+// Header, grid and the problems in ten rows of ten; with answers, the same
+// problems in the same places with their products, headed "Answers".
+void drawWorksheet(DrawSurface &page, const QString &factorLine, const std::vector<FactPair> &problems, bool answers);
 void drawWorksheet(DrawSurface &page, RandomSource &random, int16_t practiceFactor, int16_t maxMultiplier);
-// Header, grid and the twelve facts 1 x f to 12 x f.
+// Header, grid and up to twelve facts in four rows of three.
+void drawFactsSheet(DrawSurface &page, const QString &heading, const std::vector<FactPair> &facts);
+// "Factor is f" and the twelve facts 1 x f to 12 x f.
 void drawFactsSheet(DrawSurface &page, int16_t studyFactor);

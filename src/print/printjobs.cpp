@@ -5,12 +5,17 @@
 #include "pages.h"
 #include "platform/services.h"
 
+#include "practice/trickychooser.h"
+#include "progress/childrecord.h"
+#include "study/studyoptions.h"
+
+#include <QCheckBox>
 #include <QDir>
 #include <QMessageBox>
 
 // Runs one page through the printer and tells the user what became of it:
 // where the PDF went and why it is a PDF, or why nothing was printed.
-void printPage(Module1 &m, QWidget *owner, const QString &documentName, const std::function<void(DrawSurface &)> &draw)
+void printPage(Module1 &m, QWidget *owner, const QString &documentName, const std::function<void(PageSurface &)> &draw)
 {
     QString error;
     PrintTarget target;
@@ -38,18 +43,47 @@ void printPage(Module1 &m, QWidget *owner, const QString &documentName, const st
 void printWorksheetJob(Module1 &m, QWidget *owner)
 {
     const int16_t factor = m.settings.PracticeFactor, max = m.settings.MaxMultiplier;
-    QMessageBox ask(QMessageBox::Information, Printing::tr("Print Worksheet"), worksheetPrompt(factor, max),
+    const bool tricky = factor == FactorTricky;
+    const QString line = tricky ? trickyFactorLine(m.svc.record ? m.svc.record->currentName() : QString(), max)
+                                : worksheetFactorLine(factor, max);
+    QMessageBox ask(QMessageBox::Information, Printing::tr("Print Worksheet"), worksheetPrompt(line),
                     QMessageBox::Ok | QMessageBox::Cancel, owner);
     ask.setObjectName(QStringLiteral("printConfirm"));
+    auto *withAnswers = new QCheckBox(Printing::tr("Also print the &answers"));
+    withAnswers->setObjectName(QStringLiteral("chkAnswers"));
+    ask.setCheckBox(withAnswers);
     if (ask.exec() != QMessageBox::Ok)
         return;
-    printPage(m, owner, Printing::tr("Numbloom Worksheet"),
-           [&m, factor, max](DrawSurface &page) { drawWorksheet(page, *m.svc.random, factor, max); });
+    const bool answers = withAnswers->isChecked();
+    printPage(m, owner, Printing::tr("Numbloom Worksheet"), [&](PageSurface &page) {
+        // Drawn once the job has started, as the sheet has always been.
+        std::vector<FactPair> problems;
+        if (tricky) {
+            constexpr int KnownEvery = 4; // three in four the child's own trouble
+            TrickyChooser sheet = trickyChooserFor(m.svc.record, QDateTime::currentDateTimeUtc(), KnownEvery);
+            for (int n = 0; n < 100; ++n)
+                problems.push_back(sheet.next(*m.svc.random, max));
+        } else {
+            problems = worksheetProblems(*m.svc.random, factor, max);
+        }
+        drawWorksheet(page, line, problems, false);
+        // A page that cannot follow shows as the job's failure at its end.
+        if (answers && page.newPage(nullptr))
+            drawWorksheet(page, line, problems, true);
+    });
 }
 
 void printFactsJob(Module1 &m, QWidget *owner)
 {
     const int16_t factor = m.settings.StudyFactor;
+    if (factor == FactorTricky) {
+        const QString child = m.svc.record ? m.svc.record->currentName() : QString();
+        const QString heading = child.isEmpty() ? Printing::tr("Tricky facts") : Printing::tr("Tricky facts of %1").arg(child);
+        const std::vector<FactPair> facts = studyCells(m);
+        printPage(m, owner, Printing::tr("Numbloom Facts"),
+                  [&heading, &facts](DrawSurface &page) { drawFactsSheet(page, heading, facts); });
+        return;
+    }
     m.PictureFactor = factor;
     printPage(m, owner, Printing::tr("Numbloom Facts"), [factor](DrawSurface &page) { drawFactsSheet(page, factor); });
 }

@@ -116,6 +116,16 @@ public:
     }
     void clear() override { m_x = m_y = 0; }
 
+    bool newPage(QString *error) override
+    {
+        m_x = m_y = 0;
+        if (m_device->newPage())
+            return true;
+        if (error)
+            *error = Printing::tr("The next page could not be started.");
+        return false;
+    }
+
     bool endDocument(QString *error) override
     {
         const bool painted = m_painter.end();

@@ -15,7 +15,7 @@
 struct DrillStart
 {
     QDateTime at; // UTC
-    int factor = 0; // the practice factor: -1 Random, else 0-12
+    int factor = 0; // the practice factor: -1 Random, -2 Tricky, else 0-12
     int maxMultiplier = 12;
     int clockMode = 0; // one of ClockMode
     int clockSeconds = 0; // where the clock starts: 0, or the count-down's length

@@ -10,6 +10,13 @@ constexpr int FactSide = 13;
 constexpr int FactCount = FactSide * FactSide;
 inline int factIndex(int operand1, int operand2) { return operand2 * FactSide + operand1; }
 
+struct FactPair
+{
+    int operand1 = 0; // the first number
+    int operand2 = 0; // the factor
+    bool operator==(const FactPair &) const = default;
+};
+
 enum class FactState { Untried, Tricky, GettingThere, Known };
 
 // "Known" asks for answers within a time limit the parent chooses per child;

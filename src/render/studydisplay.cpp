@@ -28,9 +28,25 @@ void drawFactCell(DrawSurface &s, const FactCellLayout &layout, float x, float y
     drawRightAligned(s, QString::number(int16_t(multiplier * factor)), anchor, y + 0.81f * h);
 }
 
-void drawFacts(DrawSurface &s, int16_t f)
+std::vector<FactPair> factorCells(int factor)
+{
+    std::vector<FactPair> cells;
+    for (int i = 0; i <= 12; ++i)
+        cells.push_back({i, factor});
+    return cells;
+}
+
+void drawFacts(DrawSurface &s, int16_t f) { drawFactGrid(s, factorCells(f), QString()); }
+
+void drawFactGrid(DrawSurface &s, const std::vector<FactPair> &cells, const QString &emptyText)
 {
     s.clear();
+    if (cells.empty()) {
+        s.setCurrentX(0.5f * (s.scaleWidth() - s.textWidth(emptyText)));
+        s.setCurrentY(0.5f * (s.scaleHeight() - s.textHeight(emptyText)));
+        s.printText(emptyText);
+        return;
+    }
     const int rowH = gridStep(s.scaleHeight(), 3);
     const int colW = gridStep(s.scaleWidth(), 5);
     s.setDrawWidth(2);
@@ -41,8 +57,8 @@ void drawFacts(DrawSurface &s, int16_t f)
 
     float ox = 0;
     int oy = 0;
-    for (int i = 0; i <= 12; ++i) {
-        drawFactCell(s, ScreenFactCell, ox, float(oy), colW, rowH, i, f);
+    for (const FactPair &c : cells) {
+        drawFactCell(s, ScreenFactCell, ox, float(oy), colW, rowH, c.operand1, c.operand2);
         ox += float(colW);
         if (ox >= s.scaleWidth()) {
             ox = 0;

@@ -1,6 +1,9 @@
 #pragma once
 // The thirteen facts of one factor in five columns and three rows.
+#include "progress/factstanding.h"
+
 #include <cstdint>
+#include <vector>
 
 class DrawSurface;
 class QString;
@@ -22,6 +25,11 @@ void drawFactCell(DrawSurface &s, const FactCellLayout &layout, float x, float y
 
 // Clears the surface and draws the facts 0 x f to 12 x f, cell k holding k.
 void drawFacts(DrawSurface &s, int16_t factor);
+// The same grid with a fact of its own in each cell, the rest left empty; with
+// no fact at all, emptyText in one line in the middle instead.
+void drawFactGrid(DrawSurface &s, const std::vector<FactPair> &cells, const QString &emptyText);
+// The cells of the facts 0 x f to 12 x f.
+std::vector<FactPair> factorCells(int factor);
 
 // The cell a press falls in: column + 5 per row, rows split at 0.333 and 0.666
 // of the height. 13 and 14 are the empty cells.

@@ -1,21 +1,61 @@
 #include "studyoptions.h"
 
 #include "app/module1.h"
+#include "practice/trickychooser.h"
+#include "progress/childrecord.h"
+#include "render/studydisplay.h"
+
+int factorOption(int16_t factor) { return factor == FactorTricky ? TrickyOption : factor + 1; }
+
+int16_t optionFactor(int option) { return option == TrickyOption ? FactorTricky : int16_t(option - 1); }
 
 StudyOptions::StudyOptions(Module1 &module, QObject *parent) : QObject(parent), m(module) {}
 
+std::vector<FactPair> studyCells(const Module1 &m)
+{
+    const int16_t f = m.settings.StudyFactor;
+    if (f != FactorTricky)
+        return factorCells(f);
+    const ChildRecord *record = m.svc.record;
+    if (!record || record->health() != ChildRecord::Health::Ready)
+        return {};
+    const Child child = record->current();
+    if (!child.id)
+        return {};
+    const int cells = 13;
+    return trickiestFacts(record->summary(child.id, QDate::currentDate(), 1).facts, child.timeLimitMs, cells);
+}
+
 void StudyOptions::showFacts()
 {
+    m_cells = studyCells(m);
     // The fact picture draws the factor the grid shows.
-    m.PictureFactor = m.settings.StudyFactor;
+    if (m.settings.StudyFactor != FactorTricky)
+        m.PictureFactor = m.settings.StudyFactor;
     Q_EMIT factsChanged(m.settings.StudyFactor);
+}
+
+void StudyOptions::refreshFacts()
+{
+    if (m.settings.Mode == 0 && m.settings.StudyFactor == FactorTricky)
+        showFacts();
+}
+
+bool StudyOptions::choosePicture(int cell)
+{
+    m.PictureMultiplier = int16_t(cell);
+    if (cell < 0 || cell >= int(m_cells.size()))
+        return false;
+    m.PictureMultiplier = int16_t(m_cells[size_t(cell)].operand1);
+    m.PictureFactor = int16_t(m_cells[size_t(cell)].operand2);
+    return true;
 }
 
 void StudyOptions::chooseMode(int mode)
 {
     Settings &s = m.settings;
     s.Mode = int16_t(mode);
-    Q_EMIT modeChosen(mode, (mode == 1 ? s.PracticeFactor : s.StudyFactor) + 1);
+    Q_EMIT modeChosen(mode, factorOption(mode == 1 ? s.PracticeFactor : s.StudyFactor));
     if (mode != 1)
         showFacts();
 }
@@ -23,9 +63,9 @@ void StudyOptions::chooseMode(int mode)
 void StudyOptions::chooseFactor(int option)
 {
     if (m.settings.Mode != 0) {
-        m.settings.PracticeFactor = int16_t(option - 1);
+        m.settings.PracticeFactor = optionFactor(option);
     } else {
-        m.settings.StudyFactor = int16_t(option - 1);
+        m.settings.StudyFactor = optionFactor(option);
         showFacts();
     }
 }

@@ -4,7 +4,22 @@
 // settings; the window shows what the signals tell it.
 #include <QObject>
 
+#include "progress/factstanding.h"
+
+#include <cstdint>
+#include <vector>
+
 class Module1;
+
+// The factor options: 0 Random, 1 to 13 the factors 0 to 12, 14 Tricky.
+constexpr int FactorOptionCount = 15;
+constexpr int TrickyOption = 14;
+int factorOption(int16_t factor);
+int16_t optionFactor(int option);
+
+// The facts the study grid shows for the study factor, cell by cell: the
+// thirteen of a factor, or with Tricky the child's trickiest, up to 13.
+std::vector<FactPair> studyCells(const Module1 &m);
 
 class StudyOptions : public QObject
 {
@@ -14,11 +29,15 @@ public:
 
     // 0 study, 1 practice.
     void chooseMode(int mode);
-    // Factor options are counted from 0: 0 is Random, k is the factor k - 1.
-    // Each mode keeps its own factor.
+    // One of the factor options above. Each mode keeps its own factor.
     void chooseFactor(int option);
     // One arrow of the largest multiplier: by 1 or -1, within the settings' range.
     void stepMax(int by);
+    // The grid again, when the child or their record has changed.
+    void refreshFacts();
+    // Readies the fact picture for a cell of the grid; false for an empty one.
+    bool choosePicture(int cell);
+    const std::vector<FactPair> &cells() const { return m_cells; }
 
 Q_SIGNALS:
     // factorOption: the option that holds the mode's own factor.
@@ -31,4 +50,5 @@ private:
     void showFacts();
 
     Module1 &m;
+    std::vector<FactPair> m_cells;
 };

@@ -63,6 +63,7 @@ frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(modul
 void frmTable::showChild(const QString &name)
 {
     setWindowTitle(name.isEmpty() ? QStringLiteral("Numbloom") : QStringLiteral("Numbloom - %1").arg(name));
+    m_options->refreshFacts();
 }
 
 void frmTable::showNotice(const QString &text)
@@ -243,13 +244,15 @@ void frmTable::updMax_SpinDown()
     picPractice->setFocus();
 }
 
-void frmTable::DrawFacts(int factor) { drawFacts(*picFactor, int16_t(factor)); }
+void frmTable::DrawFacts(int)
+{
+    drawFactGrid(*picFactor, m_options->cells(), tr("Nothing is tricky yet."));
+}
 
 void frmTable::picFactor_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y)
 {
-    m.PictureMultiplier = studyCellAt(x, y, picFactor->scaleWidth(), picFactor->scaleHeight());
-    // Cells 13 and 14 hold no fact: nothing to picture.
-    if (m.PictureMultiplier <= 12 && showFactPicture)
+    // An empty cell (13 and 14, or past the last tricky fact) has nothing to picture.
+    if (m_options->choosePicture(studyCellAt(x, y, picFactor->scaleWidth(), picFactor->scaleHeight())) && showFactPicture)
         showFactPicture(m, this);
 }
 

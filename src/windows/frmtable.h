@@ -3,6 +3,8 @@
 // right, Info, Help and Exit below. It holds the controls and their handlers;
 // the drill and the options keep their rules in practice/ and study/, and the
 // window shows what their signals say.
+#include "study/studyoptions.h"
+
 #include <QAbstractButton>
 #include <QIcon>
 #include <QPointer>
@@ -125,7 +127,7 @@ private:
     QLabel *lbltitle;
     Frame *fraMode, *fraFactor, *fraStudy, *fraMax, *fraChoice, *fraPractice, *fraTimer, *fraDelay;
     std::array<QRadioButton *, 2> optMode;
-    std::array<QRadioButton *, 14> optFactor;
+    std::array<QRadioButton *, FactorOptionCount> optFactor;
     QLabel *Label1;
     QPushButton *cmdPrintFacts;
     QLabel *lblMax;

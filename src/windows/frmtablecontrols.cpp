@@ -257,7 +257,7 @@ void frmTable::connectControls()
             if (on)
                 optMode_Click(i);
         });
-    for (int k = 0; k < 14; ++k)
+    for (int k = 0; k < FactorOptionCount; ++k)
         connect(optFactor[size_t(k)], &QRadioButton::toggled, this, [this, k](bool on) {
             if (on)
                 optFactor_Click(k);

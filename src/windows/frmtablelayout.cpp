@@ -56,6 +56,7 @@ const std::vector<ControlRow> &mainWindowRows()
         {"optFactor_11", R::Option,  "fraFactor",   "10",              {1200, 1080, 615, 255},    SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
         {"optFactor_12", R::Option,  "fraFactor",   "11",              {1200, 1440, 615, 255},    SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
         {"optFactor_13", R::Option,  "fraFactor",   "12",              {1200, 1800, 615, 255},    SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
+        {"optFactor_14", R::Option,  "fraFactor",   QT_TRANSLATE_NOOP("frmTable", "Tricky"),       {735, 2100, 1095, 255},    SansSerif, 9.75, false, Blue, White, NoAlign, false, true},
 
         // The study panel and the maximum multiplier share the bottom of the left column.
         {"fraStudy",     R::Frame,   nullptr,       nullptr,           {120, 4680, 1935, 1395},   nullptr, 0, false, Blue, None, NoAlign, false, true},

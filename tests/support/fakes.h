@@ -75,6 +75,13 @@ public:
     RecordingPage() : RecordingSurface(850, 1100, 10, 20) {}
     DrawSurface &surface() { return static_cast<PageSurface &>(*this); }
     bool endDocument(QString *error) override;
+    // The page ops before it, one entry for each new page.
+    bool newPage(QString *) override
+    {
+        pageBreaks << int(ops.size());
+        return true;
+    }
+    QVector<int> pageBreaks;
     bool ended = false;
     bool fail = false;
     // DrawSurface comes through both bases; RecordingSurface does the work.

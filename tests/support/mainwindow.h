@@ -55,7 +55,7 @@ struct MainControls
     QLabel *lbltitle;
     Frame *fraMode, *fraFactor, *fraStudy, *fraMax, *fraChoice, *fraPractice, *fraTimer, *fraDelay;
     std::array<QRadioButton *, 2> optMode;
-    std::array<QRadioButton *, 14> optFactor;
+    std::array<QRadioButton *, FactorOptionCount> optFactor;
     QLabel *Label1;
     QPushButton *cmdPrintFacts;
     QLabel *lblMax;
