@@ -8,6 +8,8 @@
 #include "platform/widgets.h"
 #include "print/pages.h"
 #include "print/systemprinter.h"
+#include "progress/sqliterecord.h"
+#include "platform/picturebox.h"
 #include "platform/systemclock.h"
 #include "windows/frmtable.h"
 
@@ -27,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QCheckBox>
+#include <tuple>
 
 namespace {
 // Texts drawn with their top-left inside the rectangle, read left to right
@@ -55,7 +59,7 @@ QVector<Op> linesOf(const QVector<Op> &ops)
 
 // Answers the next message box: OK or Cancel, noting what it said.
 void answerNextBox(QObject *context, QMessageBox::StandardButton button, QString *title, QString *text,
-                   QMessageBox::Icon *icon = nullptr)
+                   QMessageBox::Icon *icon = nullptr, bool tick = false)
 {
     auto *poll = new QTimer(context);
     poll->setInterval(5);
@@ -66,6 +70,8 @@ void answerNextBox(QObject *context, QMessageBox::StandardButton button, QString
                 *text = box->text();
                 if (icon)
                     *icon = box->icon();
+                if (tick)
+                    box->checkBox()->setChecked(true);
                 QAbstractButton *b = box->button(button);
                 b ? b->click() : box->accept();
                 poll->deleteLater();
@@ -147,6 +153,9 @@ private Q_SLOTS:
     void paperFromEnvironment_data();
     void paperFromEnvironment();
     void realPdfPages();
+    void answerPage_data();
+    void answerPage();
+    void trickyFactsSheet();
     void noPrinterMeansPdfInDocuments();
     void pdfOnFullDiskLeavesNothing_data();
     void pdfOnFullDiskLeavesNothing();
@@ -555,6 +564,123 @@ void tst_print::paperFromEnvironment()
     for (int i = 0; i < 4; ++i)
         qputenv(names[i], old[i]);
     QCOMPARE(chosen, paper);
+}
+
+void tst_print::answerPage_data()
+{
+    QTest::addColumn<QByteArray>("ini");
+    QTest::addColumn<bool>("tick");
+    QTest::addColumn<QString>("factorLine");
+    QTest::newRow("7, no answers") << QByteArray("1\r\n3,6\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n") << false
+                                   << "Factor: 7, Maximum Multiplier: 12";
+    QTest::newRow("Random with answers") << QByteArray("1\r\n3,6\r\n0,0,1,0,-1\r\n0,4,1000\r\n9\r\n") << true
+                                         << "Factor: Random, Maximum Multiplier: 9";
+    QTest::newRow("Tricky with answers") << QByteArray("1\r\n3,6\r\n0,0,1,0,-2\r\n0,4,1000\r\n12\r\n") << true
+                                         << "Factor: Tricky (Mia), Maximum Multiplier: 12";
+}
+
+void tst_print::answerPage()
+{
+    // The answers, when asked for, are the second page of the same job: the
+    // same problems in the same places, each with its product below.
+    QFETCH(QByteArray, ini);
+    QFETCH(bool, tick);
+    QFETCH(QString, factorLine);
+    QTemporaryDir dir;
+    SqliteRecord record(dir.filePath(QStringLiteral("progress.sqlite")));
+    QString error;
+    QTRY_VERIFY(record.health() == ChildRecord::Health::Ready);
+    QVERIFY(record.rename(record.current().id, QStringLiteral("Mia"), &error));
+    QTRY_COMPARE(record.currentName(), QStringLiteral("Mia"));
+    StartedProgram s(ini, &record);
+    QString title, text;
+    answerNextBox(this, QMessageBox::Ok, &title, &text, nullptr, tick);
+    s.prog->printer.pdf = false;
+    for (int i = 0; i < 300; ++i)
+        s.prog->random.script << float((i * 37 + 11) % 100) / 100.0f;
+    QTest::mouseClick(ui(s.main).cmdPrint, Qt::LeftButton);
+    QVERIFY2(text.contains(factorLine), qPrintable(text));
+    QCOMPARE(s.prog->printer.finished.size(), 1);
+    const QVector<Op> &ops = s.prog->printer.finished.first();
+    QCOMPARE(s.prog->printer.breaks.first().size(), tick ? 1 : 0);
+    const int end = tick ? s.prog->printer.breaks.first().first() : int(ops.size());
+    // Each page's numbers by cell, as drawn: the first number, the factor
+    // and the product, each written digit by digit from the right.
+    struct Cell { QString a, f, product; };
+    const auto cells = [&ops](int from, int to, QStringList *header) {
+        QVector<Cell> out(100);
+        for (int i = from; i < to; ++i) {
+            const Op &op = ops[i];
+            if (op.kind != Op::Text)
+                continue;
+            if (op.y1 < 110) {
+                *header << op.text;
+                continue;
+            }
+            const int col = int((op.x1 - 50) / 75), row = int((op.y1 - 110) / 95);
+            const float inCell = op.y1 - 110 - 95.0f * float(row);
+            Cell &c = out[row * 10 + col];
+            if (op.text == QLatin1String("x"))
+                continue;
+            QString &into = inCell < 20 ? c.a : inCell < 45 ? c.f : c.product;
+            into.prepend(op.text);
+        }
+        return out;
+    };
+    QStringList sheetHeader, keyHeader;
+    const QVector<Cell> sheet = cells(0, end, &sheetHeader);
+    QCOMPARE(sheetHeader.value(1), factorLine);
+    for (const Cell &c : sheet)
+        QVERIFY(!c.a.isEmpty() && !c.f.isEmpty() && c.product.isEmpty());
+    if (!tick)
+        return;
+    const QVector<Cell> key = cells(end, int(ops.size()), &keyHeader);
+    QVERIFY(keyHeader.value(0).endsWith(QStringLiteral("Answers")));
+    QCOMPARE(keyHeader.value(1), factorLine);
+    for (int n = 0; n < 100; ++n) {
+        QCOMPARE(key[n].a, sheet[n].a);
+        QCOMPARE(key[n].f, sheet[n].f);
+        QCOMPARE(key[n].product, QString::number(sheet[n].a.toInt() * sheet[n].f.toInt()));
+    }
+}
+
+void tst_print::trickyFactsSheet()
+{
+    // Study in Tricky: the sheet holds the child's trickiest facts under
+    // their name, and the grid's cells open the picture of their own fact.
+    QTemporaryDir dir;
+    SqliteRecord record(dir.filePath(QStringLiteral("progress.sqlite")));
+    QString error;
+    QTRY_VERIFY(record.health() == ChildRecord::Health::Ready);
+    QVERIFY(record.rename(record.current().id, QStringLiteral("Mia"), &error));
+    const QDateTime at = QDateTime::currentDateTimeUtc();
+    for (const auto &[o1, o2, ok] : {std::tuple{7, 8, false}, std::tuple{7, 8, false}, std::tuple{3, 4, false},
+                                     std::tuple{2, 9, true}})
+        record.answerJudged({at, o1, o2, ok ? o1 * o2 : 1, ok, 2000});
+    record.flush();
+    StartedProgram s("0\r\n3,-2\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n", &record);
+    QTRY_COMPARE(s.main->windowTitle(), QStringLiteral("Numbloom - Mia"));
+    QVERIFY(ui(s.main).optFactor[size_t(TrickyOption)]->isChecked());
+    PictureBox *box = ui(s.main).picFactor;
+    for (const auto &[cell, operand1, factor] : {std::tuple{1, 3, 4}, std::tuple{2, 2, 9}}) {
+        QTest::mousePress(box, Qt::LeftButton, {}, QPoint(box->width() * (2 * cell + 1) / 10, 10));
+        QCOMPARE(int(s.prog->module->PictureMultiplier), operand1);
+        QCOMPARE(int(s.prog->module->PictureFactor), factor);
+    }
+    QCOMPARE(s.factPictures, 2);
+    QTest::mousePress(box, Qt::LeftButton, {}, QPoint(box->width() * 7 / 10, 10)); // cell 3: empty
+    QCOMPARE(s.factPictures, 2);
+
+    s.prog->printer.pdf = false;
+    QTest::mouseClick(ui(s.main).cmdPrintFacts, Qt::LeftButton);
+    QStringList texts;
+    for (const Op &op : s.prog->printer.finished.first())
+        if (op.kind == Op::Text)
+            texts << op.text;
+    QCOMPARE(texts[1], QStringLiteral("Tricky facts of Mia"));
+    // Each cell: first number, factor, sign, the product from its right;
+    // the most missed first.
+    QCOMPARE(texts.mid(2), (QStringList{"7", "8", "x", "6", "5", "3", "4", "x", "2", "1", "2", "9", "x", "8", "1"}));
 }
 
 void tst_print::realPdfPages()

@@ -88,8 +88,9 @@ std::vector<FactPair> TrickyChooser::candidates(int maxMultiplier, Group group) 
 FactPair TrickyChooser::pick(RandomSource &random, std::vector<FactPair> from, Group group) const
 {
     // A known fact that is due comes before one that is not. Then each fact
-    // of the group in turn before any comes again; within a turn, the most
-    // missed first, or the longest overdue. The lot decides between equals.
+    // in turn before any comes again, so that one tricky fact cannot fill a
+    // worksheet; within a turn, tricky before getting there, the most missed
+    // first, or the longest overdue. The lot decides between equals.
     const auto key = [this, group](const FactPair &f) {
         const FactRecord &r = record(f);
         int notDue = 0;
@@ -98,7 +99,8 @@ FactPair TrickyChooser::pick(RandomSource &random, std::vector<FactPair> from, G
             notDue = !knownFactDue(r, m_now);
             urgency = notDue ? 0 : r.lastAt.addDays(daysUntilDue(r.run)).secsTo(m_now);
         }
-        return std::make_tuple(notDue, m_asked[size_t(factIndex(f.operand1, f.operand2))], -urgency);
+        const int later = r.state(m_limitMs) == FactState::GettingThere;
+        return std::make_tuple(notDue, m_asked[size_t(factIndex(f.operand1, f.operand2))], later, -urgency);
     };
     std::stable_sort(from.begin(), from.end(), [&key](const FactPair &a, const FactPair &b) { return key(a) < key(b); });
     const auto best = key(from.front());
@@ -139,11 +141,11 @@ FactPair TrickyChooser::next(RandomSource &random, int maxMultiplier)
     ++m_ruleTwo;
     if (knownTurn)
         return posed(pick(random, candidates(maxMultiplier, Group::Known), Group::Known));
-    for (Group g : {Group::Tricky, Group::GettingThere}) {
-        std::vector<FactPair> c = candidates(maxMultiplier, g);
-        if (!c.empty())
-            return posed(pick(random, std::move(c), g));
-    }
+    std::vector<FactPair> toLearn = candidates(maxMultiplier, Group::Tricky);
+    const std::vector<FactPair> there = candidates(maxMultiplier, Group::GettingThere);
+    toLearn.insert(toLearn.end(), there.begin(), there.end());
+    if (!toLearn.empty())
+        return posed(pick(random, std::move(toLearn), Group::Tricky));
     // Only here when no tricky or getting-there fact can be asked now, so
     // the untried ones are limited only while such facts wait their turn.
     std::vector<FactPair> untried = candidates(maxMultiplier, Group::Untried);

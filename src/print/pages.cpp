@@ -82,7 +82,7 @@ void drawWorksheet(DrawSurface &p, const QString &factorLine, const std::vector<
         p.printText(sign);
         p.line(X + 28.125f, Y + 49.875f, X + 56.25f, Y + 49.875f, Qt::black);
         if (answers)
-            drawRightAligned(p, QString::number(a * f), X + 48.75f, Y + 57);
+            drawRightAligned(p, QString::number(a * f), X + 48.75f, Y + 62);
         X += CellWidth;
         if (X >= 800) {
             X = 50;

@@ -73,8 +73,10 @@ public:
     explicit TrackedPage(FakePrinter *p) : m_printer(p) {}
     ~TrackedPage() override
     {
-        if (ended)
+        if (ended) {
             m_printer->finished.append(ops);
+            m_printer->breaks.append(pageBreaks);
+        }
         m_printer->pages.removeAll(this);
     }
 

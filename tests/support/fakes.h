@@ -114,7 +114,8 @@ public:
     std::unique_ptr<PageSurface> startPage(const QString &documentName, PrintTarget *target, QString *error) override;
     QStringList documents;
     QVector<RecordingPage *> pages; // owned by the caller while it prints
-    QVector<QVector<Op>> finished;  // what each ended page held
+    QVector<QVector<Op>> finished;  // what each ended job held
+    QVector<QVector<int>> breaks;   // where its pages begin after the first
     bool pdf = true;
     bool noDefault = false; // printers, but none is the default
     bool refuse = false;
