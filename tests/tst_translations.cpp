@@ -205,7 +205,7 @@ void tst_translations::textFits_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("control");
     const QStringList controls{
-        "fraMode", "optMode_0", "optMode_1", "fraFactor", "optFactor_0", "Label1", "cmdPrintFacts", "fraMax",
+        "fraMode", "optMode_0", "optMode_1", "fraFactor", "optFactor_0", "optFactor_14", "Label1", "cmdPrintFacts", "fraMax",
         "fraPractice", "lblStart", "lblPrint", "fraTimer", "optTimer_0", "optTimer_1", "optTimer_2", "fraDelay",
         "lblDelay", "cmdInfo", "cmdHelp", "cmdExit", "lbltitle", "lblProblem", "lblWrong", "fraResults",
         "lblResults_0", "lblResults_1", "lblResults_2", "lblResults_3", "cmdResults", "cmdRevNext", "cmdRevStop",
@@ -257,6 +257,9 @@ void tst_translations::printedLineFits_data()
         QTest::addRow("%s worksheet factor 12", qPrintable(language)) << language << 2;
         QTest::addRow("%s facts heading", qPrintable(language)) << language << 3;
         QTest::addRow("%s facts factor", qPrintable(language)) << language << 4;
+        QTest::addRow("%s answers heading", qPrintable(language)) << language << 5;
+        QTest::addRow("%s worksheet factor, Tricky", qPrintable(language)) << language << 6;
+        QTest::addRow("%s tricky facts heading", qPrintable(language)) << language << 7;
     }
 }
 
@@ -268,9 +271,13 @@ void tst_translations::printedLineFits()
     m_language.clear(); // the windows built before belong to another language now
     // Worksheet lines start at 50 and must end by the grid's right edge at
     // 800; the facts sheet's start at 100 and its grid ends at 750.
+    // The longest name a child may have.
+    const QString name(40, QLatin1Char('W'));
     const QString texts[] = {printNotice() + Printing::tr("  Score______ Time_______"), worksheetFactorLine(-1, 12),
-                             worksheetFactorLine(12, 12), printNotice(), Printing::tr("Factor is ") + "12"};
-    const double room = line < 3 ? 750 : 650;
+                             worksheetFactorLine(12, 12), printNotice(), Printing::tr("Factor is ") + "12",
+                             printNotice() + "  " + Printing::tr("Answers"), trickyFactorLine(name, 12),
+                             trickyFactsHeading(name)};
+    const double room = line < 3 || line == 5 || line == 6 ? 750 : 650;
     const double width = printedWidth(texts[line]);
     QVERIFY2(width <= room, qPrintable(QStringLiteral("\"%1\" is %2 wide in %3").arg(texts[line]).arg(width).arg(room)));
 }

@@ -169,6 +169,34 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>„Mein Fortschritt“ (numbloom-facts.so) fehlt im Programmordner.</translation>
     </message>
+    <message>
+        <source>Factor: Tricky</source>
+        <translation>Malreihe: Knifflige</translation>
+    </message>
+    <message>
+        <source>Factor: Tricky (%1)</source>
+        <translation>Malreihe: Knifflige (%1)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>Also print the &amp;answers</source>
+        <translation>Auch die &amp;Lösungen drucken</translation>
+    </message>
+    <message>
+        <source>Tricky facts</source>
+        <translation>Knifflige Aufgaben</translation>
+    </message>
+    <message>
+        <source>Tricky facts of %1</source>
+        <translation>Knifflige Aufgaben von %1</translation>
+    </message>
+    <message>
+        <source>The next page could not be started.</source>
+        <translation>Die nächste Seite konnte nicht begonnen werden.</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
@@ -662,6 +690,14 @@ kann nicht geschrieben werden, und es gibt keinen persönlichen Ordner, in dem s
     <message>
         <source>&amp;My Facts</source>
         <translation>Mein &amp;Fortschritt</translation>
+    </message>
+    <message>
+        <source>Nothing is tricky yet.</source>
+        <translation>Noch ist nichts knifflig.</translation>
+    </message>
+    <message>
+        <source>Tricky</source>
+        <translation>Knifflig</translation>
     </message>
 </context>
 </TS>

@@ -169,6 +169,34 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>Falta el módulo «Mis tablas» (numbloom-facts.so) en la carpeta del programa.</translation>
     </message>
+    <message>
+        <source>Factor: Tricky</source>
+        <translation>Tabla: difíciles</translation>
+    </message>
+    <message>
+        <source>Factor: Tricky (%1)</source>
+        <translation>Tabla: difíciles (%1)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Soluciones</translation>
+    </message>
+    <message>
+        <source>Also print the &amp;answers</source>
+        <translation>Imprimir también las &amp;soluciones</translation>
+    </message>
+    <message>
+        <source>Tricky facts</source>
+        <translation>Cuentas difíciles</translation>
+    </message>
+    <message>
+        <source>Tricky facts of %1</source>
+        <translation>Cuentas difíciles de %1</translation>
+    </message>
+    <message>
+        <source>The next page could not be started.</source>
+        <translation>No se pudo empezar la página siguiente.</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
@@ -662,6 +690,14 @@ y no hay carpeta personal donde guardarlos.</translation>
     <message>
         <source>&amp;My Facts</source>
         <translation>Mis &amp;tablas</translation>
+    </message>
+    <message>
+        <source>Nothing is tricky yet.</source>
+        <translation>Todavía no hay nada difícil.</translation>
+    </message>
+    <message>
+        <source>Tricky</source>
+        <translation>Difíciles</translation>
     </message>
 </context>
 </TS>

@@ -169,6 +169,34 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>Le module «&#xa0;Mes tables&#xa0;» (numbloom-facts.so) est absent du dossier du programme.</translation>
     </message>
+    <message>
+        <source>Factor: Tricky</source>
+        <translation>Table&#xa0;: à revoir</translation>
+    </message>
+    <message>
+        <source>Factor: Tricky (%1)</source>
+        <translation>Table&#xa0;: à revoir (%1)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Also print the &amp;answers</source>
+        <translation>Imprimer aussi les &amp;réponses</translation>
+    </message>
+    <message>
+        <source>Tricky facts</source>
+        <translation>Calculs à revoir</translation>
+    </message>
+    <message>
+        <source>Tricky facts of %1</source>
+        <translation>Calculs à revoir de %1</translation>
+    </message>
+    <message>
+        <source>The next page could not be started.</source>
+        <translation>La page suivante n’a pas pu être commencée.</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
@@ -662,6 +690,14 @@ n&apos;est pas accessible en écriture, et il n&apos;y a pas de dossier personne
     <message>
         <source>&amp;My Facts</source>
         <translation>&amp;Mes tables</translation>
+    </message>
+    <message>
+        <source>Nothing is tricky yet.</source>
+        <translation>Rien à revoir pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Tricky</source>
+        <translation>À revoir</translation>
     </message>
 </context>
 </TS>

@@ -169,6 +169,34 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>Il modulo «Le mie tabelline» (numbloom-facts.so) manca nella cartella del programma.</translation>
     </message>
+    <message>
+        <source>Factor: Tricky</source>
+        <translation>Tabellina: difficili</translation>
+    </message>
+    <message>
+        <source>Factor: Tricky (%1)</source>
+        <translation>Tabellina: difficili (%1)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Soluzioni</translation>
+    </message>
+    <message>
+        <source>Also print the &amp;answers</source>
+        <translation>Stampa anche le &amp;soluzioni</translation>
+    </message>
+    <message>
+        <source>Tricky facts</source>
+        <translation>Operazioni difficili</translation>
+    </message>
+    <message>
+        <source>Tricky facts of %1</source>
+        <translation>Operazioni difficili di %1</translation>
+    </message>
+    <message>
+        <source>The next page could not be started.</source>
+        <translation>Non è stato possibile iniziare la pagina successiva.</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
@@ -662,6 +690,14 @@ non è scrivibile e non c&apos;è una cartella personale in cui conservarle.</tr
     <message>
         <source>&amp;My Facts</source>
         <translation>Le &amp;mie tabelline</translation>
+    </message>
+    <message>
+        <source>Nothing is tricky yet.</source>
+        <translation>Ancora niente di difficile.</translation>
+    </message>
+    <message>
+        <source>Tricky</source>
+        <translation>Difficili</translation>
     </message>
 </context>
 </TS>

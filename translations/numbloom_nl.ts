@@ -169,6 +169,34 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>De module ‘Mijn sommen’ (numbloom-facts.so) ontbreekt in de programmamap.</translation>
     </message>
+    <message>
+        <source>Factor: Tricky</source>
+        <translation>Tafel: lastige</translation>
+    </message>
+    <message>
+        <source>Factor: Tricky (%1)</source>
+        <translation>Tafel: lastige (%1)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antwoorden</translation>
+    </message>
+    <message>
+        <source>Also print the &amp;answers</source>
+        <translation>Ook de &amp;antwoorden printen</translation>
+    </message>
+    <message>
+        <source>Tricky facts</source>
+        <translation>Lastige sommen</translation>
+    </message>
+    <message>
+        <source>Tricky facts of %1</source>
+        <translation>Lastige sommen van %1</translation>
+    </message>
+    <message>
+        <source>The next page could not be started.</source>
+        <translation>De volgende pagina kon niet worden begonnen.</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
@@ -662,6 +690,14 @@ kan niet worden geschreven, en er is geen persoonlijke map om ze in te bewaren.<
     <message>
         <source>&amp;My Facts</source>
         <translation>&amp;Mijn sommen</translation>
+    </message>
+    <message>
+        <source>Nothing is tricky yet.</source>
+        <translation>Nog niets is lastig.</translation>
+    </message>
+    <message>
+        <source>Tricky</source>
+        <translation>Lastig</translation>
     </message>
 </context>
 </TS>

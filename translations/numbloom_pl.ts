@@ -169,6 +169,34 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>W folderze programu brakuje modułu „Moje działania” (numbloom-facts.so).</translation>
     </message>
+    <message>
+        <source>Factor: Tricky</source>
+        <translation>Mnożymy przez: trudne</translation>
+    </message>
+    <message>
+        <source>Factor: Tricky (%1)</source>
+        <translation>Mnożymy przez: trudne (%1)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Also print the &amp;answers</source>
+        <translation>Drukuj też &amp;odpowiedzi</translation>
+    </message>
+    <message>
+        <source>Tricky facts</source>
+        <translation>Trudne działania</translation>
+    </message>
+    <message>
+        <source>Tricky facts of %1</source>
+        <translation>Trudne działania: %1</translation>
+    </message>
+    <message>
+        <source>The next page could not be started.</source>
+        <translation>Nie udało się zacząć następnej strony.</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
@@ -662,6 +690,14 @@ nie można zapisywać, a nie ma folderu domowego, w którym można by je przecho
     <message>
         <source>&amp;My Facts</source>
         <translation>&amp;Moje działania</translation>
+    </message>
+    <message>
+        <source>Nothing is tricky yet.</source>
+        <translation>Na razie nic nie jest trudne.</translation>
+    </message>
+    <message>
+        <source>Tricky</source>
+        <translation>Trudne</translation>
     </message>
 </context>
 </TS>

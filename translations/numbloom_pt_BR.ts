@@ -169,6 +169,34 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>O módulo “Minhas tabuadas” (numbloom-facts.so) não está na pasta do programa.</translation>
     </message>
+    <message>
+        <source>Factor: Tricky</source>
+        <translation>Tabuada: difíceis</translation>
+    </message>
+    <message>
+        <source>Factor: Tricky (%1)</source>
+        <translation>Tabuada: difíceis (%1)</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respostas</translation>
+    </message>
+    <message>
+        <source>Also print the &amp;answers</source>
+        <translation>Imprimir também as &amp;respostas</translation>
+    </message>
+    <message>
+        <source>Tricky facts</source>
+        <translation>Contas difíceis</translation>
+    </message>
+    <message>
+        <source>Tricky facts of %1</source>
+        <translation>Contas difíceis de %1</translation>
+    </message>
+    <message>
+        <source>The next page could not be started.</source>
+        <translation>Não foi possível começar a página seguinte.</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
@@ -662,6 +690,14 @@ e não há uma pasta pessoal para guardá-las.</translation>
     <message>
         <source>&amp;My Facts</source>
         <translation>Minhas &amp;tabuadas</translation>
+    </message>
+    <message>
+        <source>Nothing is tricky yet.</source>
+        <translation>Ainda não há nada difícil.</translation>
+    </message>
+    <message>
+        <source>Tricky</source>
+        <translation>Difíceis</translation>
     </message>
 </context>
 </TS>

@@ -29,9 +29,25 @@ QString worksheetPrompt(const QString &factorLine)
            + Printing::tr("\n\nMake sure printer is on-line and ready.");
 }
 
+namespace {
+// A name may be 40 characters long; on the one line of a heading it keeps
+// its first 17 and "...", so the line ends before the grid does.
+QString printedName(const QString &name)
+{
+    constexpr int Longest = 20;
+    return name.size() <= Longest ? name : name.left(Longest - 3) + QStringLiteral("...");
+}
+} // namespace
+
+QString trickyFactsHeading(const QString &child)
+{
+    return child.isEmpty() ? Printing::tr("Tricky facts") : Printing::tr("Tricky facts of %1").arg(printedName(child));
+}
+
 QString trickyFactorLine(const QString &child, int16_t maxMultiplier)
 {
-    const QString f = child.isEmpty() ? Printing::tr("Factor: Tricky") : Printing::tr("Factor: Tricky (%1)").arg(child);
+    const QString f = child.isEmpty() ? Printing::tr("Factor: Tricky")
+                                      : Printing::tr("Factor: Tricky (%1)").arg(printedName(child));
     return f + Printing::tr(", Maximum Multiplier: ") + QString::number(maxMultiplier);
 }
 

@@ -18,7 +18,10 @@ QString worksheetFactorLine(int16_t practiceFactor, int16_t maxMultiplier);
 QString worksheetPrompt(int16_t practiceFactor, int16_t maxMultiplier);
 QString worksheetPrompt(const QString &factorLine);
 
-// "Factor: Tricky (Mia)" or "Factor: Tricky", then the maximum.
+// "Tricky facts of Mia", or "Tricky facts" with no child.
+QString trickyFactsHeading(const QString &child);
+// "Factor: Tricky (Mia)" or "Factor: Tricky", then the maximum. A long name
+// is cut short to fit the line.
 QString trickyFactorLine(const QString &child, int16_t maxMultiplier);
 
 // The 100 problems of a fixed or Random factor, drawn from the shared random

@@ -77,8 +77,7 @@ void printFactsJob(Module1 &m, QWidget *owner)
 {
     const int16_t factor = m.settings.StudyFactor;
     if (factor == FactorTricky) {
-        const QString child = m.svc.record ? m.svc.record->currentName() : QString();
-        const QString heading = child.isEmpty() ? Printing::tr("Tricky facts") : Printing::tr("Tricky facts of %1").arg(child);
+        const QString heading = trickyFactsHeading(m.svc.record ? m.svc.record->currentName() : QString());
         const std::vector<FactPair> facts = studyCells(m);
         printPage(m, owner, Printing::tr("Numbloom Facts"),
                   [&heading, &facts](DrawSurface &page) { drawFactsSheet(page, heading, facts); });
