@@ -58,6 +58,7 @@ private Q_SLOTS:
     void fullDiskKeepsWhatWasSaved();
     void twoCopiesBothRecord();
     void drillRecordsEveryJudgedAnswer();
+    void trickyDrillAsksFromTheRecord();
 };
 
 void tst_progress::factState_data()
@@ -311,6 +312,47 @@ void tst_progress::drillRecordsEveryJudgedAnswer()
     QCOMPARE(f.lastMs, 1100);
     QCOMPARE(f.recent.front().correct, false);
     QCOMPARE(f.recent.back().ms, 2300);
+}
+
+void tst_progress::trickyDrillAsksFromTheRecord()
+{
+    // A record with 7 x 8 missed and 3 x 4 known: a Tricky drill asks 7 x 8
+    // first; missed again, it is the fourth problem; a factor changed to 5
+    // mid-drill applies from the next problem.
+    QTemporaryDir dir;
+    FakeSound sound;
+    FakeClock clock;
+    ScriptedRandom random;
+    Services svc{&sound, &clock, &random};
+    SqliteRecord record(dir.filePath("progress.sqlite"));
+    record.answerJudged(answer(7, 8, false, 3000));
+    for (int i = 0; i < 3; ++i)
+        record.answerJudged(answer(3, 4, true, 1000));
+    record.flush();
+    svc.record = &record;
+    Module1 m(svc);
+    m.settings.PracticeFactor = FactorTricky;
+    m.settings.MaxMultiplier = 12;
+    RecordingSurface box{5175, 4575};
+    PracticeDrill drill(m, box);
+    const auto answerWith = [&drill](int value) {
+        for (QChar c : QString::number(value))
+            drill.typeKey(c.unicode(), 0);
+    };
+    QList<QPair<int, int>> posed;
+    drill.startOrStop();
+    for (int n = 0; n < 5; ++n) {
+        posed << qMakePair(int(drill.problem().Operand1), int(drill.problem().Operand2));
+        if (n == 3)
+            m.settings.PracticeFactor = 5;
+        answerWith(n == 0 ? drill.problem().Answer + 1 : drill.problem().Answer);
+    }
+    drill.startOrStop();
+    QCOMPARE(posed[0], qMakePair(7, 8));
+    QCOMPARE(posed[3], qMakePair(7, 8));
+    QCOMPARE(posed[4].second, 5);
+    record.flush();
+    QCOMPARE(record.answerCount(record.current().id), 4 + 5);
 }
 
 // "--write-answers PATH N": one copy of the program recording N answers.
