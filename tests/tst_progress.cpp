@@ -282,16 +282,27 @@ void tst_progress::twoCopiesBothRecord()
     QCOMPARE(rows(path, QStringLiteral("SELECT COUNT(*) FROM children")), 1);
 }
 
-void tst_progress::drillRecordsEveryJudgedAnswer()
+namespace {
+// A program's services with a real record in a temporary folder.
+struct WithRecord
 {
     QTemporaryDir dir;
     FakeSound sound;
     FakeClock clock;
     ScriptedRandom random;
-    Services svc{&sound, &clock, &random};
-    SqliteRecord record(dir.filePath("progress.sqlite"));
-    svc.record = &record;
-    Module1 m(svc);
+    SqliteRecord record{dir.filePath("progress.sqlite")};
+    Services svc{&sound, &clock, &random, nullptr, nullptr, nullptr, &record};
+    Module1 module{svc};
+};
+} // namespace
+
+void tst_progress::drillRecordsEveryJudgedAnswer()
+{
+    WithRecord w;
+    SqliteRecord &record = w.record;
+    ScriptedRandom &random = w.random;
+    FakeClock &clock = w.clock;
+    Module1 &m = w.module;
     m.settings.PracticeFactor = 8;
     m.settings.MaxMultiplier = 12;
     random.script = {drawFor(7, 13)}; // 7 x 8, then the same again
@@ -319,18 +330,13 @@ void tst_progress::trickyDrillAsksFromTheRecord()
     // A record with 7 x 8 missed and 3 x 4 known: a Tricky drill asks 7 x 8
     // first; missed again, it is the fourth problem; a factor changed to 5
     // mid-drill applies from the next problem.
-    QTemporaryDir dir;
-    FakeSound sound;
-    FakeClock clock;
-    ScriptedRandom random;
-    Services svc{&sound, &clock, &random};
-    SqliteRecord record(dir.filePath("progress.sqlite"));
+    WithRecord w;
+    SqliteRecord &record = w.record;
+    Module1 &m = w.module;
     record.answerJudged(answer(7, 8, false, 3000));
     for (int i = 0; i < 3; ++i)
         record.answerJudged(answer(3, 4, true, 1000));
     record.flush();
-    svc.record = &record;
-    Module1 m(svc);
     m.settings.PracticeFactor = FactorTricky;
     m.settings.MaxMultiplier = 12;
     RecordingSurface box{5175, 4575};
