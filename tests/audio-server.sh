@@ -69,6 +69,10 @@ start_pipewire() {
   pids+=($wp)
   pipewire-pulse >"$rt/pipewire-pulse.log" 2>&1 &
   pids+=($!)
+  # pactl makes the pulse folder itself when it comes first, and a
+  # pipewire-pulse still starting then fails on the folder that exists: wait
+  # for its socket before asking anything.
+  for _ in $(seq 100); do [ -S "$rt/pulse/native" ] && break; sleep 0.1; done
   answering PipeWire || return 1
   pactl load-module module-null-sink sink_name=numbloom_test >/dev/null
   # Without WirePlumber no default sink can be set and nothing is heard. The

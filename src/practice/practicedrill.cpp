@@ -33,10 +33,16 @@ void PracticeDrill::newProblem()
     Q_EMIT answerFocusWanted();
 }
 
+QString PracticeDrill::problemText(const QString &answer) const
+{
+    return tr("%1 x %2 = %3").arg(m_problem.Operand1).arg(m_problem.Operand2).arg(answer);
+}
+
 void PracticeDrill::posePrompt()
 {
     m_box.clear();
     drawProblem(0.5f, QString(m_problem.Digits, QLatin1Char('?')), Qt::black);
+    Q_EMIT boxSays(problemText(QString(m_problem.Digits, QLatin1Char('?'))));
     // The answer's time runs from here to its last digit.
     m_posedMs = m.svc.clock ? m.svc.clock->monotonicMs() : 0;
 }
@@ -87,6 +93,7 @@ void PracticeDrill::startOrStop()
         return;
 
     m_box.clear();
+    Q_EMIT boxSays(QString());
     m_timer.stop();
     m_state = State::Results;
     if (m.svc.record)
@@ -128,6 +135,7 @@ void PracticeDrill::typeKey(int key, int delayMs)
     m_answerX = int16_t(roundEven(float(m_answerX) + w));
     if (m_problem.DigitPos != m_problem.Digits) {
         ++m_problem.DigitPos;
+        Q_EMIT boxSays(problemText(m_typed + QString(m_problem.Digits - m_typed.size(), QLatin1Char('?'))));
         return;
     }
     judgeAnswer(delayMs);
@@ -142,6 +150,8 @@ void PracticeDrill::judgeAnswer(int delayMs)
         record->answerJudged({at, m_problem.Operand1, m_problem.Operand2, given, given == m_problem.Answer, ms});
     if (m_tricky)
         m_tricky->judged({m_problem.Operand1, m_problem.Operand2}, given == m_problem.Answer, ms, at);
+    Q_EMIT boxSays(given == m_problem.Answer ? tr("right")
+                                             : tr("wrong, %1").arg(problemText(QString::number(m_problem.Answer))));
     if (given != m_problem.Answer) {
         m.PlaySound(Module1::Sound::UhOh, SoundPlayer::Wait);
         m_drill.countWrong(m_problem, int16_t(given));
@@ -183,6 +193,10 @@ void PracticeDrill::nextReview()
     const QString given = QString::number(m_drill.MissedGiven[r]);
     drawProblem(0.25f, given, Qt::red);
     drawProblem(0.75f, correct, Qt::black);
+    Q_EMIT boxSays(tr("%1 x %2: your answer %3, correct %4")
+                       .arg(m_problem.Operand1)
+                       .arg(m_problem.Operand2)
+                       .arg(given, correct));
     if (m_reviewIndex == m_drill.recorded())
         Q_EMIT lastReviewShown();
 }
@@ -194,6 +208,7 @@ void PracticeDrill::backToIdle()
         return;
     m_state = State::Idle;
     m_box.clear();
+    Q_EMIT boxSays(QString());
     Q_EMIT idle();
     resetClock();
 }

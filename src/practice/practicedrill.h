@@ -74,6 +74,10 @@ Q_SIGNALS:
     // The last missed problem is on show: no Next after it.
     void lastReviewShown();
     void idle();
+    // What the practice box shows, in words, for a screen reader: the problem
+    // with its "?"s and digits, the judgement, a missed problem in the
+    // review; empty when the box is blank.
+    void boxSays(const QString &text);
 
 private:
     void newProblem();
@@ -84,6 +88,8 @@ private:
     void posePrompt();
     void drawProblem(float centre, const QString &answerText, const QColor &colour);
     void showClock(int seconds);
+    // "3 x 10 = " and the answer as it stands.
+    QString problemText(const QString &answer) const;
 
     Module1 &m;
     DrawSurface &m_box;

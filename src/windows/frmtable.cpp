@@ -52,6 +52,10 @@ frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(modul
     connect(m_drill, &PracticeDrill::reviewShown, this, &frmTable::showReview);
     connect(m_drill, &PracticeDrill::lastReviewShown, this, &frmTable::showLastReview);
     connect(m_drill, &PracticeDrill::idle, this, &frmTable::showIdle);
+    // A screen reader speaks the focused box's name as it changes.
+    connect(m_drill, &PracticeDrill::boxSays, this, [this](const QString &text) {
+        picPractice->setAccessibleName(text.isEmpty() ? tr("Practice") : text);
+    });
     if (ChildRecord *record = m.svc.record) {
         connect(record, &ChildRecord::currentChanged, this, &frmTable::showChild);
         connect(record, &ChildRecord::notice, this, &frmTable::showNotice);
@@ -337,6 +341,7 @@ void frmTable::showStarted()
     lblPrint->hide();
     fraTimer->setEnabled(false);
     lblStart->setText(tr("Stop Practice"));
+    cmdStart->setAccessibleName(lblStart->text());
     cmdStart->setPicture(imgButton[1]);
     if (m_default == cmdStart)
         m_default = nullptr;
@@ -380,6 +385,8 @@ void frmTable::showResults(const DrillSummary &sum)
     const float scaleHeight = picPractice->scaleHeight();
     fraResults->resize(fraResults->width(), toPixels(sum.fullHeight ? scaleHeight : scaleHeight * 0.45f));
     cmdResults->setText(sum.review ? tr("&Review") : tr("&OK"));
+    // Heard with the button that takes the focus.
+    cmdResults->setAccessibleDescription(QStringList(sum.lines.begin(), sum.lines.end()).join(QLatin1Char('\n')));
     m_default = cmdResults;
     fraPractice->setEnabled(false);
     fraFactor->setEnabled(false);
@@ -436,6 +443,7 @@ void frmTable::showIdle()
     setUnderline(lblProblem, false);
     setUnderline(lblWrong, false);
     lblStart->setText(tr("Start Practice"));
+    cmdStart->setAccessibleName(lblStart->text());
     cmdStart->setPicture(imgButton[0]);
     m_default = cmdStart;
     lblPrint->show();

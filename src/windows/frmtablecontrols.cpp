@@ -239,6 +239,10 @@ void frmTable::finishControls()
         imgReward[size_t(i)] = QIcon(m.AppFile(QStringLiteral("reward%1.svg").arg(i)));
     cmdStart->setPicture(imgButton[0]);
     cmdPrint->setPicture(QIcon(m.AppFile(QStringLiteral("printer.svg"))));
+    // The picture buttons carry the words their labels show.
+    cmdStart->setAccessibleName(lblStart->text());
+    cmdPrint->setAccessibleName(lblPrint->text());
+    picPractice->setAccessibleName(tr("Practice"));
 
     lblDelay->setText(delayText(DesignDelayMs));
     hsbDelay->setRange(DelayMsRange.lo, DelayMsRange.hi);
