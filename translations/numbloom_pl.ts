@@ -22,6 +22,25 @@
     </message>
 </context>
 <context>
+    <name>PracticeDrill</name>
+    <message>
+        <source>%1 x %2 = %3</source>
+        <translation>%1 x %2 = %3</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>dobrze</translation>
+    </message>
+    <message>
+        <source>wrong, %1</source>
+        <translation>źle, %1</translation>
+    </message>
+    <message>
+        <source>%1 x %2: your answer %3, correct %4</source>
+        <translation>%1 x %2: twoja odpowiedź %3, poprawna %4</translation>
+    </message>
+</context>
+<context>
     <name>Printing</name>
     <message>
         <source>Printing support (numbloom-print.so) is missing from the program&apos;s folder.</source>
