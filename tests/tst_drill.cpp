@@ -610,8 +610,8 @@ void tst_drill::practiceBoxSpeaks()
     r.type("21");
     r.type("99");
     r.start();
-    QCOMPARE(heard, (QStringList{"3 x 7 = ??", "3 x 7 = 2?", "right", "4 x 7 = ??", "4 x 7 = 9?", "wrong, 4 x 7 = 28",
-                                 "4 x 7 = ??", "Practice"}));
+    QCOMPARE(heard, (QStringList{"3 x 7 = ??", "3 x 7 = 2?", "right", "right. 4 x 7 = ??", "4 x 7 = 9?",
+                                 "wrong, 4 x 7 = 28", "wrong, 4 x 7 = 28. 4 x 7 = ??", "Practice"}));
     QCOMPARE(ui(r.w()).cmdStart->accessibleName(), QStringLiteral("Stop Practice")); // as its label says
     QVERIFY2(ui(r.w()).cmdResults->accessibleDescription().startsWith(QStringLiteral("Problems Tried: 2\n")),
              qPrintable(ui(r.w()).cmdResults->accessibleDescription()));

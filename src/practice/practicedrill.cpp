@@ -42,7 +42,11 @@ void PracticeDrill::posePrompt()
 {
     m_box.clear();
     drawProblem(0.5f, QString(m_problem.Digits, QLatin1Char('?')), Qt::black);
-    Q_EMIT boxSays(problemText(QString(m_problem.Digits, QLatin1Char('?'))));
+    // A screen reader may read the name only once the next problem is up, so
+    // the judgement just made leads it.
+    const QString problem = problemText(QString(m_problem.Digits, QLatin1Char('?')));
+    Q_EMIT boxSays(m_judgement.isEmpty() ? problem : m_judgement + QStringLiteral(". ") + problem);
+    m_judgement.clear();
     // The answer's time runs from here to its last digit.
     m_posedMs = m.svc.clock ? m.svc.clock->monotonicMs() : 0;
 }
@@ -78,6 +82,7 @@ void PracticeDrill::startOrStop()
             m_timer.start();
         m_drill.start();
         m_tricky.reset();
+        m_judgement.clear();
         resetClock();
         if (ChildRecord *record = m.svc.record) {
             const Settings &s = m.settings;
@@ -150,8 +155,9 @@ void PracticeDrill::judgeAnswer(int delayMs)
         record->answerJudged({at, m_problem.Operand1, m_problem.Operand2, given, given == m_problem.Answer, ms});
     if (m_tricky)
         m_tricky->judged({m_problem.Operand1, m_problem.Operand2}, given == m_problem.Answer, ms, at);
-    Q_EMIT boxSays(given == m_problem.Answer ? tr("right")
-                                             : tr("wrong, %1").arg(problemText(QString::number(m_problem.Answer))));
+    m_judgement = given == m_problem.Answer ? tr("right")
+                                            : tr("wrong, %1").arg(problemText(QString::number(m_problem.Answer)));
+    Q_EMIT boxSays(m_judgement);
     if (given != m_problem.Answer) {
         m.PlaySound(Module1::Sound::UhOh, SoundPlayer::Wait);
         m_drill.countWrong(m_problem, int16_t(given));

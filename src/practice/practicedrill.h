@@ -103,4 +103,5 @@ private:
     int64_t m_posedMs = 0;
     QTimer m_timer;
     std::optional<TrickyChooser> m_tricky; // while the factor is Tricky
+    QString m_judgement; // said again with the problem that follows it
 };
