@@ -13,8 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Settings s = parseSettings(bytes, &bad);
     if (bad < 0 || bad > SettingsValueCount)
         std::abort();
-    if (s.Mode < 0 || s.Mode > 1 || s.StudyFactor < 0 || s.StudyFactor > 12 || s.PracticeFactor < -1
-        || s.PracticeFactor > 12 || s.TimerMode < 0 || s.TimerMode > 2 || s.CountDownSteps < 1
+    if (s.Mode < 0 || s.Mode > 1 || !StudyFactorRange.contains(s.StudyFactor) || !PracticeFactorRange.contains(s.PracticeFactor)
+        || s.TimerMode < 0 || s.TimerMode > 2 || s.CountDownSteps < 1
         || s.CountDownSteps > 60 || s.DelayMs < 0 || s.DelayMs > DelayMsMax || s.MaxMultiplier < 0
         || s.MaxMultiplier > 12)
         std::abort();
