@@ -167,6 +167,10 @@ void tst_about::helpOpensTheFile()
     viewer.showHelp(s.prog->help.shown.first());
     QVERIFY(viewer.window()->isVisible());
     QVERIFY(viewer.window()->toPlainText().contains(QStringLiteral("Practice")));
+    // It has no close button of its own: Esc closes it.
+    QVERIFY(QTest::qWaitForWindowActive(viewer.window()));
+    QTest::keyClick(viewer.window(), Qt::Key_Escape);
+    QVERIFY(!viewer.window()->isVisible());
 }
 
 void tst_about::helpWithFileMissing()

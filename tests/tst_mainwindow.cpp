@@ -11,6 +11,7 @@
 #include "windows/frmtable.h"
 #include "windows/frmtablelayout.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,6 +38,7 @@ class tst_mainwindow : public QObject
 private Q_SLOTS:
     void initTestCase() { installFontSubstitutions(); }
     void aboutThenMain();
+    void framesNameTheirGroups();
     void controlsAtCreation();
     void layoutFollowsTable_data();
     void layoutFollowsTable();
@@ -370,6 +372,20 @@ void tst_mainwindow::badFilesStart()
     StartedProgram s(ini);
     QVERIFY(s.main && s.main->isVisible());
     QCOMPARE(ui(s.main).picFactor->isVisible() + ui(s.main).picPractice->isVisible(), 1);
+}
+
+void tst_mainwindow::framesNameTheirGroups()
+{
+    // A screen reader gives an option in its frame's words: "3" in "Factor Value".
+    StartedProgram s("1\r\n3,4\r\n0,0,1,0,-1\r\n2,4,1000\r\n12\r\n");
+    const MainControls c = ui(s.main);
+    for (const auto &[frame, caption] : {std::pair{c.fraFactor, "Factor Value"}, std::pair{c.fraMax, "Maximum Multiplier"},
+                                         std::pair{c.fraTimer, "Timer Options"}, std::pair{c.fraResults, "Results"}}) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(frame);
+        QVERIFY(a);
+        QCOMPARE(a->role(), QAccessible::Grouping);
+        QCOMPARE(a->text(QAccessible::Name), QString::fromLatin1(caption));
+    }
 }
 
 QTEST_MAIN(tst_mainwindow)

@@ -1,5 +1,6 @@
 #include "widgets.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -30,8 +31,21 @@ void drawBevel(QPainter &p, const QRect &rect, bool raised)
     }
 }
 
+namespace {
+// A frame holds a group of controls and its caption names the group, so a
+// screen reader gives a factor's option as "3" in "Factor Value".
+QAccessibleInterface *frameAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("Frame") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
+    return nullptr;
+}
+} // namespace
+
 Frame::Frame(QWidget *parent, Border border) : QWidget(parent), m_border(border)
 {
+    static const bool factory = (QAccessible::installFactory(frameAccessible), true);
+    Q_UNUSED(factory);
     m_back = palette().color(QPalette::Window);
     m_fore = palette().color(QPalette::WindowText);
     m_font = font();

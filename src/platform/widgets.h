@@ -19,7 +19,12 @@ public:
     enum Border { Etched, Raised };
     explicit Frame(QWidget *parent = nullptr, Border border = Etched);
     Border border() const { return m_border; }
-    void setCaption(const QString &c) { m_caption = c; update(); }
+    void setCaption(const QString &c)
+    {
+        m_caption = c;
+        setAccessibleName(c);
+        update();
+    }
     QString caption() const { return m_caption; }
     void setColors(const QColor &back, const QColor &fore);
     void setCaptionFont(const QFont &f) { m_font = f; update(); }

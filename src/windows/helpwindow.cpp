@@ -23,6 +23,9 @@ void HelpWindowViewer::showHelp(const QString &path)
         m_window->setOpenExternalLinks(true);
         m_window->resize(560, 520);
         centreOnScreen(m_window);
+        // A window of its own with no button to close it: Esc does.
+        auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), m_window);
+        QObject::connect(close, &QShortcut::activated, m_window, &QWidget::close);
     }
     QFile f(path);
     if (f.open(QIODevice::ReadOnly)) {
