@@ -49,6 +49,7 @@ private Q_SLOTS:
     void loadingSilencesHandlers();
     void pressesOnStudyBox_data();
     void pressesOnStudyBox();
+    void studyGridByKeys();
 };
 
 void tst_options::clockText_data()
@@ -268,6 +269,41 @@ void tst_options::pressesOnStudyBox()
     QTest::mousePress(box, Qt::LeftButton, {}, pos);
     QCOMPARE(int(s.prog->module->PictureMultiplier), cell);
     QCOMPARE(s.factPictures, opened);
+}
+
+void tst_options::studyGridByKeys()
+{
+    // The arrows walk the grid's cells, each read as the cursor reaches it,
+    // never past the last fact; Enter and Space open its picture as a click does.
+    StartedProgram s(ini(0, 3, -1, 0, 4));
+    PictureBox *box = ui(s.main).picFactor;
+    s.main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.main));
+    ui(s.main).cmdPrintFacts->setFocus();
+    const QImage unfocused = box->image().copy();
+    box->setFocus();
+    QCOMPARE(box->accessibleName(), QStringLiteral("0 x 3 = 0"));
+    QVERIFY(box->image() != unfocused); // the cursor's frame
+    const std::pair<QVector<Qt::Key>, QString> walks[] = {
+        {{Qt::Key_Right, Qt::Key_Down}, "6 x 3 = 18"},
+        {{Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}, "12 x 3 = 36"}, // 13 is empty
+        {{Qt::Key_Up, Qt::Key_Left, Qt::Key_Left}, "5 x 3 = 15"},
+        {{Qt::Key_Up, Qt::Key_Up, Qt::Key_Left}, "0 x 3 = 0"}};
+    for (const auto &[keys, heard] : walks) {
+        for (Qt::Key k : keys)
+            QTest::keyClick(box, k);
+        QCOMPARE(box->accessibleName(), heard);
+    }
+    QTest::keyClick(box, Qt::Key_Right);
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(s.factPictures, 1);
+    QCOMPARE(int(s.prog->module->PictureMultiplier), 1);
+    QTest::keyClick(box, Qt::Key_Space);
+    QCOMPARE(s.factPictures, 2);
+    // Without the focus the grid is drawn as it always was.
+    QTest::keyClick(box, Qt::Key_Left);
+    ui(s.main).cmdPrintFacts->setFocus();
+    QCOMPARE(box->image(), unfocused);
 }
 
 QTEST_MAIN(tst_options)

@@ -288,6 +288,13 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
     </message>
 </context>
 <context>
+    <name>StudyOptions</name>
+    <message>
+        <source>%1 x %2 = %3</source>
+        <translation>%1 x %2 = %3</translation>
+    </message>
+</context>
+<context>
     <name>Summary</name>
     <message>
         <source>Problems Tried:</source>

@@ -288,6 +288,13 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     </message>
 </context>
 <context>
+    <name>StudyOptions</name>
+    <message>
+        <source>%1 x %2 = %3</source>
+        <translation>%1 x %2 = %3</translation>
+    </message>
+</context>
+<context>
     <name>Summary</name>
     <message>
         <source>Problems Tried:</source>

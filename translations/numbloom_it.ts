@@ -288,6 +288,13 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     </message>
 </context>
 <context>
+    <name>StudyOptions</name>
+    <message>
+        <source>%1 x %2 = %3</source>
+        <translation>%1 x %2 = %3</translation>
+    </message>
+</context>
+<context>
     <name>Summary</name>
     <message>
         <source>Problems Tried:</source>

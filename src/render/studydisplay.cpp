@@ -68,6 +68,22 @@ void drawFactGrid(DrawSurface &s, const std::vector<FactPair> &cells, const QStr
     s.setDrawWidth(1);
 }
 
+void drawCellCursor(DrawSurface &s, int cell)
+{
+    const int rowH = gridStep(s.scaleHeight(), 3);
+    const int colW = gridStep(s.scaleWidth(), 5);
+    const float x = float((cell % 5) * colW), y = float((cell / 5) * rowH);
+    const float inset = 0.04f * float(colW);
+    // The facts keep their colour: the frame's pen is put back after it.
+    const QColor fore = s.foreColor();
+    s.setDrawWidth(3);
+    s.setForeColor(Qt::black);
+    s.setFillColor(QColor());
+    s.rectangle(x + inset, y + inset, x + float(colW) - inset, y + float(rowH) - inset);
+    s.setDrawWidth(1);
+    s.setForeColor(fore);
+}
+
 int16_t studyCellAt(float x, float y, float sw, float sh)
 {
     int cell = sw > 0 ? int(std::floor(x * 5.0f / sw)) : 0;

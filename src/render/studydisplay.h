@@ -28,6 +28,9 @@ void drawFacts(DrawSurface &s, int16_t factor);
 // The same grid with a fact of its own in each cell, the rest left empty; with
 // no fact at all, emptyText in one line in the middle instead.
 void drawFactGrid(DrawSurface &s, const std::vector<FactPair> &cells, const QString &emptyText);
+// The keyboard's cursor around one cell of that grid: a heavy black frame
+// inside the cell's lines, clear of its numbers.
+void drawCellCursor(DrawSurface &s, int cell);
 // The cells of the facts 0 x f to 12 x f.
 std::vector<FactPair> factorCells(int factor);
 

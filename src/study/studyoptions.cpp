@@ -1,6 +1,8 @@
 #include "studyoptions.h"
 
 #include "app/module1.h"
+
+#include <algorithm>
 #include "practice/trickychooser.h"
 #include "progress/childrecord.h"
 #include "render/studydisplay.h"
@@ -29,10 +31,29 @@ std::vector<FactPair> studyCells(const Module1 &m)
 void StudyOptions::showFacts()
 {
     m_cells = studyCells(m);
+    m_cursor = std::clamp(m_cursor, 0, std::max(int(m_cells.size()) - 1, 0));
     // The fact picture draws the factor the grid shows.
     if (m.settings.StudyFactor != FactorTricky)
         m.PictureFactor = m.settings.StudyFactor;
     Q_EMIT factsChanged(m.settings.StudyFactor);
+}
+
+bool StudyOptions::moveCursor(int columns, int rows)
+{
+    const int column = m_cursor % 5 + columns, row = m_cursor / 5 + rows;
+    const int cell = row * 5 + column;
+    if (column < 0 || column > 4 || row < 0 || cell >= int(m_cells.size()))
+        return false;
+    m_cursor = cell;
+    return true;
+}
+
+QString StudyOptions::cellText(int cell) const
+{
+    if (cell < 0 || cell >= int(m_cells.size()))
+        return QString();
+    const FactPair &f = m_cells[size_t(cell)];
+    return tr("%1 x %2 = %3").arg(f.operand1).arg(f.operand2).arg(f.operand1 * f.operand2);
 }
 
 void StudyOptions::refreshFacts()

@@ -38,6 +38,12 @@ public:
     // Readies the fact picture for a cell of the grid; false for an empty one.
     bool choosePicture(int cell);
     const std::vector<FactPair> &cells() const { return m_cells; }
+    // The keyboard's cell: the arrows move it over the grid's five columns
+    // and three rows, never past its last fact. False when it cannot move.
+    int cursor() const { return m_cursor; }
+    bool moveCursor(int columns, int rows);
+    // A cell's fact in words, "3 x 7 = 21"; empty for an empty cell.
+    QString cellText(int cell) const;
 
 Q_SIGNALS:
     // factorOption: the option that holds the mode's own factor.
@@ -51,4 +57,5 @@ private:
 
     Module1 &m;
     std::vector<FactPair> m_cells;
+    int m_cursor = 0;
 };

@@ -170,6 +170,11 @@ bool frmTable::eventFilter(QObject *watched, QEvent *event)
             });
         return false;
     }
+    if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) && watched == picFactor) {
+        // Told before the focus has moved, so not from hasFocus().
+        drawStudyGrid(event->type() == QEvent::FocusIn);
+        return false;
+    }
     if (event->type() != QEvent::KeyPress)
         return false;
     auto *w = qobject_cast<QWidget *>(watched);
@@ -178,6 +183,8 @@ bool frmTable::eventFilter(QObject *watched, QEvent *event)
     auto *k = static_cast<QKeyEvent *>(event);
     if (k->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier))
         return false;
+    if (watched == picFactor && studyKey(k->key()))
+        return true;
     auto usable = [](QAbstractButton *b) { return b && b->isVisible() && b->isEnabled(); };
     if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
         // A focused push button takes Enter itself, as on the classic desktop.
@@ -248,9 +255,33 @@ void frmTable::updMax_SpinDown()
     picPractice->setFocus();
 }
 
-void frmTable::DrawFacts(int)
+void frmTable::DrawFacts(int) { drawStudyGrid(picFactor->hasFocus()); }
+
+void frmTable::drawStudyGrid(bool withCursor)
 {
-    drawFactGrid(*picFactor, m_options->cells(), tr("Nothing is tricky yet."));
+    const QString empty = tr("Nothing is tricky yet.");
+    drawFactGrid(*picFactor, m_options->cells(), empty);
+    // The keyboard's cell is marked, and read, while the grid has the focus.
+    if (withCursor && !m_options->cells().empty())
+        drawCellCursor(*picFactor, m_options->cursor());
+    picFactor->setAccessibleName(m_options->cells().empty() ? empty : m_options->cellText(m_options->cursor()));
+}
+
+bool frmTable::studyKey(int key)
+{
+    const int moves[][3] = {{Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
+    for (const auto &[k, columns, rows] : moves)
+        if (key == k) {
+            if (m_options->moveCursor(columns, rows))
+                drawStudyGrid(true);
+            return true;
+        }
+    if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
+        return false;
+    // As a click on the cell does.
+    if (m_options->choosePicture(m_options->cursor()) && showFactPicture)
+        showFactPicture(m, this);
+    return true;
 }
 
 void frmTable::picFactor_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y)

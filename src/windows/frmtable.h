@@ -42,6 +42,10 @@ public:
     void optFactor_Click(int index);
     void updMax_SpinUp();
     void updMax_SpinDown();
+    // An arrow, Enter or Space on the focused study grid; false for other keys.
+    bool studyKey(int key);
+    // The grid, and the keyboard's cell marked on it while it has the focus.
+    void drawStudyGrid(bool withCursor);
     void picFactor_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
     void cmdPrintFacts_Click();
     void cmdStart_Click();

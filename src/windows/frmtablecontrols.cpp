@@ -231,6 +231,7 @@ void frmTable::findControls()
 void frmTable::finishControls()
 {
     picFactor->setCursor(Qt::PointingHandCursor);
+    picFactor->setFocusPolicy(Qt::StrongFocus);
     picPractice->setFocusPolicy(Qt::StrongFocus);
 
     imgButton[0] = QIcon(m.AppFile(QStringLiteral("start.svg")));
