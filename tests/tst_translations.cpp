@@ -275,7 +275,7 @@ void tst_translations::printedLineFits()
     const QString name(40, QLatin1Char('W'));
     const QString texts[] = {printNotice() + Printing::tr("  Score______ Time_______"), worksheetFactorLine(-1, 12),
                              worksheetFactorLine(12, 12), printNotice(), Printing::tr("Factor is ") + "12",
-                             printNotice() + "  " + Printing::tr("Answers"), trickyFactorLine(name, 12),
+                             printNotice() + "  " + Printing::tr("Answers"), worksheetFactorLine(FactorTricky, 12, name),
                              trickyFactsHeading(name)};
     const double room = line < 3 || line == 5 || line == 6 ? 750 : 650;
     const double width = printedWidth(texts[line]);

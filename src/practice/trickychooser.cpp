@@ -5,6 +5,7 @@
 #include "problem.h"
 
 #include <algorithm>
+#include <array>
 #include <tuple>
 
 namespace {
@@ -16,15 +17,8 @@ int misses(const FactRecord &f) { return f.tries - f.right; }
 
 int daysUntilDue(int run)
 {
-    if (run < 3)
-        return 0;
-    if (run == 3)
-        return 1;
-    if (run == 4)
-        return 3;
-    if (run == 5)
-        return 7;
-    return 21;
+    constexpr std::array<int, 4> Gaps{1, 3, 7, 21}; // for a run of 3, 4, 5, 6+
+    return run < 3 ? 0 : Gaps[size_t(std::min(run - 3, 3))];
 }
 
 bool knownFactDue(const FactRecord &f, const QDateTime &now)
@@ -64,7 +58,7 @@ std::optional<FactPair> TrickyChooser::dueMiss(int maxMultiplier) const
     return std::nullopt;
 }
 
-std::vector<FactPair> TrickyChooser::candidates(int maxMultiplier, Group group) const
+std::vector<FactPair> TrickyChooser::candidates(int maxMultiplier, FactState wanted) const
 {
     std::vector<FactPair> out;
     for (int o2 = 0; o2 < FactSide; ++o2)
@@ -72,40 +66,39 @@ std::vector<FactPair> TrickyChooser::candidates(int maxMultiplier, Group group) 
             const FactPair f{o1, o2};
             // The pool always holds 13 factors or more, so skipping the last
             // fact never empties it.
-            if (isWaiting(f) || (m_last && *m_last == f))
-                continue;
-            const FactState s = state(f);
-            const bool in = (group == Group::Tricky && s == FactState::Tricky)
-                            || (group == Group::GettingThere && s == FactState::GettingThere)
-                            || (group == Group::Untried && s == FactState::Untried)
-                            || (group == Group::Known && s == FactState::Known);
-            if (in)
+            if (state(f) == wanted && !isWaiting(f) && !(m_last && *m_last == f))
                 out.push_back(f);
         }
     return out;
 }
 
-FactPair TrickyChooser::pick(RandomSource &random, std::vector<FactPair> from, Group group) const
+FactPair TrickyChooser::pick(RandomSource &random, const std::vector<FactPair> &from, bool known) const
 {
     // A known fact that is due comes before one that is not. Then each fact
     // in turn before any comes again, so that one tricky fact cannot fill a
     // worksheet; within a turn, tricky before getting there, the most missed
     // first, or the longest overdue. The lot decides between equals.
-    const auto key = [this, group](const FactPair &f) {
+    const auto key = [this, known](const FactPair &f) {
         const FactRecord &r = record(f);
         int notDue = 0;
         qint64 urgency = misses(r);
-        if (group == Group::Known) {
+        if (known) {
             notDue = !knownFactDue(r, m_now);
             urgency = notDue ? 0 : r.lastAt.addDays(daysUntilDue(r.run)).secsTo(m_now);
         }
         const int later = r.state(m_limitMs) == FactState::GettingThere;
         return std::make_tuple(notDue, m_asked[size_t(factIndex(f.operand1, f.operand2))], later, -urgency);
     };
-    std::stable_sort(from.begin(), from.end(), [&key](const FactPair &a, const FactPair &b) { return key(a) < key(b); });
-    const auto best = key(from.front());
-    const auto ties = std::count_if(from.begin(), from.end(), [&](const FactPair &f) { return key(f) == best; });
-    return from[size_t(drawBelow(random, int(ties)))];
+    using Key = decltype(key(from.front()));
+    std::vector<Key> keys;
+    for (const FactPair &f : from)
+        keys.push_back(key(f));
+    const Key best = *std::min_element(keys.begin(), keys.end());
+    std::vector<FactPair> ties;
+    for (size_t i = 0; i < from.size(); ++i)
+        if (keys[i] == best)
+            ties.push_back(from[i]);
+    return ties[size_t(drawBelow(random, int(ties.size())))];
 }
 
 FactPair TrickyChooser::randomDraw(RandomSource &random, int maxMultiplier) const
@@ -137,25 +130,26 @@ FactPair TrickyChooser::next(RandomSource &random, int maxMultiplier)
     if (m_asRandom)
         return posed(randomDraw(random, maxMultiplier));
 
-    const bool knownTurn = !candidates(maxMultiplier, Group::Known).empty() && m_ruleTwo % m_knownEvery == m_knownEvery - 1;
+    const std::vector<FactPair> known = candidates(maxMultiplier, FactState::Known);
+    const bool knownTurn = !known.empty() && m_ruleTwo % m_knownEvery == m_knownEvery - 1;
     ++m_ruleTwo;
     if (knownTurn)
-        return posed(pick(random, candidates(maxMultiplier, Group::Known), Group::Known));
-    std::vector<FactPair> toLearn = candidates(maxMultiplier, Group::Tricky);
-    const std::vector<FactPair> there = candidates(maxMultiplier, Group::GettingThere);
+        return posed(pick(random, known, true));
+    std::vector<FactPair> toLearn = candidates(maxMultiplier, FactState::Tricky);
+    const std::vector<FactPair> there = candidates(maxMultiplier, FactState::GettingThere);
     toLearn.insert(toLearn.end(), there.begin(), there.end());
     if (!toLearn.empty())
-        return posed(pick(random, std::move(toLearn), Group::Tricky));
+        return posed(pick(random, toLearn, false));
     // Only here when no tricky or getting-there fact can be asked now, so
     // the untried ones are limited only while such facts wait their turn.
-    std::vector<FactPair> untried = candidates(maxMultiplier, Group::Untried);
+    std::vector<FactPair> untried = candidates(maxMultiplier, FactState::Untried);
     const bool othersWait = std::any_of(m_facts->begin(), m_facts->end(), [this](const FactRecord &r) {
         const FactState s = r.state(m_limitMs);
         return s == FactState::Tricky || s == FactState::GettingThere;
     });
     if (!untried.empty() && (m_untried < UntriedPerDrill || !othersWait)) {
         ++m_untried;
-        return posed(pick(random, std::move(untried), Group::Untried));
+        return posed(pick(random, untried, false));
     }
     // A worksheet judges nothing, so the untried facts it brought in stay
     // untried: those may come again, no others.
@@ -163,10 +157,9 @@ FactPair TrickyChooser::next(RandomSource &random, int maxMultiplier)
                                  [this](const FactPair &f) { return m_asked[size_t(factIndex(f.operand1, f.operand2))] == 0; }),
                   untried.end());
     if (!untried.empty())
-        return posed(pick(random, std::move(untried), Group::Untried));
-    std::vector<FactPair> known = candidates(maxMultiplier, Group::Known);
+        return posed(pick(random, untried, false));
     if (!known.empty())
-        return posed(pick(random, std::move(known), Group::Known));
+        return posed(pick(random, known, true));
     return posed(randomDraw(random, maxMultiplier));
 }
 
@@ -183,14 +176,22 @@ void TrickyChooser::judged(const FactPair &fact, bool correct, int ms, const QDa
     r.lastAt = at;
 }
 
-TrickyChooser trickyChooserFor(const ChildRecord *record, const QDateTime &now, int knownEvery)
+std::optional<ChildFacts> currentChildFacts(const ChildRecord *record, const QDate &today)
 {
     if (!record || record->health() != ChildRecord::Health::Ready)
-        return TrickyChooser(std::nullopt, DefaultTimeLimitMs, now, knownEvery);
+        return std::nullopt;
     const Child child = record->current();
     if (!child.id)
+        return std::nullopt;
+    return ChildFacts{record->summary(child.id, today, 1).facts, child.timeLimitMs};
+}
+
+TrickyChooser trickyChooserFor(const ChildRecord *record, const QDateTime &now, int knownEvery)
+{
+    std::optional<ChildFacts> child = currentChildFacts(record, now.toLocalTime().date());
+    if (!child)
         return TrickyChooser(std::nullopt, DefaultTimeLimitMs, now, knownEvery);
-    return TrickyChooser(record->summary(child.id, now.toLocalTime().date(), 1).facts, child.timeLimitMs, now, knownEvery);
+    return TrickyChooser(std::move(child->facts), child->limitMs, now, knownEvery);
 }
 
 std::vector<FactPair> trickiestFacts(const TrickyChooser::Facts &facts, int limitMs, int count)

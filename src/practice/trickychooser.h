@@ -52,13 +52,14 @@ private:
         FactPair fact;
         int missedAt = 0; // the problem's number in the drill
     };
-    enum class Group { Tricky, GettingThere, Untried, Known };
 
     bool isWaiting(const FactPair &f) const;
     const FactRecord &record(const FactPair &f) const;
     std::optional<FactPair> dueMiss(int maxMultiplier) const;
-    std::vector<FactPair> candidates(int maxMultiplier, Group group) const;
-    FactPair pick(RandomSource &random, std::vector<FactPair> from, Group group) const;
+    // The facts in a state that may be asked now: within the maximum, not
+    // waiting to come back, not the last one.
+    std::vector<FactPair> candidates(int maxMultiplier, FactState state) const;
+    FactPair pick(RandomSource &random, const std::vector<FactPair> &from, bool known) const;
     FactPair randomDraw(RandomSource &random, int maxMultiplier) const;
     FactPair posed(const FactPair &f);
 
@@ -76,8 +77,16 @@ private:
 };
 
 class ChildRecord;
+// The facts of the child practising now and their time limit; none when the
+// record is not open or has no child.
+struct ChildFacts
+{
+    TrickyChooser::Facts facts;
+    int limitMs = DefaultTimeLimitMs;
+};
+std::optional<ChildFacts> currentChildFacts(const ChildRecord *record, const QDate &today);
 // The chooser for the child practising now, from their record as it stands;
-// Random's draw when the record is not open or cannot be read.
+// Random's draw when there is none.
 TrickyChooser trickyChooserFor(const ChildRecord *record, const QDateTime &now, int knownEvery = 3);
 
 // The study grid's facts in Tricky: tricky ones first (most misses first),

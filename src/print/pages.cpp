@@ -1,5 +1,6 @@
 #include "pages.h"
 
+#include "app/settings.h"
 #include "app/texts.h"
 #include "platform/drawsurface.h"
 #include "platform/services.h"
@@ -11,10 +12,25 @@
 
 QString printNotice() { return Printing::tr("Numbloom - free from Brightnook"); }
 
-QString worksheetFactorLine(int16_t practiceFactor, int16_t maxMultiplier)
+namespace {
+// A name may be 40 characters long; on the one line of a heading it keeps
+// its first 17 and "...", so the line ends before the grid does.
+QString printedName(const QString &name)
 {
-    const QString f = practiceFactor == -1 ? Printing::tr("Factor: Random")
-                                           : Printing::tr("Factor: ") + QString::number(practiceFactor);
+    constexpr int Longest = 20;
+    return name.size() <= Longest ? name : name.left(Longest - 3) + QStringLiteral("...");
+}
+} // namespace
+
+QString worksheetFactorLine(int16_t practiceFactor, int16_t maxMultiplier, const QString &child)
+{
+    QString f;
+    if (practiceFactor == FactorRandom)
+        f = Printing::tr("Factor: Random");
+    else if (practiceFactor == FactorTricky)
+        f = child.isEmpty() ? Printing::tr("Factor: Tricky") : Printing::tr("Factor: Tricky (%1)").arg(printedName(child));
+    else
+        f = Printing::tr("Factor: ") + QString::number(practiceFactor);
     return f + Printing::tr(", Maximum Multiplier: ") + QString::number(maxMultiplier);
 }
 
@@ -29,26 +45,10 @@ QString worksheetPrompt(const QString &factorLine)
            + Printing::tr("\n\nMake sure printer is on-line and ready.");
 }
 
-namespace {
-// A name may be 40 characters long; on the one line of a heading it keeps
-// its first 17 and "...", so the line ends before the grid does.
-QString printedName(const QString &name)
-{
-    constexpr int Longest = 20;
-    return name.size() <= Longest ? name : name.left(Longest - 3) + QStringLiteral("...");
-}
-} // namespace
 
 QString trickyFactsHeading(const QString &child)
 {
     return child.isEmpty() ? Printing::tr("Tricky facts") : Printing::tr("Tricky facts of %1").arg(printedName(child));
-}
-
-QString trickyFactorLine(const QString &child, int16_t maxMultiplier)
-{
-    const QString f = child.isEmpty() ? Printing::tr("Factor: Tricky")
-                                      : Printing::tr("Factor: Tricky (%1)").arg(printedName(child));
-    return f + Printing::tr(", Maximum Multiplier: ") + QString::number(maxMultiplier);
 }
 
 std::vector<FactPair> worksheetProblems(RandomSource &random, int16_t practiceFactor, int16_t maxMultiplier)

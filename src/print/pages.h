@@ -12,17 +12,15 @@ class RandomSource;
 // The title-and-maker notice that heads both pages.
 QString printNotice();
 
-// "Factor: Random" or "Factor: 7", then ", Maximum Multiplier: 12".
-QString worksheetFactorLine(int16_t practiceFactor, int16_t maxMultiplier);
+// "Factor: Random", "Factor: 7" or "Factor: Tricky (Mia)", then ", Maximum
+// Multiplier: 12". A long name is cut short to fit the line.
+QString worksheetFactorLine(int16_t practiceFactor, int16_t maxMultiplier, const QString &child = QString());
 // The confirmation prompt before a worksheet, lines broken with "\n".
 QString worksheetPrompt(int16_t practiceFactor, int16_t maxMultiplier);
 QString worksheetPrompt(const QString &factorLine);
 
 // "Tricky facts of Mia", or "Tricky facts" with no child.
 QString trickyFactsHeading(const QString &child);
-// "Factor: Tricky (Mia)" or "Factor: Tricky", then the maximum. A long name
-// is cut short to fit the line.
-QString trickyFactorLine(const QString &child, int16_t maxMultiplier);
 
 // The 100 problems of a fixed or Random factor, drawn from the shared random
 // source, each first number before its factor.

@@ -44,8 +44,7 @@ void printWorksheetJob(Module1 &m, QWidget *owner)
 {
     const int16_t factor = m.settings.PracticeFactor, max = m.settings.MaxMultiplier;
     const bool tricky = factor == FactorTricky;
-    const QString line = tricky ? trickyFactorLine(m.svc.record ? m.svc.record->currentName() : QString(), max)
-                                : worksheetFactorLine(factor, max);
+    const QString line = worksheetFactorLine(factor, max, tricky && m.svc.record ? m.svc.record->currentName() : QString());
     QMessageBox ask(QMessageBox::Information, Printing::tr("Print Worksheet"), worksheetPrompt(line),
                     QMessageBox::Ok | QMessageBox::Cancel, owner);
     ask.setObjectName(QStringLiteral("printConfirm"));

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include "practice/trickychooser.h"
-#include "progress/childrecord.h"
 #include "render/studydisplay.h"
 
 int factorOption(int16_t factor) { return factor == FactorTricky ? TrickyOption : factor + 1; }
@@ -18,14 +17,9 @@ std::vector<FactPair> studyCells(const Module1 &m)
     const int16_t f = m.settings.StudyFactor;
     if (f != FactorTricky)
         return factorCells(f);
-    const ChildRecord *record = m.svc.record;
-    if (!record || record->health() != ChildRecord::Health::Ready)
-        return {};
-    const Child child = record->current();
-    if (!child.id)
-        return {};
-    const int cells = 13;
-    return trickiestFacts(record->summary(child.id, QDate::currentDate(), 1).facts, child.timeLimitMs, cells);
+    const std::optional<ChildFacts> child = currentChildFacts(m.svc.record, QDate::currentDate());
+    // One grid of 13 cells, as a factor's.
+    return child ? trickiestFacts(child->facts, child->limitMs, FactSide) : std::vector<FactPair>{};
 }
 
 void StudyOptions::showFacts()
