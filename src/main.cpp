@@ -1,5 +1,6 @@
 #include "app/module1.h"
 #include "app/translation.h"
+#include "platform/focusmarks.h"
 #include "platform/lazymodules.h"
 #include "platform/systemclock.h"
 #include "platform/twips.h"
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("numbloom"));
     QApplication::setDesktopFileName(QStringLiteral("example.brightnook.numbloom"));
     installFontSubstitutions();
+    FocusMarks focusMarks;
 
     const QString folder = QCoreApplication::applicationDirPath();
     LazySoundPlayer sound(folder);

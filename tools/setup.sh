@@ -12,10 +12,11 @@ packages=(
 )
 if [ "${1:-}" = "--test" ]; then
   # headless runs, screenshots, PDF checks, the sanitizer and fuzz builds, and
-  # the private print server with its PDF printer
+  # the private print server with its PDF printer, and the accessibility bus
   packages+=(xvfb xdotool x11-utils imagemagick poppler-utils clang libclang-rt-14-dev
              desktop-file-utils appstream cups cups-client printer-driver-cups-pdf
-             pipewire pipewire-pulse wireplumber dbus pulseaudio pulseaudio-utils python3)
+             pipewire pipewire-pulse wireplumber dbus pulseaudio pulseaudio-utils python3
+             at-spi2-core python3-pyatspi)
 fi
 
 missing=()

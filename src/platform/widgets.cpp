@@ -32,20 +32,98 @@ void drawBevel(QPainter &p, const QRect &rect, bool raised)
 }
 
 namespace {
-// A frame holds a group of controls and its caption names the group, so a
-// screen reader gives a factor's option as "3" in "Factor Value".
-QAccessibleInterface *frameAccessible(const QString &className, QObject *object)
+// The arrows are a spin button on the bus: a screen reader hears the value
+// they set and can step it with the increase and decrease actions.
+class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueInterface
 {
-    if (className == QLatin1String("Frame") && object && object->isWidgetType())
-        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
+public:
+    explicit SpinButtonAccessible(SpinButton *spin) : QAccessibleWidget(spin, QAccessible::SpinBox) {}
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QVariant currentValue() const override { return spin()->shownValue(); }
+    QVariant maximumValue() const override { return spin()->highest(); }
+    QVariant minimumValue() const override { return spin()->lowest(); }
+    QVariant minimumStepSize() const override { return QVariant(); }
+    void setCurrentValue(const QVariant &value) override
+    {
+        // Only steps exist: step towards the value until it is reached or
+        // a step no longer changes anything.
+        const double target = value.toDouble();
+        for (int i = 0; i < 200; ++i) {
+            const double was = spin()->shownValue();
+            if (was == target)
+                return;
+            spin()->step(target > was ? 1 : -1);
+            if (spin()->shownValue() == was)
+                return;
+        }
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{increaseAction(), decreaseAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString &name) override
+    {
+        if (name == increaseAction() || name == decreaseAction())
+            spin()->step(name == increaseAction() ? 1 : -1);
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    SpinButton *spin() const { return static_cast<SpinButton *>(widget()); }
+};
+
+QAccessibleInterface *controlAccessible(const QString &className, QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    // A frame holds a group of controls and its caption names the group, so a
+    // screen reader gives a factor's option as "3" in "Factor Value".
+    // A raised panel's caption is its content: read as text.
+    if (className == QLatin1String("Frame")) {
+        auto *frame = static_cast<Frame *>(object);
+        return new QAccessibleWidget(frame, frame->border() == Frame::Raised ? QAccessible::StaticText
+                                                                              : QAccessible::Grouping);
+    }
+    if (className == QLatin1String("SpinButton"))
+        return new SpinButtonAccessible(static_cast<SpinButton *>(object));
+    // Our own windows are plain widgets, which Qt gives no window role: a
+    // screen reader would not announce them. Only plain widgets: a text
+    // browser or a dialog keeps the interface Qt gives it.
+    auto *w = static_cast<QWidget *>(object);
+    const QMetaObject *mo = object->metaObject();
+    const bool plain = className == QLatin1String("QWidget")
+                       || (className == QLatin1String(mo->className()) && mo->superClass() == &QWidget::staticMetaObject);
+    if (w->isWindow() && plain)
+        return new QAccessibleWidget(w, w->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window);
     return nullptr;
+}
+
+void installAccessibles()
+{
+    static const bool installed = (QAccessible::installFactory(controlAccessible), true);
+    Q_UNUSED(installed);
 }
 } // namespace
 
+void chosenOptionTakesTab(QAbstractButton *chosen)
+{
+    if (!chosen || !chosen->isChecked() || !chosen->autoExclusive() || !chosen->parentWidget())
+        return;
+    const auto group = chosen->parentWidget()->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly);
+    for (QAbstractButton *b : group)
+        if (b->isCheckable() && b->autoExclusive())
+            b->setFocusPolicy(b == chosen ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
 Frame::Frame(QWidget *parent, Border border) : QWidget(parent), m_border(border)
 {
-    static const bool factory = (QAccessible::installFactory(frameAccessible), true);
-    Q_UNUSED(factory);
+    installAccessibles();
     m_back = palette().color(QPalette::Window);
     m_fore = palette().color(QPalette::WindowText);
     m_font = font();
@@ -98,6 +176,9 @@ void Frame::paintRaised(QPainter &p)
 
 SpinButton::SpinButton(QWidget *parent) : QWidget(parent)
 {
+    installAccessibles();
+    // Tab, not a click: a click hands the focus back to the practice box.
+    setFocusPolicy(Qt::TabFocus);
     m_repeat.setInterval(100);
     connect(&m_repeat, &QTimer::timeout, this, [this] {
         m_repeat.setInterval(100);
@@ -128,6 +209,26 @@ void SpinButton::mouseReleaseEvent(QMouseEvent *)
     m_repeat.stop();
     m_pressed = 0;
     update();
+}
+
+void SpinButton::setShownValue(double value, double lowest, double highest)
+{
+    const bool changed = value != m_value;
+    m_value = value;
+    m_lowest = lowest;
+    m_highest = highest;
+    if (changed) {
+        QAccessibleValueChangeEvent event(this, value);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void SpinButton::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Up || e->key() == Qt::Key_Down)
+        step(e->key() == Qt::Key_Up ? 1 : -1);
+    else
+        QWidget::keyPressEvent(e);
 }
 
 void SpinButton::changeEvent(QEvent *e)

@@ -27,6 +27,7 @@ public:
     }
     QString caption() const { return m_caption; }
     void setColors(const QColor &back, const QColor &fore);
+    QColor backColor() const { return m_back; }
     void setCaptionFont(const QFont &f) { m_font = f; update(); }
     QFont captionFont() const { return m_font; }
 
@@ -44,12 +45,19 @@ private:
 };
 
 // Two arrows that hold no value: a press on either only reports up or down.
-// Holding an arrow repeats it, as such buttons do.
+// Holding an arrow repeats it, as such buttons do. Tab reaches them and the
+// Up and Down keys press them. What they set is shown elsewhere, so the window
+// tells them the value a screen reader should hear with them.
 class SpinButton : public QWidget
 {
     Q_OBJECT
 public:
     explicit SpinButton(QWidget *parent = nullptr);
+    void step(int direction) { direction > 0 ? Q_EMIT spinUp() : Q_EMIT spinDown(); }
+    void setShownValue(double value, double lowest, double highest);
+    double shownValue() const { return m_value; }
+    double lowest() const { return m_lowest; }
+    double highest() const { return m_highest; }
 
 Q_SIGNALS:
     void spinUp();
@@ -59,13 +67,19 @@ protected:
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
     void changeEvent(QEvent *e) override;
 
 private:
     void fire();
     int m_pressed = 0; // 1 up, -1 down, 0 none
     QTimer m_repeat;
+    double m_value = 0, m_lowest = 0, m_highest = 0;
 };
+
+// Tab enters a group of option buttons at its chosen one, and the arrows move
+// within the group; an option chosen by a click or from code keeps it so.
+void chosenOptionTakesTab(QAbstractButton *chosen);
 
 // A push button with a bevelled face that shows a picture or a caption; an
 // "&" in the caption gives the Alt+letter access key.

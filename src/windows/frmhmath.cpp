@@ -132,6 +132,12 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner)
     Command1->setGeometry(twipsRect(780, 4020, 675, 435));
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &frmHMath::Command1_Click);
+    // The fact the picture shows, in the words the study grid reads it with:
+    // heard with the picture and with OK when the focus comes to it.
+    const int a = FactPicture::onGrid(m.PictureMultiplier), b = FactPicture::onGrid(m.PictureFactor);
+    const QString fact = QCoreApplication::translate("StudyOptions", "%1 x %2 = %3").arg(a).arg(b).arg(a * b);
+    canvas->setAccessibleName(fact);
+    Command1->setAccessibleDescription(fact);
     // The design's 45 px button holds "OK" but not every language's word for
     // it ("Aceptar"): a caption that needs more widens it about its centre.
     const int wanted = int(std::ceil(QFontMetricsF(Command1->font()).horizontalAdvance(Command1->text()))) + 12;

@@ -40,6 +40,7 @@ frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(modul
     connect(m_options, &StudyOptions::maxChanged, this, [this](int max) {
         lblMax->setText(QString::number(max));
         lblMax->repaint();
+        showArrowValues();
     });
 
     m_drill = new PracticeDrill(m, *picPractice, this);
@@ -52,9 +53,14 @@ frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(modul
     connect(m_drill, &PracticeDrill::reviewShown, this, &frmTable::showReview);
     connect(m_drill, &PracticeDrill::lastReviewShown, this, &frmTable::showLastReview);
     connect(m_drill, &PracticeDrill::idle, this, &frmTable::showIdle);
-    // A screen reader speaks the focused box's name as it changes.
+    // A screen reader speaks the focused box's name as it changes. In the
+    // review the focus is on Next or Stop, which carry the problem too.
     connect(m_drill, &PracticeDrill::boxSays, this, [this](const QString &text) {
         picPractice->setAccessibleName(text.isEmpty() ? tr("Practice") : text);
+        const QString review = fraReview->isVisible() ? text : QString();
+        for (QPushButton *b : {cmdRevNext, cmdRevStop})
+            if (b->accessibleDescription() != review)
+                b->setAccessibleDescription(review);
     });
     if (ChildRecord *record = m.svc.record) {
         connect(record, &ChildRecord::currentChanged, this, &frmTable::showChild);
@@ -118,7 +124,7 @@ void frmTable::Form_Load()
     selectOption(optMode[size_t(s.Mode)]);
     selectOption(optTimer[size_t(s.TimerMode)]);
     hsbDelay->setValue(s.DelayMs);
-    lblDelay->setText(delayText(s.DelayMs));
+    showDelay(s.DelayMs);
     centreOnScreen(this);
     Loading = false;
     // The timer option's handler was silenced above; show the clock and its
@@ -128,6 +134,31 @@ void frmTable::Form_Load()
     centreOnScreen(this);
     optMode_Click(s.Mode);
     lblMax->setText(QString::number(m.settings.MaxMultiplier));
+    showArrowValues();
+}
+
+void frmTable::showArrowValues()
+{
+    updMax->setShownValue(m.settings.MaxMultiplier, MaxMultiplierRange.lo, MaxMultiplierRange.hi);
+    // In minutes, as the clock beside the arrows shows the length.
+    constexpr double minute = 60.0 / CountDownStepSeconds;
+    spnTimer->setShownValue(m.settings.CountDownSteps / minute, CountDownStepsRange.lo / minute,
+                            CountDownStepsRange.hi / minute);
+}
+
+void frmTable::showDelay(int milliseconds)
+{
+    lblDelay->setText(delayText(milliseconds));
+    hsbDelay->setAccessibleName(lblDelay->text());
+}
+
+void frmTable::focusPracticeUnless(QWidget *control)
+{
+    // After a click the practice box takes the focus back, so that a running
+    // drill goes on taking keys; reached by Tab, the control keeps it, so the
+    // next key steps it again.
+    if (!control->hasFocus())
+        picPractice->setFocus();
 }
 
 void frmTable::cmdExit_Click()
@@ -246,13 +277,13 @@ void frmTable::optFactor_Click(int k)
 void frmTable::updMax_SpinUp()
 {
     m_options->stepMax(1);
-    picPractice->setFocus();
+    focusPracticeUnless(updMax);
 }
 
 void frmTable::updMax_SpinDown()
 {
     m_options->stepMax(-1);
-    picPractice->setFocus();
+    focusPracticeUnless(updMax);
 }
 
 void frmTable::DrawFacts(int) { drawStudyGrid(picFactor->hasFocus()); }
@@ -314,9 +345,17 @@ void frmTable::showClockFor(int mode)
     spnTimer->setVisible(mode == ClockCountDown);
 }
 
-void frmTable::spnTimer_SpinDown() { m_drill->stepCountDown(-1); }
+void frmTable::spnTimer_SpinDown()
+{
+    m_drill->stepCountDown(-1);
+    showArrowValues();
+}
 
-void frmTable::spnTimer_SpinUp() { m_drill->stepCountDown(1); }
+void frmTable::spnTimer_SpinUp()
+{
+    m_drill->stepCountDown(1);
+    showArrowValues();
+}
 
 void frmTable::Timer1_Timer() { m_drill->tick(); }
 
@@ -325,8 +364,8 @@ void frmTable::hsbDelay_Change()
     if (Loading)
         return;
     m.settings.DelayMs = int16_t(hsbDelay->value());
-    lblDelay->setText(delayText(m.settings.DelayMs));
-    picPractice->setFocus();
+    showDelay(m.settings.DelayMs);
+    focusPracticeUnless(hsbDelay);
 }
 
 void frmTable::hsbDelay_Scroll()
@@ -335,8 +374,8 @@ void frmTable::hsbDelay_Scroll()
     if (Loading)
         return;
     m.settings.DelayMs = int16_t(hsbDelay->sliderPosition());
-    lblDelay->setText(delayText(m.settings.DelayMs));
-    picPractice->setFocus();
+    showDelay(m.settings.DelayMs);
+    focusPracticeUnless(hsbDelay);
 }
 
 // ------------------------------------------------------------ the drill
@@ -417,7 +456,9 @@ void frmTable::showResults(const DrillSummary &sum)
     fraResults->resize(fraResults->width(), toPixels(sum.fullHeight ? scaleHeight : scaleHeight * 0.45f));
     cmdResults->setText(sum.review ? tr("&Review") : tr("&OK"));
     // Heard with the button that takes the focus.
-    cmdResults->setAccessibleDescription(QStringList(sum.lines.begin(), sum.lines.end()).join(QLatin1Char('\n')));
+    QStringList lines(sum.lines.begin(), sum.lines.end());
+    lines.removeAll(QString());
+    cmdResults->setAccessibleDescription(lines.join(QLatin1Char('\n')));
     m_default = cmdResults;
     fraPractice->setEnabled(false);
     fraFactor->setEnabled(false);

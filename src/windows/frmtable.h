@@ -68,6 +68,9 @@ public:
 
     // Procedures
     void ShowTime(int seconds);
+    void showArrowValues();
+    void showDelay(int milliseconds);
+    void focusPracticeUnless(QWidget *control);
     void DrawFacts(int factor);
 
     // Enter and Esc go to these first while they are shown and enabled.

@@ -244,8 +244,12 @@ void frmTable::finishControls()
     cmdStart->setAccessibleName(lblStart->text());
     cmdPrint->setAccessibleName(lblPrint->text());
     picPractice->setAccessibleName(tr("Practice"));
+    // The arrows are named by what they set; the delay bar by its value.
+    updMax->setAccessibleName(fraMax->caption());
+    spnTimer->setAccessibleName(optTimer[2]->text().remove(QLatin1Char('&')));
+    hsbDelay->setFocusPolicy(Qt::TabFocus);
 
-    lblDelay->setText(delayText(DesignDelayMs));
+    showDelay(DesignDelayMs);
     hsbDelay->setRange(DelayMsRange.lo, DelayMsRange.hi);
     hsbDelay->setSingleStep(50);
     hsbDelay->setPageStep(1);
@@ -271,6 +275,11 @@ void frmTable::connectControls()
         connect(optTimer[size_t(i)], &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
                 optTimer_Click(i);
+        });
+    for (QRadioButton *option : findChildren<QRadioButton *>())
+        connect(option, &QRadioButton::toggled, option, [option](bool on) {
+            if (on)
+                chosenOptionTakesTab(option);
         });
     for (int k = 0; k < 10; ++k)
         connect(lblKey[size_t(k)], &ClickLabel::clicked, this, [this, k] { lblKey_Click(k); });

@@ -10,22 +10,29 @@
 #include <QFileInfo>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QVBoxLayout>
 
-HelpWindowViewer::~HelpWindowViewer() { delete m_window.data(); }
+HelpWindowViewer::~HelpWindowViewer() { delete m_frame.data(); }
 
 void HelpWindowViewer::showHelp(const QString &path)
 {
-    if (!m_window) {
-        m_window = new QTextBrowser;
-        m_window->setObjectName(QStringLiteral("helpWindow"));
-        m_window->setAttribute(Qt::WA_DeleteOnClose, false);
-        m_window->setWindowTitle(Help::tr("Numbloom Help"));
+    if (!m_frame) {
+        // The text stands in a window of its own, so that a screen reader
+        // meets a window named "Numbloom Help" and the text as a document in it.
+        m_frame = new QWidget;
+        m_frame->setObjectName(QStringLiteral("helpWindow"));
+        m_frame->setWindowTitle(Help::tr("Numbloom Help"));
+        m_frame->resize(560, 520);
+        auto *layout = new QVBoxLayout(m_frame);
+        layout->setContentsMargins(0, 0, 0, 0);
+        m_window = new QTextBrowser(m_frame);
+        m_window->setAccessibleName(m_frame->windowTitle());
         m_window->setOpenExternalLinks(true);
-        m_window->resize(560, 520);
-        centreOnScreen(m_window);
+        layout->addWidget(m_window);
+        centreOnScreen(m_frame);
         // A window of its own with no button to close it: Esc does.
-        auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), m_window);
-        QObject::connect(close, &QShortcut::activated, m_window, &QWidget::close);
+        auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), m_frame);
+        QObject::connect(close, &QShortcut::activated, m_frame.data(), &QWidget::close);
     }
     QFile f(path);
     if (f.open(QIODevice::ReadOnly)) {
@@ -35,9 +42,10 @@ void HelpWindowViewer::showHelp(const QString &path)
         m_window->setPlainText(Help::tr("Cannot find the help file:\n%1").arg(QDir::toNativeSeparators(path)));
     }
     m_window->moveCursor(QTextCursor::Start);
-    m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+    m_frame->show();
+    m_frame->raise();
+    m_frame->activateWindow();
+    m_window->setFocus();
 }
 
 void addHelpKey(QWidget *window, const Module1 &m)

@@ -15,9 +15,11 @@ class HelpWindowViewer : public HelpViewer
 public:
     ~HelpWindowViewer() override;
     void showHelp(const QString &path) override;
+    // The text of the help window.
     QTextBrowser *window() const { return m_window; }
 
 private:
+    QPointer<QWidget> m_frame;
     QPointer<QTextBrowser> m_window;
 };
 

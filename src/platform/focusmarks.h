@@ -1,0 +1,28 @@
+#pragma once
+// A mark on whichever control has the keyboard focus, in every window: a ring
+// two pixels wide along the inside of the control's edge, so nothing is moved
+// by it. Its outer line stands out against what is around the control and its
+// inner line against the control's own face: each is black or white,
+// whichever differs more, which gives at least 4.5:1 on any colour.
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+class FocusMarks : public QObject
+{
+public:
+    explicit FocusMarks(QObject *parent = nullptr);
+    // The mark's colour on a background: black or white.
+    static QColor markOn(const QColor &background);
+    static double contrast(const QColor &a, const QColor &b);
+    // The colour a control is painted on, and the one it stands on.
+    static QColor faceOf(const QWidget *w);
+    static QColor surroundOf(const QWidget *w);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void focusMoved(QWidget *now);
+    QPointer<QWidget> m_marked;
+};

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The program through a real accessibility bus, the one the Orca screen reader
+# reads: a private session bus, the AT-SPI bus launcher on it (which starts
+# the accessibility bus and its registry), Xvfb and the built program with
+# Qt's bridge on. a11y_bus.py then drives it by keys alone and checks with
+# pyatspi what a screen reader gets. Everything started here is stopped by pid.
+# Usage: a11y-bus.sh BUILD_DIR [LOGFILE]
+set -uo pipefail
+here=$(dirname "$0")
+. "$here/../tools/program-under-xvfb.sh"
+build=$1
+say() { echo "a11y-bus: $*"; }
+
+# Debian's own Python has the bindings; another one on PATH may not.
+py=/usr/bin/python3
+launcher=/usr/libexec/at-spi-bus-launcher
+for tool in dbus-daemon Xvfb xdotool "$py" "$launcher"; do
+  command -v "$tool" >/dev/null || { say "SKIP: $tool is missing (dbus, xvfb, xdotool, at-spi2-core)"; exit 77; }
+done
+"$py" -c 'import pyatspi' 2>/dev/null || { say "SKIP: pyatspi is missing (python3-pyatspi)"; exit 77; }
+
+program_folder
+pids=()
+# The launcher's buses and registry are its descendants: all of them by pid.
+descendants() {
+  local f c
+  for f in $(grep -l "^PPid:[[:space:]]*$1\$" /proc/[0-9]*/status 2>/dev/null); do
+    c=${f#/proc/}; c=${c%/status}
+    descendants "$c"; echo "$c"
+  done
+}
+stop_all() {
+  local p all=()
+  [ -n "${app:-}" ] && kill "$app" 2>/dev/null
+  for p in "${pids[@]}"; do all+=($(descendants "$p") "$p"); done
+  for p in "${all[@]}"; do kill "$p" 2>/dev/null; done
+  for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
+  # The rest are not children of this shell: wait for each to be gone.
+  for p in "${all[@]}"; do
+    for _ in $(seq 50); do [ -e "/proc/$p" ] || break; sleep 0.05; done
+  done
+  p=${xvfb:-}
+  stop_xvfb || true
+  [ -n "$p" ] && wait "$p" 2>/dev/null
+  rm -rf "$work"
+}
+trap stop_all EXIT
+
+export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+mkdir -p "$HOME" "$work/prog" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset AT_SPI_BUS_ADDRESS
+start_xvfb 231 250 || exit 1
+dbus-daemon --session --nofork --address="unix:path=$work/bus" >"$work/dbus.log" 2>&1 &
+pids+=($!)
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
+for _ in $(seq 50); do [ -S "$work/bus" ] && break; sleep 0.1; done
+# After Xvfb: the launcher also names its bus on the screen's root window.
+"$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
+  sleep 0.1
+done
+dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 ||
+  { say "the accessibility bus did not start"; cat "$work/launcher.log"; exit 1; }
+
+copy_program "$build" "$work/prog"
+# Study mode, factor 7, timer off, a pause of one second, maximum 12.
+printf '0\r\n3,7\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n' >"$work/prog/kwizzo.ini"
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$work/prog/numbloom" >"$work/out.log" 2>&1 &
+app=$!
+logfile=${2:-$work/a11y.log}
+"$py" "$here/a11y_bus.py" "$app" "$logfile"
+status=$?
+[ $status -eq 0 ] || { say "what the bus carried:"; cat "$logfile"; cat "$work/out.log"; }
+exit $status
