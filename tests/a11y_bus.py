@@ -139,11 +139,20 @@ def window_named(pattern, timeout=8.0):
 
 def focused():
     # The active window first: another may still hold a focus of its own.
-    # Within it the innermost: a group may say it has the focus its child has.
+    # Within it the innermost: a group may say it has the focus its child has,
+    # and a table's current cell says so whether or not the table has it.
+    def has_it(a):
+        if not a.getState().contains(pyatspi.STATE_FOCUSED):
+            return False
+        if a.getRole() in (pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_LIST_ITEM):
+            return a.parent is not None and a.parent.getState().contains(pyatspi.STATE_FOCUSED)
+        return True
+    # A scroll area's nameless inside says so too: the named one is the control.
     for w in sorted(windows(), key=lambda w: not w.getState().contains(pyatspi.STATE_ACTIVE)):
-        found = [a for a in walk(w) if a.getState().contains(pyatspi.STATE_FOCUSED)]
+        found = [a for a in walk(w) if has_it(a)]
+        named = [a for a in found if a.name]
         if found:
-            return found[-1]
+            return (named or found)[-1]
     return None
 
 
@@ -415,6 +424,16 @@ if box is not None:
     tab_order("message box")
     key("Escape", wait=1.0)
     check(window_named(r"^Print Worksheet$", 0.5) is None, "Esc did not close the question")
+
+# ---------------------------------------------------------------- My Facts
+raise_window("^Numbloom( - .+)?$")
+key("alt+m", wait=3.0)  # its module loads at the first opening
+facts = window_named(r"^My Facts$", 10)
+if check(facts is not None, "Alt+M opened no My Facts"):
+    all_named("My Facts", facts)
+    tab_order("My Facts")
+    key("Escape", wait=1.0)
+    check(window_named(r"^My Facts$", 0.5) is None, "Esc did not close My Facts")
 
 log.close()
 say("%d events heard; %s" % (len(events), "all checks passed" if not failures else "%d failed" % len(failures)))

@@ -3,6 +3,7 @@
 #include "widgets.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QRadioButton>
 #include <QStyle>
@@ -60,6 +61,10 @@ void FocusMarks::focusMoved(QWidget *now)
         m_marked->removeEventFilter(this);
         m_marked->update();
     }
+    // A scroll area's inside is its viewport, which covers the area's own
+    // painting: the mark goes on the viewport.
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(now))
+        now = area->viewport();
     m_marked = now;
     if (now) {
         now->installEventFilter(this);
@@ -71,10 +76,15 @@ bool FocusMarks::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() != QEvent::Paint || watched != m_marked)
         return false;
-    // The control paints itself first; the mark goes over its edge.
-    static_cast<QObject *>(m_marked.data())->event(event);
+    // The control paints itself first, through whatever else watches its
+    // painting (a scroll area paints its viewport so); the mark goes over it.
+    QWidget *w = m_marked;
+    w->removeEventFilter(this);
+    QCoreApplication::sendEvent(w, event);
+    if (m_marked != w)
+        return true;
+    w->installEventFilter(this);
     QPainter p(m_marked.data());
-    p.setBrush(Qt::NoBrush);
     // An option or a check box is marked round its button and caption, the
     // part a click takes, as the option beside it may overlap its spare width.
     QRect r = m_marked->rect();
@@ -87,9 +97,17 @@ bool FocusMarks::eventFilter(QObject *watched, QEvent *event)
         if (hit.isValid())
             r = hit.adjusted(-2, -1, 2, 1) & r;
     }
-    p.setPen(markOn(surroundOf(m_marked)));
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    p.setPen(markOn(faceOf(m_marked)));
-    p.drawRect(r.adjusted(1, 1, -2, -2));
+    drawMark(p, r, surroundOf(m_marked), faceOf(m_marked));
     return true;
+}
+
+void FocusMarks::drawMark(QPainter &p, const QRect &r, const QColor &surround, const QColor &face)
+{
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(markOn(surround));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.setPen(markOn(face));
+    p.drawRect(r.adjusted(1, 1, -2, -2));
+    p.restore();
 }

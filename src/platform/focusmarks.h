@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QPainter;
+
 class FocusMarks : public QObject
 {
 public:
@@ -15,6 +17,9 @@ public:
     // The mark's colour on a background: black or white.
     static QColor markOn(const QColor &background);
     static double contrast(const QColor &a, const QColor &b);
+    // The two-line mark along the inside of r, for controls that mark a part of
+    // themselves (the chosen cell of a table).
+    static void drawMark(QPainter &p, const QRect &r, const QColor &surround, const QColor &face);
     // The colour a control is painted on, and the one it stands on.
     static QColor faceOf(const QWidget *w);
     static QColor surroundOf(const QWidget *w);

@@ -3,6 +3,7 @@
 #include "app/format.h"
 #include "app/module1.h"
 #include "platform/drawsurface.h"
+#include "platform/focusmarks.h"
 #include "print/parentpage.h"
 #include "print/printjobs.h"
 
@@ -20,13 +21,32 @@
 #include <QLineSeries>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QPainter>
 #include <QStandardPaths>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
+
+// The arrows move a chosen cell over the map: it wears the focus mark, drawn
+// over the cell's own colour, while the map has the focus.
+class CellMark : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::paint(p, option, index);
+        if (option.state & QStyle::State_HasFocus) {
+            const QColor face = index.data(Qt::BackgroundRole).value<QBrush>().color();
+            FocusMarks::drawMark(*p, option.rect, face, face);
+        }
+    }
+};
+
 // The chart looks back this many days, today included.
 constexpr int ChartDays = 30;
 constexpr int TrickiestShown = 10;
@@ -117,6 +137,7 @@ void frmFacts::buildControls()
     grdFacts->setSelectionMode(QAbstractItemView::SingleSelection);
     grdFacts->setTabKeyNavigation(false);
     grdFacts->setWordWrap(false);
+    grdFacts->setItemDelegate(new CellMark(grdFacts));
     grdFacts->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdFacts->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdFacts->horizontalHeader()->setDefaultSectionSize(CellWidth);
