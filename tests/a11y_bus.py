@@ -325,6 +325,8 @@ help_window = window_named(r"Help", 5)
 check(help_window is not None, "F1 showed no help window")
 if help_window is not None:
     all_named("help", help_window)
+    text = [a.queryText() for a in walk(help_window) if "Text" in pyatspi.utils.listInterfaces(a)]
+    check(any("Practice" in t.getText(0, -1) for t in text), "the help text is not on the bus")
     key("Escape", wait=0.8)
     check(window_named(r"Help", 0.5) is None, "Esc did not close the help window")
     raise_window("^Numbloom( - .+)?$")
