@@ -31,7 +31,7 @@ descendants() {
 }
 stop_all() {
   local p all=()
-  [ -n "${app:-}" ] && kill "$app" 2>/dev/null
+  [ -n "${app:-}" ] && kill "$app" 2>/dev/null && wait "$app" 2>/dev/null
   for p in "${pids[@]}"; do all+=($(descendants "$p") "$p"); done
   for p in "${all[@]}"; do kill "$p" 2>/dev/null; done
   for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done

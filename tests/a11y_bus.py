@@ -89,6 +89,16 @@ def raise_window(pattern):
     pump(0.3)
 
 
+def wait_for(test, timeout):
+    """Pumps the bus until test() holds or the time is up; says which."""
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        if test():
+            return True
+        pump(0.05)
+    return test()
+
+
 def key(*keys, wait=0.35):
     for k in keys:
         subprocess.run(["xdotool", "key", "--delay", "60", k], check=True)
@@ -214,9 +224,9 @@ def focus_mark(extents, focused_shot, unfocused_shot):
     """How well the focus mark stands out against what is around it.
 
     Across each edge of the control, at its middle, the pixels within four
-    of the edge that differ by 3:1 or more with and without the focus are the
-    mark; each is measured against its neighbours along that line that are not
-    the mark. An edge's figure is its best such pixel; the least of the four
+    of the edge that differ with and without the focus are the mark; each is
+    measured against its neighbours along that line that are not the mark,
+    which is what is around it. An edge's figure is its best such pixel; the least of the four
     edges is returned (1.0 where an edge has no mark at all)."""
     x, y, w, h = extents
     width, on = focused_shot
@@ -249,7 +259,13 @@ def tab_order(title, limit=40):
     for _ in range(limit):
         stops.append((label(now), now.queryComponent().getExtents(pyatspi.DESKTOP_COORDS), screen()))
         key("Tab", wait=0.15)
-        now = focused()
+        # A busy machine may be slow to move the focus and to paint it.
+        for _ in range(20):
+            was, now = now, focused()
+            if now is not None and label(now) != label(was):
+                break
+            pump(0.05)
+        pump(0.15)
         if now is None or label(now) == stops[0][0]:
             break
     # Each stop is seen without the focus at the next one.
@@ -314,7 +330,9 @@ picture = window_named("^" + re.escape(picture_name) + "$")
 check(picture is not None, "Enter on %r opened no fact picture named %r" % (cell, picture_name))
 if picture is not None:
     all_named("fact picture", picture)
-    pump(3.0)  # the rows are drawn and heard before Esc closes it
+    # The rows are drawn and heard; then OK takes the focus and Esc closes it.
+    wait_for(lambda: any(t.startswith("object:state-changed:focused") and w == "OK"
+                         for (t, r, w) in events[-5:]), 8.0)
     key("Escape", wait=1.0)
     check(window_named("^" + re.escape(picture_name) + "$", 1.0) is None, "Esc did not close the fact picture")
     raise_window("^Numbloom( - .+)?$")
@@ -342,9 +360,13 @@ tab_order("practice idle")
 spin = tab_to(lambda a: a.getRole() == pyatspi.ROLE_SPIN_BUTTON and a.name == "Maximum Multiplier",
               "the maximum multiplier's arrows")
 before = spin.queryValue().currentValue
+mark = len(events)
 key("Down")
 after = focused().queryValue().currentValue
 check(after == before - 1, "Down on the maximum multiplier went from %g to %g" % (before, after))
+# The event is what a screen reader speaks the new value from.
+check(("object:property-change:accessible-value", "spin button", str(after)) in events[mark:],
+      "no value event from the maximum multiplier's arrows")
 key("Up")
 check(focused().queryValue().currentValue == before, "Up on the maximum multiplier did not step back")
 
@@ -389,7 +411,9 @@ for n in range(3):
     typed_from = len(events)
     for digit in answer:
         key(digit, wait=0.3)
-    pump(2.5)  # the judgement, the sound and the pause before the next problem
+    # The judgement, the sound and the pause, then the next problem.
+    wait_for(lambda: any(PROBLEM.search(h) and h[0] in "rw" for h in names_heard(typed_from)), 6.0)
+    pump(0.2)
     heard_now = names_heard(typed_from)
     check(any(h.endswith("?") and not h.endswith("= " + "?" * blanks) for h in heard_now) or blanks == 1,
           "the typed digits of problem %d were not heard: %s" % (n + 1, heard_now))

@@ -5,7 +5,10 @@
 #include "platform/pulsesoundplayer.h"
 #include "platform/systemclock.h"
 #include "platform/wave.h"
+#include "platform/widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPrinterInfo>
@@ -64,6 +67,8 @@ private Q_SLOTS:
     void randomStaysBelowOne();
     void modulesLoadOnFirstUse();
     void missingModulesFailSafely();
+    void spinArrowsForScreenReader_data();
+    void spinArrowsForScreenReader();
 };
 
 void tst_platform::pauseSleepsWithoutSpinning()
@@ -256,6 +261,59 @@ void tst_platform::missingModulesFailSafely()
     sound.play(f.fileName(), SoundPlayer::Async);
     sound.stop();
     QVERIFY(wall.elapsed() < 1000);
+}
+
+void tst_platform::spinArrowsForScreenReader_data()
+{
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<QString>("action");  // an action's name, or empty to set the value
+    QTest::addColumn<double>("target");
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<int>("maxSteps");
+    QTest::newRow("increase") << true << QAccessibleActionInterface::increaseAction() << 0.0 << 2.5 << 1;
+    QTest::newRow("decrease") << true << QAccessibleActionInterface::decreaseAction() << 0.0 << 1.5 << 1;
+    // A drill locks the arrows; a screen reader must not change what they set.
+    QTest::newRow("increase while locked") << false << QAccessibleActionInterface::increaseAction() << 0.0 << 2.0 << 0;
+    QTest::newRow("set while locked") << false << QString() << 5.0 << 2.0 << 0;
+    QTest::newRow("set to a step") << true << QString() << 5.0 << 5.0 << 6;
+    QTest::newRow("set between steps") << true << QString() << 3.2 << 3.5 << 3;
+    QTest::newRow("set past the end") << true << QString() << 99.0 << 6.0 << 9;
+}
+
+void tst_platform::spinArrowsForScreenReader()
+{
+    QFETCH(bool, enabled);
+    QFETCH(QString, action);
+    QFETCH(double, target);
+    QFETCH(double, expected);
+    QFETCH(int, maxSteps);
+    // Arrows over a half-step value from 0.5 to 6, as the count-down's are.
+    QWidget window;
+    SpinButton spin(&window);
+    double value = 2.0;
+    int steps = 0;
+    auto step = [&](double by) {
+        ++steps;
+        value = std::clamp(value + by, 0.5, 6.0);
+        spin.setShownValue(value, 0.5, 6.0);
+    };
+    connect(&spin, &SpinButton::spinUp, &spin, [&] { step(0.5); });
+    connect(&spin, &SpinButton::spinDown, &spin, [&] { step(-0.5); });
+    spin.setShownValue(value, 0.5, 6.0);
+    window.show();
+    spin.setEnabled(enabled);
+
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&spin);
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), QAccessible::SpinBox);
+    QVERIFY(iface->actionInterface() && iface->valueInterface());
+    if (action.isEmpty())
+        iface->valueInterface()->setCurrentValue(target);
+    else
+        iface->actionInterface()->doAction(action);
+    QCOMPARE(value, expected);
+    QCOMPARE(iface->valueInterface()->currentValue().toDouble(), expected);
+    QVERIFY2(steps <= maxSteps, qPrintable(QStringLiteral("%1 steps").arg(steps)));
 }
 
 QTEST_MAIN(tst_platform)

@@ -14,7 +14,7 @@ class FocusMarks : public QObject
 {
 public:
     explicit FocusMarks(QObject *parent = nullptr);
-    // The mark's colour on a background: black or white.
+    // Black or white: of the two, one always gives 4.58:1 or more.
     static QColor markOn(const QColor &background);
     static double contrast(const QColor &a, const QColor &b);
     // The two-line mark along the inside of r, for controls that mark a part of

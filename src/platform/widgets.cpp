@@ -51,14 +51,16 @@ public:
     void setCurrentValue(const QVariant &value) override
     {
         // Only steps exist: step towards the value until it is reached or
-        // a step no longer changes anything.
+        // passed, or a step no longer changes anything.
         const double target = value.toDouble();
-        for (int i = 0; i < 200; ++i) {
+        for (int i = 0; i < 200 && usable(); ++i) {
             const double was = spin()->shownValue();
             if (was == target)
                 return;
-            spin()->step(target > was ? 1 : -1);
-            if (spin()->shownValue() == was)
+            const int direction = target > was ? 1 : -1;
+            spin()->step(direction);
+            const double now = spin()->shownValue();
+            if (now == was || (target - now) * direction < 0)
                 return;
         }
     }
@@ -68,14 +70,18 @@ public:
     }
     void doAction(const QString &name) override
     {
-        if (name == increaseAction() || name == decreaseAction())
-            spin()->step(name == increaseAction() ? 1 : -1);
+        if (name == increaseAction() || name == decreaseAction()) {
+            if (usable())
+                spin()->step(name == increaseAction() ? 1 : -1);
+        }
         else
             QAccessibleWidget::doAction(name);
     }
 
 private:
     SpinButton *spin() const { return static_cast<SpinButton *>(widget()); }
+    // A screen reader may act on arrows a drill has locked: they stay locked.
+    bool usable() const { return spin()->isEnabled() && spin()->isVisible(); }
 };
 
 QAccessibleInterface *controlAccessible(const QString &className, QObject *object)
@@ -97,8 +103,8 @@ QAccessibleInterface *controlAccessible(const QString &className, QObject *objec
     // browser or a dialog keeps the interface Qt gives it.
     auto *w = static_cast<QWidget *>(object);
     const QMetaObject *mo = object->metaObject();
-    const bool plain = className == QLatin1String("QWidget")
-                       || (className == QLatin1String(mo->className()) && mo->superClass() == &QWidget::staticMetaObject);
+    const bool plain = className == QLatin1String(mo->className())
+                       && (mo == &QWidget::staticMetaObject || mo->superClass() == &QWidget::staticMetaObject);
     if (w->isWindow() && plain)
         return new QAccessibleWidget(w, w->windowType() == Qt::Dialog ? QAccessible::Dialog : QAccessible::Window);
     return nullptr;

@@ -41,7 +41,10 @@ public:
     {
         QStyledItemDelegate::paint(p, option, index);
         if (option.state & QStyle::State_HasFocus) {
-            const QColor face = index.data(Qt::BackgroundRole).value<QBrush>().color();
+            // A chosen cell is painted in the selection's colour, not its own.
+            const QColor face = option.state & QStyle::State_Selected
+                                    ? option.palette.color(QPalette::Highlight)
+                                    : index.data(Qt::BackgroundRole).value<QBrush>().color();
             FocusMarks::drawMark(*p, option.rect, face, face);
         }
     }

@@ -244,7 +244,8 @@ void frmTable::finishControls()
     cmdStart->setAccessibleName(lblStart->text());
     cmdPrint->setAccessibleName(lblPrint->text());
     picPractice->setAccessibleName(tr("Practice"));
-    // The arrows are named by what they set; the delay bar by its value.
+    // The arrows hold no value, so a screen reader is told what they set by
+    // the names the window already shows; the delay bar says its value.
     updMax->setAccessibleName(fraMax->caption());
     spnTimer->setAccessibleName(optTimer[2]->text().remove(QLatin1Char('&')));
     hsbDelay->setFocusPolicy(Qt::TabFocus);

@@ -15,7 +15,7 @@ class HelpWindowViewer : public HelpViewer
 public:
     ~HelpWindowViewer() override;
     void showHelp(const QString &path) override;
-    // The text of the help window.
+    // The text itself, not the window round it: what tests read and type into.
     QTextBrowser *window() const { return m_window; }
 
 private:
