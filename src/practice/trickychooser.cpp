@@ -44,6 +44,8 @@ FactState TrickyChooser::state(const FactPair &f) const
     return m_facts ? record(f).state(m_limitMs) : FactState::Untried;
 }
 
+int TrickyChooser::asked(const FactPair &f) const { return m_asked[size_t(factIndex(f.operand1, f.operand2))]; }
+
 bool TrickyChooser::isWaiting(const FactPair &f) const
 {
     return std::any_of(m_waiting.begin(), m_waiting.end(), [&f](const Waiting &w) { return w.fact == f; });
@@ -87,7 +89,7 @@ FactPair TrickyChooser::pick(RandomSource &random, const std::vector<FactPair> &
             urgency = notDue ? 0 : r.lastAt.addDays(daysUntilDue(r.run)).secsTo(m_now);
         }
         const int later = r.state(m_limitMs) == FactState::GettingThere;
-        return std::make_tuple(notDue, m_asked[size_t(factIndex(f.operand1, f.operand2))], later, -urgency);
+        return std::make_tuple(notDue, asked(f), later, -urgency);
     };
     using Key = decltype(key(from.front()));
     std::vector<Key> keys;
@@ -154,7 +156,7 @@ FactPair TrickyChooser::next(RandomSource &random, int maxMultiplier)
     // A worksheet judges nothing, so the untried facts it brought in stay
     // untried: those may come again, no others.
     untried.erase(std::remove_if(untried.begin(), untried.end(),
-                                 [this](const FactPair &f) { return m_asked[size_t(factIndex(f.operand1, f.operand2))] == 0; }),
+                                 [this](const FactPair &f) { return asked(f) == 0; }),
                   untried.end());
     if (!untried.empty())
         return posed(pick(random, untried, false));

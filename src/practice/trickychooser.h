@@ -54,6 +54,7 @@ private:
     };
 
     bool isWaiting(const FactPair &f) const;
+    int asked(const FactPair &f) const; // times posed in this drill
     const FactRecord &record(const FactPair &f) const;
     std::optional<FactPair> dueMiss(int maxMultiplier) const;
     // The facts in a state that may be asked now: within the maximum, not

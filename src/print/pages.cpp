@@ -56,7 +56,7 @@ std::vector<FactPair> worksheetProblems(RandomSource &random, int16_t practiceFa
     std::vector<FactPair> problems;
     for (int n = 1; n <= 100; ++n) {
         const int a = drawBelow(random, maxMultiplier + 1);
-        const int f = practiceFactor != -1 ? practiceFactor : drawBelow(random, 13);
+        const int f = practiceFactor != FactorRandom ? practiceFactor : drawBelow(random, FactSide);
         problems.push_back({a, f});
     }
     return problems;

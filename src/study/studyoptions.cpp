@@ -46,8 +46,12 @@ QString StudyOptions::cellText(int cell) const
 {
     if (cell < 0 || cell >= int(m_cells.size()))
         return QString();
-    const FactPair &f = m_cells[size_t(cell)];
-    return tr("%1 x %2 = %3").arg(f.operand1).arg(f.operand2).arg(f.operand1 * f.operand2);
+    return factInWords(m_cells[size_t(cell)].operand1, m_cells[size_t(cell)].operand2);
+}
+
+QString factInWords(int operand1, int operand2)
+{
+    return StudyOptions::tr("%1 x %2 = %3").arg(operand1).arg(operand2).arg(operand1 * operand2);
 }
 
 void StudyOptions::refreshFacts()

@@ -20,6 +20,8 @@ int16_t optionFactor(int option);
 // The facts the study grid shows for the study factor, cell by cell: the
 // thirteen of a factor, or with Tricky the child's trickiest, up to 13.
 std::vector<FactPair> studyCells(const Module1 &m);
+// A fact in the words a screen reader hears it with: "3 x 7 = 21".
+QString factInWords(int operand1, int operand2);
 
 class StudyOptions : public QObject
 {

@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "platform/widgets.h"
 #include "study/factpicture.h"
+#include "study/studyoptions.h"
 
 #include <QCloseEvent>
 #include <QElapsedTimer>
@@ -135,7 +136,7 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner)
     // The fact the picture shows, in the words the study grid reads it with:
     // heard with the picture and with OK when the focus comes to it.
     const int a = FactPicture::onGrid(m.PictureMultiplier), b = FactPicture::onGrid(m.PictureFactor);
-    const QString fact = QCoreApplication::translate("StudyOptions", "%1 x %2 = %3").arg(a).arg(b).arg(a * b);
+    const QString fact = factInWords(a, b);
     canvas->setAccessibleName(fact);
     Command1->setAccessibleDescription(fact);
     // The design's 45 px button holds "OK" but not every language's word for

@@ -17,8 +17,8 @@ HelpWindowViewer::~HelpWindowViewer() { delete m_frame.data(); }
 void HelpWindowViewer::showHelp(const QString &path)
 {
     if (!m_frame) {
-        // The text stands in a window of its own, so that a screen reader
-        // meets a window named "Numbloom Help" and the text as a document in it.
+        // The text stands in a window of its own: a screen reader meets a
+        // window named "Numbloom Help", with the text inside it.
         m_frame = new QWidget;
         m_frame->setObjectName(QStringLiteral("helpWindow"));
         m_frame->setWindowTitle(Help::tr("Numbloom Help"));
