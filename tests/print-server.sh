@@ -94,7 +94,16 @@ landed() {
   sleep 0.3 # written out before it is read
   mv "$(ls -t "$work"/pdf/*.pdf | head -1)" "$work/$1.pdf"
 }
-box() { timeout "$2" xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+# Asked again until the time is up: a search that meets a window as it is
+# destroyed (the question closing as the warning opens) ends with an X error.
+box() {
+  local end=$((SECONDS + $2)) w
+  while [ $SECONDS -lt $end ]; do
+    w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
+    [ -n "$w" ] && { echo "$w"; return 0; }
+    sleep 0.2
+  done
+}
 # A healthy job says nothing: no box may follow the page.
 quiet() { sleep 1; [ -z "$(xdotool search --onlyvisible --name '^Numbloom (Facts|Worksheet)$' 2>/dev/null)" ] ||
   fail "a box came up after $1 printed"; }
