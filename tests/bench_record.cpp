@@ -3,7 +3,7 @@
 // opened over a year of answers (50,000), with the file's size for that year.
 // Prints its figures; it fails only when the work itself goes wrong.
 #include "app/module1.h"
-#include "progress/recordstore.h"
+#include "openrecord.h"
 #include "progress/sqliterecord.h"
 #include "windows/frmfacts.h"
 
@@ -27,8 +27,9 @@ private Q_SLOTS:
 void bench_record::oneAnswer()
 {
     QTemporaryDir dir;
-    RecordStore s;
-    QCOMPARE(s.open(dir.filePath("progress.sqlite"), QDateTime::currentDateTimeUtc()), RecordStore::Opened::Ready);
+    OpenRecord r;
+    RecordStore &s = r.store;
+    QCOMPARE(r.open(dir.filePath("progress.sqlite"), QDateTime::currentDateTimeUtc()), RecordFile::Opened::Ready);
     std::vector<qint64> ns;
     QElapsedTimer t;
     for (int i = 0; i < 1000; ++i) {
@@ -48,8 +49,9 @@ void bench_record::myFactsOverAYear()
     const QString path = dir.filePath("progress.sqlite");
     const QDateTime end = QDateTime::currentDateTimeUtc();
     {
-        RecordStore s;
-        QCOMPARE(s.open(path, end), RecordStore::Opened::Ready);
+        OpenRecord r;
+        RecordStore &s = r.store;
+        QCOMPARE(r.open(path, end), RecordFile::Opened::Ready);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
         db.setDatabaseName(path);
         QVERIFY(db.open());

@@ -584,7 +584,7 @@ void tst_drill::recordNoticeWaitsForStop()
     const auto notices = [&r] { return r.w()->findChildren<QMessageBox *>(QStringLiteral("recordNotice")); };
     r.next({3, 4});
     r.start();
-    Q_EMIT record.notice(QStringLiteral("The disk is full."));
+    Q_EMIT record.notice(QStringLiteral("The disk is full."), QString());
     r.type("21");
     QVERIFY(notices().isEmpty());
     r.start();

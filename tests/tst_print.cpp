@@ -480,21 +480,28 @@ void tst_print::nextFreePdfName_data()
 {
     QTest::addColumn<QStringList>("taken"); // a trailing "/" makes a folder
     QTest::addColumn<QString>("next");      // empty: nothing can be written
+    QTest::addColumn<QString>("document");
     const QString w = QStringLiteral("Numbloom Worksheet");
-    QTest::newRow("none taken") << QStringList() << w + ".pdf";
-    QTest::newRow("first taken") << QStringList{w + ".pdf"} << w + " (2).pdf";
-    QTest::newRow("first and (2) taken") << QStringList{w + ".pdf", w + " (2).pdf"} << w + " (3).pdf";
-    QTest::newRow("a gap at (2)") << QStringList{w + ".pdf", w + " (3).pdf"} << w + " (2).pdf";
-    QTest::newRow("only (2) taken") << QStringList{w + " (2).pdf"} << w + ".pdf";
-    QTest::newRow("the other sheet") << QStringList{"Numbloom Facts.pdf"} << w + ".pdf";
-    QTest::newRow("a folder by that name") << QStringList{w + ".pdf/"} << w + " (2).pdf";
-    QTest::newRow("no such folder") << QStringList{"missing/"} << "";
+    QTest::newRow("none taken") << QStringList() << w + ".pdf" << w;
+    QTest::newRow("first taken") << QStringList{w + ".pdf"} << w + " (2).pdf" << w;
+    QTest::newRow("first and (2) taken") << QStringList{w + ".pdf", w + " (2).pdf"} << w + " (3).pdf" << w;
+    QTest::newRow("a gap at (2)") << QStringList{w + ".pdf", w + " (3).pdf"} << w + " (2).pdf" << w;
+    QTest::newRow("only (2) taken") << QStringList{w + " (2).pdf"} << w + ".pdf" << w;
+    QTest::newRow("the other sheet") << QStringList{"Numbloom Facts.pdf"} << w + ".pdf" << w;
+    QTest::newRow("a folder by that name") << QStringList{w + ".pdf/"} << w + " (2).pdf" << w;
+    QTest::newRow("no such folder") << QStringList{"missing/"} << "" << w;
+    // A child's name is part of the parent's page's name: it must not lead
+    // out of the folder or hide the file.
+    QTest::newRow("a slash in the name") << QStringList() << "Numbloom - My Facts of Mia_Leo.pdf"
+                                         << "Numbloom - My Facts of Mia/Leo";
+    QTest::newRow("a leading dot") << QStringList() << "Mia.pdf" << "..Mia";
 }
 
 void tst_print::nextFreePdfName()
 {
     QFETCH(QStringList, taken);
     QFETCH(QString, next);
+    QFETCH(QString, document);
     QTemporaryDir dir;
     QString folder = dir.path();
     for (const QString &name : taken) {
@@ -508,10 +515,21 @@ void tst_print::nextFreePdfName()
             f.write("an earlier sheet");
         }
     }
-    std::unique_ptr<QFile> file = SystemPrinter::claimPdf(folder, QStringLiteral("Numbloom Worksheet"));
-    QCOMPARE(file ? QFileInfo(file->fileName()).fileName() : QString(), next);
-    if (file)
-        QVERIFY(file->isOpen() && file->isWritable());
+    std::unique_ptr<QFile> draft = SystemPrinter::draftPdf(folder);
+    QString published;
+    if (draft) {
+        QVERIFY(draft->isOpen() && draft->write("%PDF whole") > 0 && draft->flush());
+        QString error;
+        published = SystemPrinter::publishPdf(draft->fileName(), folder, document, &error);
+        QVERIFY2(!published.isEmpty(), qPrintable(error));
+        draft.reset();
+        QCOMPARE(QDir(folder).entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden), QStringList());
+        QFile sheet(published);
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        QCOMPARE(sheet.readAll(), QByteArray("%PDF whole"));
+    }
+    QCOMPARE(QFileInfo(published).fileName(), next);
+    QCOMPARE(QFileInfo(published).absolutePath(), published.isEmpty() ? QString() : QFileInfo(dir.path()).absoluteFilePath());
     for (const QString &name : taken) {
         QFile f(dir.filePath(name));
         if (!name.endsWith(QLatin1Char('/')) && f.open(QIODevice::ReadOnly))
@@ -749,6 +767,9 @@ void tst_print::noPrinterMeansPdfInDocuments()
     QCOMPARE(target.where, home.path() + QStringLiteral("/Documents/Numbloom Facts.pdf"));
     QCOMPARE(target.noDefault, !QPrinterInfo::availablePrinterNames().isEmpty());
     drawFactsSheet(*page, 3);
+    // Until the page is whole nothing has the sheet's name: a program killed
+    // now leaves no broken sheet to print.
+    QVERIFY(!QFileInfo::exists(target.where));
     QVERIFY(page->endDocument(&error));
     page.reset();
     QFile first(target.where);

@@ -3,7 +3,7 @@
 // two copies at once), and the drill writing into it.
 #include "fakes.h"
 #include "practice/practicedrill.h"
-#include "progress/recordstore.h"
+#include "openrecord.h"
 #include "progress/sqliterecord.h"
 #include "recordingsurface.h"
 #include "app/module1.h"
@@ -52,6 +52,7 @@ private Q_SLOTS:
     void childNames_data();
     void childNames();
     void answersMakeFactsAndDays();
+    void csvReadsBack_data();
     void csvReadsBack();
     void damagedFileIsKeptAside();
     void newerFileIsLeftAlone();
@@ -127,8 +128,9 @@ void tst_progress::childNames()
 void tst_progress::answersMakeFactsAndDays()
 {
     QTemporaryDir dir;
-    RecordStore s;
-    QCOMPARE(s.open(dir.filePath("progress.sqlite"), Monday), RecordStore::Opened::Ready);
+    OpenRecord r;
+    RecordStore &s = r.store;
+    QCOMPARE(r.open(dir.filePath("progress.sqlite"), Monday), RecordFile::Opened::Ready);
     QCOMPARE(s.children().size(), 1); // made from the desktop user
     QCOMPARE(s.current().name, desktopUserName());
     QString error;
@@ -149,7 +151,7 @@ void tst_progress::answersMakeFactsAndDays()
     QCOMPARE(s.endDrill(thursday), RecordStore::Write::Ok);
 
     const QDate friday = thursday.toLocalTime().date().addDays(1);
-    const ChildSummary sum = s.summary(bob, friday, 5);
+    const ChildSummary sum = r.reports.summary(bob, friday, 5);
     const auto &facts = sum.facts;
     const FactRecord &f = facts[size_t(factIndex(7, 8))];
     QCOMPARE(f.tries, 4);
@@ -171,21 +173,49 @@ void tst_progress::answersMakeFactsAndDays()
     QCOMPARE(s.current().name, desktopUserName());
 }
 
+void tst_progress::csvReadsBack_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("field"); // the name as the file holds it
+    QTest::newRow("quotes and a comma") << "Mia \"Mouse\", Jr" << "\"Mia \"\"Mouse\"\", Jr\"";
+    // A spreadsheet would run these as formulas: an apostrophe keeps them text.
+    QTest::newRow("equals") << "=HYPERLINK(\"x\")" << "\"'=HYPERLINK(\"\"x\"\")\"";
+    QTest::newRow("plus") << "+Tom" << "\"'+Tom\"";
+    QTest::newRow("minus") << "-Tom" << "\"'-Tom\"";
+    QTest::newRow("at") << "@Tom" << "\"'@Tom\"";
+    QTest::newRow("accented") << QString::fromUtf8("Léo") << QString::fromUtf8("Léo");
+}
+
 void tst_progress::csvReadsBack()
 {
+    QFETCH(QString, name);
+    QFETCH(QString, field);
     QTemporaryDir dir;
-    RecordStore s;
-    QCOMPARE(s.open(dir.filePath("progress.sqlite"), Monday), RecordStore::Opened::Ready);
+    OpenRecord r;
+    RecordStore &s = r.store;
+    QCOMPARE(r.open(dir.filePath("progress.sqlite"), Monday), RecordFile::Opened::Ready);
     QString error;
-    QVERIFY(s.rename(s.current().id, QStringLiteral("Mia \"Mouse\", Jr"), &error));
+    QVERIFY(s.rename(s.current().id, name, &error));
+    // Started and stopped before any answer: no drill to show.
+    QCOMPARE(s.beginDrill({Monday, 7, 12, ClockOff, 0}), RecordStore::Write::Ok);
+    QCOMPARE(s.endDrill(Monday), RecordStore::Write::Ok);
+    QCOMPARE(s.beginDrill({Monday, FactorTricky, 9, ClockCountDown, 120}), RecordStore::Write::Ok);
     QCOMPARE(s.addAnswer(answer(3, 4, false, 1500)), RecordStore::Write::Ok);
+    QCOMPARE(s.endDrill(Monday.addSecs(60)), RecordStore::Write::Ok);
     const QString path = dir.filePath("mia.csv");
-    QVERIFY2(s.exportCsv(s.current().id, path, &error), qPrintable(error));
+    QVERIFY2(r.reports.exportCsv(s.current().id, path, &error), qPrintable(error));
+    QCOMPARE(rows(dir.filePath("progress.sqlite"), QStringLiteral("SELECT COUNT(*) FROM drills")), 1);
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(f.readAll()),
-             QStringLiteral("child,at,operand1,operand2,given,correct,ms\r\n"
-                            "\"Mia \"\"Mouse\"\", Jr\",2026-12-07T16:00:00.000Z,3,4,13,0,1500\r\n"));
+    const QByteArray bytes = f.readAll();
+    // The byte-order mark, so that a spreadsheet reads UTF-8 as UTF-8.
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+    const QString local = Monday.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    QCOMPARE(QString::fromUtf8(bytes.mid(3)),
+             QStringLiteral("child,at,operand1,operand2,given,correct,ms,local_time,drill,factor,max_multiplier,clock,"
+                            "clock_seconds\r\n")
+                 + field + QStringLiteral(",2026-12-07T16:00:00.000Z,3,4,13,0,1500,") + local
+                 + QStringLiteral(",1,tricky,9,down,120\r\n"));
 }
 
 void tst_progress::damagedFileIsKeptAside()
@@ -198,10 +228,11 @@ void tst_progress::damagedFileIsKeptAside()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(junk);
         f.close();
-        RecordStore s;
-        QCOMPARE(s.open(path, Monday), RecordStore::Opened::Replaced);
+        OpenRecord r;
+        RecordStore &s = r.store;
+        QCOMPARE(r.open(path, Monday), RecordFile::Opened::Replaced);
         // The second damage on the same day takes a name of its own.
-        QCOMPARE(s.movedTo(), aside);
+        QCOMPARE(r.file.movedTo(), aside);
         QFile kept(aside);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), junk);
@@ -214,8 +245,9 @@ void tst_progress::newerFileIsLeftAlone()
     QTemporaryDir dir;
     const QString path = dir.filePath("progress.sqlite");
     {
-        RecordStore s;
-        QCOMPARE(s.open(path, Monday), RecordStore::Opened::Ready);
+        OpenRecord r;
+        RecordStore &s = r.store;
+        QCOMPARE(r.open(path, Monday), RecordFile::Opened::Ready);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
         db.setDatabaseName(path);
         QVERIFY(db.open());

@@ -1,16 +1,13 @@
 #include "settings.h"
+#include "safesave.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -161,33 +158,7 @@ Settings loadSettingsFile(const QString &path)
 
 bool saveSettingsFile(const QString &path, const Settings &s, QString *error)
 {
-    auto fail = [error](const QString &why) {
-        if (error)
-            *error = why;
-        return false;
-    };
-    QSaveFile f(path);
-    // Unbuffered, so that a full disk fails the write itself. Buffered, the
-    // bytes wait in Qt's buffer, the real write fails inside commit(), and
-    // Qt 6.4 still renames the empty temporary file over the good one.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(f.errorString());
-    const QByteArray bytes = formatSettings(s);
-    // A write that stops part-way (a quota, a size limit) returns short with
-    // no reason; the next one for the rest fails with it.
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 n = f.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0 || f.error() != QFileDevice::NoError)
-            return fail(f.errorString()); // leaving without commit() removes the temporary file
-        done += n;
-    }
-    // commit() syncs to disk but ignores a failure there, which is where a
-    // network file system tells that it is full.
-    if (f.handle() >= 0 && ::fsync(f.handle()) != 0 && errno != EINVAL && errno != EROFS)
-        return fail(QString::fromLocal8Bit(strerror(errno)));
-    if (!f.commit())
-        return fail(f.errorString());
-    return true;
+    return saveWhole(path, formatSettings(s), error);
 }
 
 int removeStraySaveFiles(const QString &path, std::chrono::seconds olderThan)

@@ -1,4 +1,5 @@
 #include "systemprinter.h"
+#include "app/safesave.h"
 #include "app/texts.h"
 
 #include <QDir>
@@ -13,12 +14,17 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QThread>
 
 #include <cups/cups.h>
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <stdio.h>
+#include <unistd.h>
 
 namespace {
 
@@ -169,22 +175,20 @@ public:
     QFile &output() const { return *file; }
 };
 
-// A PDF that could not be written whole is removed, so that no broken sheet
-// keeps the name and gets printed. QFile::remove() closes the file first and,
-// when that close's flush fails again on the full disk, skips the unlink;
-// closing apart and removing by name does not. Says what became of it.
+// A draft that could not be written whole is removed; one that cannot be
+// (the disk still full) is hidden, never took a sheet's name, and goes with
+// the next sheet. QFile::remove() closes the file first and, when that
+// close's flush fails again on the full disk, skips the unlink; closing apart
+// and removing by name does not. Says what became of the sheet.
 // why: the system's reason, when there is one.
-QString unwrittenPdf(QFile &f, const QString &why = QString())
+QString unwrittenPdf(QFile &f, const QString &shownName, const QString &why = QString())
 {
-    const QString name = f.fileName();
+    const QString draft = f.fileName();
     f.close();
-    const QString shown = QDir::toNativeSeparators(name);
-    QString said = Printing::tr("The file %1 could not be written.").arg(shown);
+    QFile::remove(draft);
+    QString said = Printing::tr("The file %1 could not be written.").arg(QDir::toNativeSeparators(shownName));
     if (!why.isEmpty())
         said += QStringLiteral("\n") + why;
-    if (!QFile::remove(name) && QFileInfo::exists(name))
-        said += QStringLiteral("\n\n") + Printing::tr("What was written of it could not be removed; "
-                                                         "delete it, it is not a whole page.");
     return said;
 }
 
@@ -300,20 +304,58 @@ QString SystemPrinter::pdfFolder()
     return dir;
 }
 
-std::unique_ptr<QFile> SystemPrinter::claimPdf(const QString &folder, const QString &documentName)
+namespace {
+const QRegularExpression DraftShape(QStringLiteral("^\\.numbloom-[A-Za-z0-9]{6}\\.pdf\\.part$"));
+constexpr int DraftsOldAfterSeconds = 3600;
+} // namespace
+
+std::unique_ptr<QFile> SystemPrinter::draftPdf(const QString &folder)
+{
+    auto file = std::make_unique<QTemporaryFile>(QDir(folder).filePath(QStringLiteral(".numbloom-XXXXXX.pdf.part")));
+    // Removed unless it took its real name.
+    file->setAutoRemove(true);
+    if (!file->open())
+        return nullptr;
+    return file;
+}
+
+QString SystemPrinter::publishPdf(const QString &draft, const QString &folder, const QString &documentName,
+                                  QString *error)
 {
     const QDir dir(folder);
+    const QString base = fileNameFrom(documentName);
+    const QByteArray from = QFile::encodeName(draft);
     for (int n = 1; n < 10000; ++n) {
-        auto file = std::make_unique<QFile>(dir.filePath(
-            n == 1 ? documentName + QStringLiteral(".pdf") : QStringLiteral("%1 (%2).pdf").arg(documentName).arg(n)));
-        if (file->open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return file;
-        // Taken, as a file or anything else: try the next number. Any other
-        // failure would fail on every name alike.
-        if (!QFileInfo::exists(file->fileName()) && !QFileInfo(file->fileName()).isSymLink())
-            return nullptr;
+        const QString name =
+            dir.filePath(n == 1 ? base + QStringLiteral(".pdf") : QStringLiteral("%1 (%2).pdf").arg(base).arg(n));
+        const QByteArray to = QFile::encodeName(name);
+        // A second name for the draft, which fails when the name is taken;
+        // file systems without hard links rename without replacing instead.
+        if (::link(from.constData(), to.constData()) == 0
+            || (errno != EEXIST && ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0))
+            return name;
+        if (errno == EEXIST)
+            continue;
+        if (error)
+            *error = QString::fromLocal8Bit(strerror(errno));
+        return {};
     }
-    return nullptr;
+    if (error)
+        *error = QString::fromLocal8Bit(strerror(EEXIST));
+    return {};
+}
+
+int SystemPrinter::removeStrayDrafts(const QString &folder)
+{
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-DraftsOldAfterSeconds);
+    int removed = 0;
+    const QFileInfoList drafts =
+        QDir(folder).entryInfoList({QStringLiteral(".numbloom-*.pdf.part")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &d : drafts)
+        if (DraftShape.match(d.fileName()).hasMatch() && !d.isSymLink() && d.lastModified().toUTC() < before
+            && QFile::remove(d.filePath()))
+            ++removed;
+    return removed;
 }
 
 QLocale SystemPrinter::paperLocale()
@@ -373,16 +415,24 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
         return page;
     }
     // No default printer: the page becomes a PDF the parent can print later,
-    // on the paper sold where they live.
+    // on the paper sold where they live. It is written under a hidden name
+    // and takes its own once whole, so that a program stopped part-way never
+    // leaves a broken sheet under a sheet's name.
     const QString folder = pdfFolder();
     QDir().mkpath(folder);
-    std::unique_ptr<QFile> file = claimPdf(folder, documentName);
+    removeStrayDrafts(folder);
+    std::unique_ptr<QFile> file = draftPdf(folder);
     if (!file) {
         if (error)
             *error = Printing::tr("No file could be written in %1.").arg(QDir::toNativeSeparators(folder));
         return nullptr;
     }
-    const QString path = file->fileName();
+    // The name it will most likely take, for what the family is told before
+    // it is whole; publishPdf says which it took.
+    QString shown;
+    for (int n = 1; shown.isEmpty() || QFileInfo::exists(shown); ++n)
+        shown = QDir(folder).filePath(n == 1 ? fileNameFrom(documentName) + QStringLiteral(".pdf")
+                                             : QStringLiteral("%1 (%2).pdf").arg(fileNameFrom(documentName)).arg(n));
     auto writer = std::make_unique<PdfOnFile>(std::move(file));
     writer->setTitle(documentName);
     writer->setCreator(QStringLiteral("Numbloom"));
@@ -390,9 +440,9 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
     writer->setPageLayout(QPageLayout(QPageSize(localePaper(paperLocale())), QPageLayout::Portrait,
                                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
     if (target)
-        *target = {true, path, !QPrinterInfo::availablePrinterNames().isEmpty()};
+        *target = {true, shown, !QPrinterInfo::availablePrinterNames().isEmpty()};
     PdfOnFile *w = writer.get();
-    auto page = std::make_unique<PainterPage>(w, std::move(writer), [w](QString *e) {
+    auto page = std::make_unique<PainterPage>(w, std::move(writer), [w, folder, documentName, shown, target](QString *e) {
         // The page is written only once the whole file is on disk; an empty or
         // half-written file is a failure, never a printed page, and goes.
         QFile &f = w->output();
@@ -400,15 +450,25 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
         // Qt keeps no reason for a failed flush ("Unknown error"); the write
         // that failed left it in errno.
         const int failure = errno;
-        if (flushed && f.error() == QFileDevice::NoError && f.size() > 0)
-            return true;
-        const QString said = unwrittenPdf(f, flushed ? QString() : QString::fromLocal8Bit(strerror(failure)));
+        if (flushed && f.error() == QFileDevice::NoError && f.size() > 0 && ::fsync(f.handle()) == 0) {
+            QString why;
+            const QString path = publishPdf(f.fileName(), folder, documentName, &why);
+            if (!path.isEmpty()) {
+                if (target)
+                    target->where = path;
+                return true;
+            }
+            if (e)
+                *e = unwrittenPdf(f, shown, why);
+            return false;
+        }
+        const QString said = unwrittenPdf(f, shown, flushed ? QString() : QString::fromLocal8Bit(strerror(failure)));
         if (e)
             *e = said;
         return false;
     });
     if (!page->begin(error)) {
-        const QString said = unwrittenPdf(w->output());
+        const QString said = unwrittenPdf(w->output(), shown);
         if (error)
             *error = said;
         return nullptr;

@@ -14,11 +14,17 @@ public:
     std::unique_ptr<PageSurface> startPage(const QString &documentName, PrintTarget *target, QString *error) override;
     // Where PDFs go: the Documents folder, or home without one.
     static QString pdfFolder();
-    // Creates and opens the first free name in folder: "NAME.pdf", then
-    // "NAME (2).pdf", "NAME (3).pdf"...; null when nothing can be created
-    // there. Creating the file is what claims the name, so an earlier sheet is
+    // A hidden file in folder that a PDF is written to before it is whole;
+    // null when nothing can be created there.
+    static std::unique_ptr<QFile> draftPdf(const QString &folder);
+    // Gives the whole draft the first free name in folder: "NAME.pdf", then
+    // "NAME (2).pdf", "NAME (3).pdf"...; the path it took, or empty with the
+    // reason. Taking a name fails when anything has it, so an earlier sheet is
     // never written over, not even by a second copy of the program.
-    static std::unique_ptr<QFile> claimPdf(const QString &folder, const QString &documentName);
+    static QString publishPdf(const QString &draft, const QString &folder, const QString &documentName,
+                              QString *error);
+    // Drafts left by a program stopped while writing, once they are old.
+    static int removeStrayDrafts(const QString &folder);
     // The paper that shops sell where the locale is: Letter in the US and
     // Canada, A4 elsewhere.
     static QPageSize::PageSizeId localePaper(const QLocale &locale);

@@ -1,13 +1,14 @@
 #pragma once
 // The child's record as the rest of the program sees it: who is practising,
 // what a drill hands it, and what My Facts reads back. The SQLite file behind
-// it (sqliterecord.h) is a module of its own, loaded once the first window is
-// up; until then, and in tests that do not give one, the program has none.
+// it (sqliterecord.h) is opened on a thread of its own once the first window
+// is up; until then, and in tests that do not give one, the program has none.
 #include "factstanding.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QVector>
 #include <array>
@@ -35,6 +36,7 @@ struct Child
     qint64 id = 0;
     QString name;
     int timeLimitMs = DefaultTimeLimitMs;
+    bool readAloud = false;
 };
 
 struct ChildTotals
@@ -65,6 +67,9 @@ public:
     virtual void drillStarted(const DrillStart &drill) = 0;
     virtual void answerJudged(const JudgedAnswer &answer) = 0;
     virtual void drillEnded(const QDateTime &at) = 0;
+    // Waits up to waitMs for answers still waiting to be written (the file
+    // busy, the disk full), then gives up on them: how many were not kept.
+    virtual int finish(int waitMs) = 0;
 
     virtual Health health() const = 0;
     // What My Facts says when the record cannot be kept.
@@ -84,16 +89,22 @@ public:
     virtual bool remove(qint64 child, QString *error) = 0;
     virtual int answerCount(qint64 child) const = 0;
     virtual void setTimeLimit(qint64 child, int ms) = 0;
+    virtual void setReadAloud(qint64 child, bool on) = 0;
 
     // Every fact of the child, and the totals up to today over the last days.
     virtual ChildSummary summary(qint64 child, const QDate &today, int days) const = 0;
     // Every answer of the child as CSV (RFC 4180, UTF-8, a header line).
     virtual bool exportCsv(qint64 child, const QString &path, QString *error) const = 0;
 
+    // Notices given before anyone listened (the record opens while the
+    // About window is up, before the main window exists), each given once.
+    virtual QVector<QPair<QString, QString>> takeUnheardNotices() = 0;
+
 Q_SIGNALS:
     // The child practising is another one, or has a new name.
     void currentChanged(const QString &name);
-    // Something the family should know: answers cannot be saved for now, the
-    // file was damaged and kept aside.
-    void notice(const QString &text);
+    // Something the family should know, in plain words: answers cannot be
+    // saved for now, the file was damaged and kept aside. detail: the
+    // system's own words, when there are any.
+    void notice(const QString &text, const QString &detail);
 };

@@ -1,41 +1,53 @@
 #include "sqliterecord.h"
+#include "recordreports.h"
 #include "recordstore.h"
 
 #include <QDir>
-#include <QStandardPaths>
+#include <QMetaMethod>
+#include <QTimer>
+
+namespace {
+// A moment's wait for another copy of the program is normal; the family
+// hears of a busy file only when it lasts this long.
+constexpr int BusyPatienceMs = 5000;
+// How soon a write that failed is tried again: another holder lets go soon,
+// room on a full disk takes longer.
+constexpr int BusyRetryMs = 500, FailedRetryMs = 2000;
+
+int answersIn(const QVector<RecordEvent> &events)
+{
+    return int(std::count_if(events.begin(), events.end(),
+                             [](const RecordEvent &e) { return e.kind == RecordEvent::Kind::AnswerJudged; }));
+}
+} // namespace
 
 SqliteRecord::SqliteRecord(const QString &path, QObject *parent)
-    : ChildRecord(parent), m_path(path), m_worker(new QObject), m_store(std::make_unique<RecordStore>())
+    : ChildRecord(parent), m_path(path), m_worker(new QObject), m_file(std::make_unique<RecordFile>()),
+      m_store(std::make_unique<RecordStore>(*m_file)), m_reports(std::make_unique<RecordReports>(*m_file))
 {
     m_thread.setObjectName(QStringLiteral("numbloom-record"));
     m_worker->moveToThread(&m_thread);
     m_thread.start(QThread::LowPriority);
-    post([this] {
-        const auto outcome = m_store->open(m_path, QDateTime::currentDateTimeUtc());
-        // Set here, so that the writes queued behind the opening see it.
-        const bool writable = outcome == RecordStore::Opened::Ready || outcome == RecordStore::Opened::Replaced;
-        m_health = writable ? Health::Ready
-                            : outcome == RecordStore::Opened::Newer ? Health::Newer : Health::Unavailable;
-        const QString movedTo = m_store->movedTo(), error = m_store->lastError();
-        QMetaObject::invokeMethod(this, [this, outcome, movedTo, error] { opened(outcome, movedTo, error); },
-                                  Qt::QueuedConnection);
-    });
+    post([this] { open(); });
 }
 
 SqliteRecord::~SqliteRecord()
 {
-    // Waits for the writes queued before it, then closes the file.
-    wait([this] { m_store.reset(); });
+    // Waits for the writes queued before it, tries once more what waits,
+    // then closes the file.
+    wait([this] {
+        if (health() == Health::Ready)
+            write();
+        if (m_retry)
+            m_retry->stop();
+        m_reports.reset();
+        m_store.reset();
+        m_file.reset();
+    });
     m_thread.quit();
     m_thread.wait();
     // Its thread has ended: nothing runs on it any more.
     delete m_worker;
-}
-
-QString SqliteRecord::defaultPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/numbloom/progress.sqlite");
 }
 
 template <class F> void SqliteRecord::post(F &&job)
@@ -48,10 +60,28 @@ template <class F> void SqliteRecord::wait(F &&job) const
     QMetaObject::invokeMethod(m_worker, std::forward<F>(job), Qt::BlockingQueuedConnection);
 }
 
+template <class F> bool SqliteRecord::edit(F &&change, QString *error)
+{
+    if (error)
+        error->clear();
+    bool ok = false;
+    wait([&] {
+        RecordFile::Session session(*m_file);
+        ok = session && change();
+        if (!ok && error && error->isEmpty())
+            *error = tr("The record could not be changed: %1.").arg(problemWords(m_file->problem()));
+    });
+    return ok;
+}
+
 template <class F> auto SqliteRecord::ask(F &&question) const
 {
     decltype(question()) answer{};
-    wait([&] { answer = question(); });
+    wait([&] {
+        RecordFile::Session session(*m_file);
+        if (session)
+            answer = question();
+    });
     return answer;
 }
 
@@ -60,34 +90,82 @@ void SqliteRecord::flush() const
     wait([] {});
 }
 
-void SqliteRecord::opened(RecordStore::Opened outcome, const QString &movedTo, const QString &error)
+int SqliteRecord::waiting() const
 {
+    int n = 0;
+    wait([&] { n = answersIn(m_pending); });
+    return n;
+}
+
+// ------------------------------------------------------------ opening
+
+void SqliteRecord::open()
+{
+    m_retry = new QTimer(m_worker);
+    m_retry->setSingleShot(true);
+    QObject::connect(m_retry, &QTimer::timeout, m_worker, [this] { write(); });
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    RecordFile::Opened outcome = m_file->open(m_path, now);
+    Child current;
+    if (outcome == RecordFile::Opened::Ready || outcome == RecordFile::Opened::Replaced) {
+        RecordFile::Session session(*m_file);
+        if (session && m_store->ensureChild(now))
+            current = m_store->current();
+        else
+            outcome = RecordFile::Opened::Failed;
+    }
+    // Set here, so that the writes queued behind the opening see it.
+    m_health = current.id ? Health::Ready : outcome == RecordFile::Opened::Newer ? Health::Newer : Health::Unavailable;
+    QMetaObject::invokeMethod(
+        this,
+        [this, outcome, movedTo = m_file->movedTo(), problem = m_file->problem(), reason = m_file->systemReason(),
+         current] { opened(outcome, movedTo, problem, reason, current); },
+        Qt::QueuedConnection);
+}
+
+void SqliteRecord::opened(RecordFile::Opened outcome, const QString &movedTo, RecordProblem problem,
+                          const QString &reason, const Child &current)
+{
+    m_problem = problem;
+    const QString path = QDir::toNativeSeparators(m_path);
     switch (outcome) {
-    case RecordStore::Opened::Ready:
-    case RecordStore::Opened::Newer:
+    case RecordFile::Opened::Ready:
         break;
-    case RecordStore::Opened::Replaced:
-        Q_EMIT notice(tr("The record of your children's answers could not be read, so a new one was started. "
-                         "The old file is kept, untouched, as:\n\n%1")
-                          .arg(QDir::toNativeSeparators(movedTo)));
+    case RecordFile::Opened::Replaced:
+        say(problem == RecordProblem::Foreign
+                ? tr("The file where Numbloom keeps your children's answers belongs to another program, so a new "
+                     "record was started. That file is kept, untouched, as:\n\n%1")
+                      .arg(QDir::toNativeSeparators(movedTo))
+                : tr("The record of your children's answers could not be read, so a new one was started. "
+                     "The old file is kept, untouched, as:\n\n%1")
+                      .arg(QDir::toNativeSeparators(movedTo)),
+            reason);
         break;
-    case RecordStore::Opened::Failed:
-        Q_EMIT notice(tr("Answers cannot be saved for now: the record could not be opened.\n\n%1\n\n%2")
-                          .arg(QDir::toNativeSeparators(m_path), error));
+    case RecordFile::Opened::Newer:
+        say(healthText());
+        break;
+    case RecordFile::Opened::Failed:
+        say(healthText(), reason);
         break;
     }
-    announceCurrent();
+    showCurrent(current);
 }
 
 QString SqliteRecord::healthText() const
 {
+    const QString path = QDir::toNativeSeparators(m_path);
     switch (health()) {
     case Health::Newer:
         return tr("This record was written by a newer version of Numbloom, so this one leaves it as it is and "
                   "does not record answers. Update Numbloom to see it:\n%1")
-            .arg(QDir::toNativeSeparators(m_path));
+            .arg(path);
     case Health::Unavailable:
-        return tr("The record could not be opened, so answers are not saved:\n%1").arg(QDir::toNativeSeparators(m_path));
+        if (path.isEmpty())
+            return tr("Answers are not saved: the record of your children's answers could not be opened, because %1.")
+                .arg(problemWords(m_problem));
+        return tr("Answers are not saved: the record of your children's answers could not be opened, because %1. "
+                  "The file is left as it is:\n%2")
+            .arg(problemWords(m_problem), path);
     case Health::Opening:
     case Health::Ready:
         break;
@@ -95,49 +173,156 @@ QString SqliteRecord::healthText() const
     return {};
 }
 
-void SqliteRecord::announceCurrent()
+// ------------------------------------------------------------ notices, the child
+
+void SqliteRecord::say(const QString &text, const QString &detail)
 {
-    m_currentName = health() == Health::Ready ? current().name : QString();
+    if (isSignalConnected(QMetaMethod::fromSignal(&ChildRecord::notice)))
+        Q_EMIT notice(text, detail);
+    else
+        m_unheard.append({text, detail});
+}
+
+QVector<QPair<QString, QString>> SqliteRecord::takeUnheardNotices() { return std::exchange(m_unheard, {}); }
+
+void SqliteRecord::showCurrent(const Child &c)
+{
+    m_currentName = c.name;
+    m_currentId = c.id;
     Q_EMIT currentChanged(m_currentName);
 }
 
-void SqliteRecord::wrote(RecordStore::Write write)
+bool SqliteRecord::followCurrent()
 {
-    // One notice while writes fail; a write that succeeds again ends the spell.
-    if (write == RecordStore::Write::Ok) {
-        m_failing = false;
+    // Another copy of the program may have renamed the child this one
+    // practises, or removed them. Removed: practise as the child the file
+    // names now, and say so.
+    const Child was = m_store->current();
+    if (was.id && was.name == m_currentName)
+        return true;
+    if (!was.id && !m_store->ensureChild(QDateTime::currentDateTimeUtc()))
+        return false;
+    const Child now = m_store->current();
+    QMetaObject::invokeMethod(
+        this,
+        [this, now, removed = !was.id] {
+            const QString gone = m_currentName;
+            showCurrent(now);
+            if (removed)
+                say(tr("%1 was removed in another window of Numbloom, so %2 practises now.").arg(gone, now.name));
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
+// ------------------------------------------------------------ writing
+
+void SqliteRecord::queue(const RecordEvent &e)
+{
+    if (health() != Health::Ready)
         return;
+    m_pending.append(e);
+    // While a retry is due, the file is known to be busy or full: the event
+    // waits for it rather than wait a second of its own.
+    if (!m_retry->isActive())
+        write();
+}
+
+RecordFile::Write SqliteRecord::write()
+{
+    if (m_pending.isEmpty())
+        return RecordFile::Write::Ok;
+    using Write = RecordFile::Write;
+    RecordFile::Session session(*m_file);
+    Write w = session ? Write::Ok : m_file->problem() == RecordProblem::Busy ? Write::Busy : Write::Failed;
+    int dropped = 0;
+    if (w == Write::Ok && !followCurrent())
+        w = Write::Failed;
+    if (w == Write::Ok)
+        w = m_store->save(m_pending, &dropped);
+    if (w != Write::Ok) {
+        followFailure(w);
+        return w;
     }
-    if (m_failing || health() != Health::Ready)
+    m_pending.clear();
+    m_failing = false;
+    m_failingFor.invalidate();
+    if (dropped)
+        QMetaObject::invokeMethod(
+            this,
+            [this, dropped] {
+                say(tr("%n answer(s) given for a child who was removed in another window of Numbloom were not kept.",
+                       nullptr, dropped));
+            },
+            Qt::QueuedConnection);
+    return w;
+}
+
+void SqliteRecord::followFailure(RecordFile::Write w)
+{
+    if (!m_failingFor.isValid())
+        m_failingFor.start();
+    m_retry->start(w == RecordFile::Write::Busy ? BusyRetryMs : FailedRetryMs);
+    if (m_failing || (w == RecordFile::Write::Busy && m_failingFor.elapsed() < BusyPatienceMs))
         return;
+    // One notice while writes fail; a write that succeeds again ends the spell.
     m_failing = true;
-    const QString text = write == RecordStore::Write::Full
-                             ? tr("Answers cannot be saved for now: the disk is full. Practice goes on, and "
-                                  "everything saved before is safe.")
-                             : tr("Answers cannot be saved for now. Practice goes on, and everything saved "
-                                  "before is safe.\n\n%1")
-                                   .arg(m_store->lastError());
-    QMetaObject::invokeMethod(this, [this, text] { Q_EMIT notice(text); }, Qt::QueuedConnection);
+    const QString text = tr("Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved "
+                            "as soon as the record can be written, and everything saved before is safe.")
+                             .arg(problemWords(m_file->problem()));
+    QMetaObject::invokeMethod(
+        this, [this, text, detail = m_file->systemReason()] { say(text, detail); }, Qt::QueuedConnection);
+}
+
+int SqliteRecord::finish(int waitMs)
+{
+    int lost = 0;
+    wait([&] {
+        QElapsedTimer waited;
+        waited.start();
+        while (!m_pending.isEmpty() && health() == Health::Ready && write() != RecordFile::Write::Ok
+               && waited.elapsed() < waitMs)
+            QThread::msleep(100);
+        if (m_retry)
+            m_retry->stop();
+        lost = answersIn(m_pending);
+        m_pending.clear();
+    });
+    return lost;
 }
 
 void SqliteRecord::drillStarted(const DrillStart &drill)
 {
-    post([this, drill] { wrote(m_store->beginDrill(drill)); });
+    RecordEvent e{RecordEvent::Kind::DrillStarted, m_currentId};
+    e.drill = drill;
+    post([this, e] { queue(e); });
 }
 
 void SqliteRecord::answerJudged(const JudgedAnswer &answer)
 {
-    post([this, answer] { wrote(m_store->addAnswer(answer)); });
+    RecordEvent e{RecordEvent::Kind::AnswerJudged, m_currentId};
+    e.answer = answer;
+    post([this, e] { queue(e); });
 }
 
 void SqliteRecord::drillEnded(const QDateTime &at)
 {
-    post([this, at] { wrote(m_store->endDrill(at)); });
+    RecordEvent e{RecordEvent::Kind::DrillEnded, m_currentId};
+    e.at = at;
+    post([this, e] { queue(e); });
 }
+
+// ------------------------------------------------------------ what My Facts asks
 
 Child SqliteRecord::current() const
 {
-    return ask([this] { return m_store->current(); });
+    const Child c = ask([this] { return m_store->current(); });
+    // Renamed in another copy: the title bar follows, once this call is done.
+    if (c.id && c.name != m_currentName) {
+        auto *self = const_cast<SqliteRecord *>(this);
+        QMetaObject::invokeMethod(self, [self, c] { self->showCurrent(c); }, Qt::QueuedConnection);
+    }
+    return c;
 }
 
 QVector<Child> SqliteRecord::children() const
@@ -147,26 +332,29 @@ QVector<Child> SqliteRecord::children() const
 
 void SqliteRecord::choose(qint64 child)
 {
-    wait([&] { m_store->choose(child); });
-    announceCurrent();
+    const Child c = ask([&] {
+        m_store->choose(child);
+        return m_store->current();
+    });
+    showCurrent(c);
 }
 
 bool SqliteRecord::add(const QString &name, QString *error, qint64 *id)
 {
-    return ask([&] { return m_store->add(name, QDateTime::currentDateTimeUtc(), error, id); });
+    return edit([&] { return m_store->add(name, QDateTime::currentDateTimeUtc(), error, id); }, error);
 }
 
 bool SqliteRecord::rename(qint64 child, const QString &name, QString *error)
 {
-    const bool ok = ask([&] { return m_store->rename(child, name, error); });
-    announceCurrent();
+    const bool ok = edit([&] { return m_store->rename(child, name, error); }, error);
+    showCurrent(ask([this] { return m_store->current(); }));
     return ok;
 }
 
 bool SqliteRecord::remove(qint64 child, QString *error)
 {
-    const bool ok = ask([&] { return m_store->remove(child, error); });
-    announceCurrent();
+    const bool ok = edit([&] { return m_store->remove(child, error); }, error);
+    showCurrent(ask([this] { return m_store->current(); }));
     return ok;
 }
 
@@ -177,15 +365,20 @@ int SqliteRecord::answerCount(qint64 child) const
 
 void SqliteRecord::setTimeLimit(qint64 child, int ms)
 {
-    wait([&] { m_store->setTimeLimit(child, ms); });
+    ask([&] { return m_store->setTimeLimit(child, ms); });
+}
+
+void SqliteRecord::setReadAloud(qint64 child, bool on)
+{
+    ask([&] { return m_store->setReadAloud(child, on); });
 }
 
 ChildSummary SqliteRecord::summary(qint64 child, const QDate &today, int days) const
 {
-    return ask([&] { return m_store->summary(child, today, days); });
+    return ask([&] { return m_reports->summary(child, today, days); });
 }
 
 bool SqliteRecord::exportCsv(qint64 child, const QString &path, QString *error) const
 {
-    return ask([&] { return m_store->exportCsv(child, path, error); });
+    return const_cast<SqliteRecord *>(this)->edit([&] { return m_reports->exportCsv(child, path, error); }, error);
 }

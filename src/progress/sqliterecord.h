@@ -1,29 +1,39 @@
 #pragma once
-// The child's record kept in its SQLite file by a thread of its own: a drill
-// hands it an answer and goes on at once, while the thread writes it. What My
-// Facts asks waits for the thread, after the writes queued before it.
+// The child's record kept in its SQLite file by a thread of its own, over the
+// file, the store and the reports: a drill hands it an answer and goes on at
+// once, while the thread writes it. Answers the file cannot take yet (another
+// program holds it, the disk is full) wait, in order, and are written when it
+// can. What My Facts asks waits for the thread, after the writes before it.
 #include "childrecord.h"
-#include "recordstore.h"
+#include "recordfile.h"
 
+#include <QElapsedTimer>
 #include <QThread>
 #include <atomic>
 #include <memory>
+
+class QTimer;
+class RecordReports;
+class RecordStore;
+struct RecordEvent;
 
 class SqliteRecord : public ChildRecord
 {
     Q_OBJECT
 public:
-    // Opens (or makes) the file at path on the record's thread.
+    // Opens (or makes) the file at path on the record's thread; with an empty
+    // path (no home folder) nothing is opened and the family is told why.
     explicit SqliteRecord(const QString &path, QObject *parent = nullptr);
-    // Writes what is queued, then closes the file.
+    // Writes what is waiting if it can, then closes the file.
     ~SqliteRecord() override;
 
-    // Where the record lives: the user's data folder.
-    static QString defaultPath();
+    // Where the record lives: the user's data folder; empty when there is none.
+    static QString defaultPath() { return RecordFile::defaultPath(); }
 
     void drillStarted(const DrillStart &drill) override;
     void answerJudged(const JudgedAnswer &answer) override;
     void drillEnded(const QDateTime &at) override;
+    int finish(int waitMs) override;
 
     Health health() const override { return m_health.load(); }
     QString healthText() const override;
@@ -37,27 +47,54 @@ public:
     bool remove(qint64 child, QString *error) override;
     int answerCount(qint64 child) const override;
     void setTimeLimit(qint64 child, int ms) override;
+    void setReadAloud(qint64 child, bool on) override;
 
     ChildSummary summary(qint64 child, const QDate &today, int days) const override;
     bool exportCsv(qint64 child, const QString &path, QString *error) const override;
 
-    // Returns once every write queued so far is done: for tests.
+    QVector<QPair<QString, QString>> takeUnheardNotices() override;
+
+    // Returns once every write queued so far has been tried: for tests.
     void flush() const;
+    // Answers waiting for the file: for tests.
+    int waiting() const;
 
 private:
     template <class F> void post(F &&job);
     template <class F> void wait(F &&job) const;
-    // Runs question on the record's thread and returns its answer.
+    // Runs question on the record's thread, in a session with the file, and
+    // returns its answer.
     template <class F> auto ask(F &&question) const;
-    void opened(RecordStore::Opened outcome, const QString &movedTo, const QString &error);
-    void wrote(RecordStore::Write write);
-    void announceCurrent();
+    // Runs change likewise; false with the reason in *error when the file
+    // could not be used.
+    template <class F> bool edit(F &&change, QString *error);
+    // On the record's thread.
+    void open();
+    void queue(const RecordEvent &e);
+    RecordFile::Write write();
+    void followFailure(RecordFile::Write w);
+    bool followCurrent();
+    // On the window's thread.
+    void opened(RecordFile::Opened outcome, const QString &movedTo, RecordProblem problem, const QString &reason,
+                const Child &current);
+    void say(const QString &text, const QString &detail = QString());
+    void showCurrent(const Child &c);
 
     QString m_path;
     QThread m_thread;
-    QObject *m_worker; // lives on m_thread; everything on the store runs there
+    QObject *m_worker; // lives on m_thread; everything on the file runs there
+    std::unique_ptr<RecordFile> m_file;
     std::unique_ptr<RecordStore> m_store;
+    std::unique_ptr<RecordReports> m_reports;
     std::atomic<Health> m_health{Health::Opening};
-    QString m_currentName; // on the window thread
-    bool m_failing = false; // on the record's thread: a notice has been given
+    // On the record's thread.
+    QVector<RecordEvent> m_pending;
+    QTimer *m_retry = nullptr;
+    bool m_failing = false; // a notice has been given for this spell
+    QElapsedTimer m_failingFor;
+    // On the window's thread.
+    QString m_currentName;
+    std::atomic<qint64> m_currentId{0};
+    RecordProblem m_problem = RecordProblem::None;
+    QVector<QPair<QString, QString>> m_unheard;
 };

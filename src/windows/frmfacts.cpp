@@ -2,6 +2,7 @@
 
 #include "app/format.h"
 #include "app/module1.h"
+#include "app/safesave.h"
 #include "platform/drawsurface.h"
 #include "platform/focusmarks.h"
 #include "print/parentpage.h"
@@ -455,7 +456,7 @@ void frmFacts::saveCsv()
     const QString name = cboChild->currentText();
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QDir().mkpath(documents);
-    QFileDialog dialog(this, tr("Save as CSV"), QDir(documents).filePath(tr("%1 answers.csv").arg(name)),
+    QFileDialog dialog(this, tr("Save as CSV"), QDir(documents).filePath(fileNameFrom(tr("%1 answers.csv").arg(name))),
                        tr("CSV files (*.csv)"));
     dialog.setObjectName(QStringLiteral("csvDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -464,8 +465,11 @@ void frmFacts::saveCsv()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     QString error;
-    if (!r.exportCsv(childId(), dialog.selectedFiles().constFirst(), &error))
-        QMessageBox::warning(this, tr("Save as CSV"), tr("The file was not saved.\n\n%1").arg(error));
+    const QString path = dialog.selectedFiles().constFirst();
+    if (!r.exportCsv(childId(), path, &error))
+        QMessageBox::warning(this, tr("Save as CSV"),
+                             tr("%1 was not saved, and a file of that name that was there is left as it was.\n\n%2")
+                                 .arg(QDir::toNativeSeparators(path), error));
 }
 
 extern "C" Q_DECL_EXPORT void numbloom_show_my_facts(Module1 &module, QWidget *owner)

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <utility>
 
 frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(module), m_about(about)
@@ -66,6 +67,12 @@ frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(modul
         connect(record, &ChildRecord::currentChanged, this, &frmTable::showChild);
         connect(record, &ChildRecord::notice, this, &frmTable::showNotice);
         showChild(record->currentName());
+        // The record opens while the About window is up: what it had to say
+        // then is shown once this window is.
+        QTimer::singleShot(0, this, [this] {
+            for (const auto &[text, detail] : m.svc.record->takeUnheardNotices())
+                showNotice(text, detail);
+        });
     }
     qApp->installEventFilter(this);
 }
@@ -76,14 +83,17 @@ void frmTable::showChild(const QString &name)
     m_options->refreshFacts();
 }
 
-void frmTable::showNotice(const QString &text)
+void frmTable::showNotice(const QString &text, const QString &detail)
 {
     // A box over a running drill would take the child's keys: it waits for Stop.
     if (m_drill->Practicing()) {
-        m_notices << text;
+        m_notices.append({text, detail});
         return;
     }
     auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Numbloom"), text, QMessageBox::Ok, this);
+    // The system's own words are for whoever looks further, not the message.
+    if (!detail.isEmpty())
+        box->setDetailedText(detail);
     box->setObjectName(QStringLiteral("recordNotice"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);
@@ -172,8 +182,23 @@ void frmTable::cmdExit_Click()
                                         .arg(QDir::toNativeSeparators(m.AppDir))
                                   : tr("The settings could not be saved to\n%1\n\n%2")
                                         .arg(QDir::toNativeSeparators(m.settingsWritePath), why));
+    finishRecord();
     if (m.endProgram)
         m.endProgram();
+}
+
+void frmTable::finishRecord()
+{
+    ChildRecord *record = m.svc.record;
+    if (!record)
+        return;
+    // Answers still waiting for a busy or full file get a few seconds more.
+    constexpr int ExitWaitMs = 4000;
+    if (const int lost = record->finish(ExitWaitMs))
+        QMessageBox::warning(this, QStringLiteral("Numbloom"),
+                             tr("%n answer(s) could not be saved: the record could not be written before Numbloom "
+                                "closed.",
+                                nullptr, lost));
 }
 
 void frmTable::closeEvent(QCloseEvent *e)
@@ -181,6 +206,7 @@ void frmTable::closeEvent(QCloseEvent *e)
     // The close box ends the program without saving, and the hidden About
     // window must not keep it alive.
     e->accept();
+    finishRecord();
     if (m.endProgram)
         m.endProgram();
 }
@@ -437,8 +463,8 @@ void frmTable::setCounters(const QString &tried, const QString &correct)
 
 void frmTable::showStopped()
 {
-    for (const QString &text : std::exchange(m_notices, {}))
-        showNotice(text);
+    for (const auto &[text, detail] : std::exchange(m_notices, {}))
+        showNotice(text, detail);
     lblProblem->clear();
     lblWrong->clear();
     fraKey->hide();

@@ -119,7 +119,10 @@ private:
     void showClockFor(int mode);
     // The child's name in the title bar, and what the record has to tell.
     void showChild(const QString &name);
-    void showNotice(const QString &text);
+    void showNotice(const QString &text, const QString &detail);
+    // Gives answers still waiting for the file their last chance, and says
+    // how many were lost when they could not be written.
+    void finishRecord();
     void placeReviewButtons(bool last);
 
     Module1 &m;
@@ -128,7 +131,7 @@ private:
     PracticeDrill *m_drill;
     QPointer<QAbstractButton> m_default, m_cancel;
     bool Loading = false;
-    QStringList m_notices; // held while a drill runs
+    QVector<QPair<QString, QString>> m_notices; // held while a drill runs
 
     // Controls
     QLabel *lbltitle;

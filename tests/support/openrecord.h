@@ -1,0 +1,21 @@
+#pragma once
+// A record opened as the program opens it (the file, then the child who
+// practises), used on the test's own thread without the record's thread.
+#include "progress/recordfile.h"
+#include "progress/recordreports.h"
+#include "progress/recordstore.h"
+
+struct OpenRecord
+{
+    RecordFile file;
+    RecordStore store{file};
+    RecordReports reports{file};
+
+    RecordFile::Opened open(const QString &path, const QDateTime &now)
+    {
+        const RecordFile::Opened o = file.open(path, now);
+        if (o == RecordFile::Opened::Ready || o == RecordFile::Opened::Replaced)
+            store.ensureChild(now);
+        return o;
+    }
+};
