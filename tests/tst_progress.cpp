@@ -400,13 +400,15 @@ int main(int argc, char *argv[])
     if (argc == 4 && QByteArray(argv[1]) == "--write-answers") {
         SqliteRecord r(QString::fromLocal8Bit(argv[2]));
         int notices = 0;
-        QObject::connect(&r, &ChildRecord::notice, [&notices](const QString &text) {
+        QObject::connect(&r, &ChildRecord::notice, [&notices](const QString &text, const QString &) {
             qWarning("%s", qPrintable(text));
             ++notices;
         });
-        for (int i = 0; i < atoi(argv[3]); ++i)
+        // One at a time, as a child answers, so that two copies take turns.
+        for (int i = 0; i < atoi(argv[3]); ++i) {
             r.answerJudged(answer(i % 13, i % 7, true, 1000));
-        r.flush();
+            r.flush();
+        }
         QCoreApplication::processEvents();
         return r.health() == ChildRecord::Health::Ready && notices == 0 ? 0 : 1;
     }

@@ -16,7 +16,7 @@ if [ "${1:-}" = "--test" ]; then
   packages+=(xvfb xdotool x11-utils imagemagick poppler-utils clang libclang-rt-14-dev
              desktop-file-utils appstream cups cups-client printer-driver-cups-pdf
              pipewire pipewire-pulse wireplumber dbus pulseaudio pulseaudio-utils python3
-             at-spi2-core python3-pyatspi)
+             at-spi2-core python3-pyatspi openssh-server openssh-client sshfs)
 fi
 
 missing=()
@@ -30,4 +30,17 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Packages with a service (sshd, cups) must not start it on the machine: the
+# tests start their own, privately. Debian's policy-rc.d says so to the
+# packages' scripts, for the length of the install only.
+policy=/usr/sbin/policy-rc.d
+made_policy=""
+if [ ! -e "$policy" ]; then
+  printf '#!/bin/sh\nexit 101\n' | "${sudo[@]}" tee "$policy" >/dev/null
+  "${sudo[@]}" chmod 755 "$policy"
+  made_policy=1
+fi
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" || {
+  [ -n "$made_policy" ] && "${sudo[@]}" rm -f "$policy"; exit 1; }
+[ -n "$made_policy" ] && "${sudo[@]}" rm -f "$policy"
+exit 0

@@ -12,6 +12,13 @@ bash tools/fuzz-settings.sh 200000 || status=1
 for preset in release asan; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
-  ctest --preset "$preset" || status=1
+  # The tests that run the whole program against real servers (X, audio,
+  # print, screen reader, SSH) run once, in the release build: under the
+  # sanitizers they would double the run for no code the unit tests miss.
+  if [ "$preset" = asan ]; then
+    ctest --preset "$preset" -LE server || status=1
+  else
+    ctest --preset "$preset" || status=1
+  fi
 done
 exit $status

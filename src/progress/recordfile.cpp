@@ -14,6 +14,7 @@
 #include <cstring>
 #include <utility>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/statfs.h>
 #include <unistd.h>
 
@@ -93,6 +94,8 @@ RecordProblem problemOfErrno(int e)
     case EACCES:
     case EPERM:
     case EROFS: return RecordProblem::CannotWrite;
+    case ENOENT:
+    case ENOTDIR: return RecordProblem::NoFolder;
     default: return RecordProblem::Other;
     }
 }
@@ -120,6 +123,7 @@ QString problemWords(RecordProblem problem)
     switch (problem) {
     case RecordProblem::DiskFull: return Record::tr("the disk is full");
     case RecordProblem::CannotWrite: return Record::tr("its folder cannot be written");
+    case RecordProblem::NoFolder: return Record::tr("its folder is missing and cannot be made");
     case RecordProblem::CannotRead: return Record::tr("its permissions do not let Numbloom read it");
     case RecordProblem::NotAFile: return Record::tr("something that is not a file has its name");
     case RecordProblem::Busy: return Record::tr("another program or another computer is using it");
@@ -294,8 +298,11 @@ RecordFile::Opened RecordFile::open(const QString &path, const QDateTime &now)
         return Opened::Failed;
     }
     const QFileInfo info(path);
+    errno = 0;
     if (!QDir().mkpath(info.absolutePath())) {
-        fail(problemOfErrno(errno), QString::fromLocal8Bit(strerror(errno)));
+        const int why = errno;
+        fail(why == EROFS || why == EACCES || why == EPERM ? problemOfErrno(why) : RecordProblem::NoFolder,
+             QString::fromLocal8Bit(strerror(why)));
         return Opened::Failed;
     }
     m_network = isNetworkFolder(info.absolutePath());
@@ -467,6 +474,8 @@ RecordFile::Session::Session(RecordFile &file) : m_file(file)
     if (file.m_sessions++ == 0)
         file.m_locked = file.lock();
     m_ok = file.m_locked;
+    if (m_ok)
+        file.refreshFromServer();
     // Opening makes its own connections; afterwards each session connects.
     if (m_ok && file.m_ready && !file.isOpen())
         m_ok = file.connect();
@@ -504,8 +513,12 @@ bool RecordFile::lock()
             fail(RecordProblem::DiskFull, QString::fromLocal8Bit(strerror(errno)));
             return false;
         }
-        if (errno != EEXIST) {
-            fail(problemOfErrno(errno), QString::fromLocal8Bit(strerror(errno)));
+        // SFTP has no word for "exists": SSHFS says EPERM for a lock that is
+        // held, as for a folder that cannot be written. Which one it was
+        // shows once the wait is over.
+        const int why = errno;
+        if (why != EEXIST && why != EPERM && why != EACCES) {
+            fail(problemOfErrno(why), QString::fromLocal8Bit(strerror(why)));
             return false;
         }
         // Held. The other computer's clock may be anything, so a lock is
@@ -529,10 +542,28 @@ bool RecordFile::lock()
             continue;
         }
         if (waited.elapsed() > LockWaitMs) {
-            fail(RecordProblem::Busy, Record::tr("Another computer is writing to the record."));
+            if (why != EEXIST && held.isEmpty() && !QFileInfo::exists(QFile::decodeName(path)))
+                fail(problemOfErrno(why), QString::fromLocal8Bit(strerror(why)));
+            else
+                fail(RecordProblem::Busy, Record::tr("Another computer is writing to the record."));
             return false;
         }
         QThread::msleep(50);
+    }
+}
+
+void RecordFile::refreshFromServer()
+{
+    // SSHFS keeps a file's size and whether it exists for up to 20 seconds
+    // and reads no further than the size it has: SQLite would read the file
+    // as it was before another computer's last write, and write over it.
+    // Setting a file's mode goes to the server and makes SSHFS and the kernel
+    // ask again. (NFS asks again at every open by itself.)
+    for (const QString &p : {m_path, m_path + QStringLiteral("-journal")}) {
+        const QByteArray name = QFile::encodeName(p);
+        struct stat st = {};
+        if (::stat(name.constData(), &st) == 0)
+            ::chmod(name.constData(), st.st_mode & 07777);
     }
 }
 

@@ -27,6 +27,7 @@ enum class RecordProblem {
     Newer, // written by a newer Numbloom
     DiskFull,
     CannotWrite, // the folder or the file cannot be written
+    NoFolder, // its folder is missing and cannot be made
     CannotRead, // its permissions keep us from reading it
     NotAFile, // a folder or a device stands where the file should be
     Busy, // another program or another computer holds it
@@ -109,6 +110,7 @@ private:
     bool setAside(const QDateTime &now);
     bool lock();
     void unlock();
+    void refreshFromServer();
     void fail(RecordProblem problem, const QString &reason);
 
     QString m_name; // the connection's name, one per file

@@ -113,6 +113,7 @@ void SqliteRecord::open()
             current = m_store->current();
         else
             outcome = RecordFile::Opened::Failed;
+        m_knownName = current.name;
     }
     // Set here, so that the writes queued behind the opening see it.
     m_health = current.id ? Health::Ready : outcome == RecordFile::Opened::Newer ? Health::Newer : Health::Unavailable;
@@ -192,17 +193,25 @@ void SqliteRecord::showCurrent(const Child &c)
     Q_EMIT currentChanged(m_currentName);
 }
 
+Child SqliteRecord::followed()
+{
+    const Child c = m_store->current();
+    m_knownName = c.name;
+    return c;
+}
+
 bool SqliteRecord::followCurrent()
 {
     // Another copy of the program may have renamed the child this one
     // practises, or removed them. Removed: practise as the child the file
     // names now, and say so.
     const Child was = m_store->current();
-    if (was.id && was.name == m_currentName)
+    if (was.id && was.name == m_knownName)
         return true;
     if (!was.id && !m_store->ensureChild(QDateTime::currentDateTimeUtc()))
         return false;
     const Child now = m_store->current();
+    m_knownName = now.name;
     QMetaObject::invokeMethod(
         this,
         [this, now, removed = !was.id] {
@@ -334,6 +343,7 @@ void SqliteRecord::choose(qint64 child)
 {
     const Child c = ask([&] {
         m_store->choose(child);
+        m_knownName = m_store->current().name;
         return m_store->current();
     });
     showCurrent(c);
@@ -347,14 +357,14 @@ bool SqliteRecord::add(const QString &name, QString *error, qint64 *id)
 bool SqliteRecord::rename(qint64 child, const QString &name, QString *error)
 {
     const bool ok = edit([&] { return m_store->rename(child, name, error); }, error);
-    showCurrent(ask([this] { return m_store->current(); }));
+    showCurrent(ask([this] { return followed(); }));
     return ok;
 }
 
 bool SqliteRecord::remove(qint64 child, QString *error)
 {
     const bool ok = edit([&] { return m_store->remove(child, error); }, error);
-    showCurrent(ask([this] { return m_store->current(); }));
+    showCurrent(ask([this] { return followed(); }));
     return ok;
 }
 

@@ -74,6 +74,8 @@ private:
     RecordFile::Write write();
     void followFailure(RecordFile::Write w);
     bool followCurrent();
+    // The child practising, now shown.
+    Child followed();
     // On the window's thread.
     void opened(RecordFile::Opened outcome, const QString &movedTo, RecordProblem problem, const QString &reason,
                 const Child &current);
@@ -90,6 +92,7 @@ private:
     // On the record's thread.
     QVector<RecordEvent> m_pending;
     QTimer *m_retry = nullptr;
+    QString m_knownName; // the name of the child practising, as last shown
     bool m_failing = false; // a notice has been given for this spell
     QElapsedTimer m_failingFor;
     // On the window's thread.

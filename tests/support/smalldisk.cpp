@@ -47,6 +47,13 @@ bool SmallDisk::fill(qint64 leave)
     return leave <= 0 || f.resize(qMax<qint64>(0, f.size() - leave));
 }
 
+bool SmallDisk::makeReadOnly()
+{
+    return m_mounted
+           && ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr)
+                  == 0;
+}
+
 QStringList SmallDisk::files() const
 {
     QStringList out;

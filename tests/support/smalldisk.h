@@ -16,6 +16,8 @@ public:
     // Takes up all the room but about leave bytes, with one file that the
     // test never looks at.
     bool fill(qint64 leave = 0);
+    // From now on nothing on it can be written, not even by root.
+    bool makeReadOnly();
     // Every file the disk holds, but the filler.
     QStringList files() const;
 
