@@ -9,7 +9,8 @@ status=0
 # The settings reader under libFuzzer first: a short run from the seed corpus
 # (tools/fuzz-settings.sh 1000000 for a long one).
 bash tools/fuzz-settings.sh 200000 || status=1
-for preset in release asan; do
+# ci is the release build with every compiler warning an error.
+for preset in ci asan; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
   # The tests that run the whole program against real servers (X, audio,

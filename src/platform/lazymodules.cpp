@@ -1,4 +1,5 @@
 #include "lazymodules.h"
+#include "app/logging.h"
 #include "app/module1.h"
 #include "app/texts.h"
 #include "wave.h"
@@ -18,7 +19,7 @@ F resolve(const QString &folder, const char *module, const char *entry)
     // The module stays loaded for the rest of the run.
     auto f = reinterpret_cast<F>(lib.resolve(entry));
     if (!f)
-        qWarning("Numbloom: %s could not be loaded: %s", module, qPrintable(lib.errorString()));
+        qCWarning(lcModules, "%s could not be loaded: %s", module, qPrintable(lib.errorString()));
     return f;
 }
 

@@ -1,4 +1,5 @@
 #include "pulsesoundplayer.h"
+#include "app/logging.h"
 #include "wave.h"
 
 #include <QApplication>
@@ -170,6 +171,7 @@ private:
             break;
         case PA_CONTEXT_FAILED:
         case PA_CONTEXT_TERMINATED:
+            qCInfo(lcSound, "no audio server: %s", pa_strerror(pa_context_errno(c)));
             // The server went away; the next sound asks for it again.
             e->dropStream();
             break;
@@ -361,6 +363,7 @@ void PulseSoundPlayer::play(const QString &path, int flags)
 {
     const std::shared_ptr<const StreamSound> sound = load(path);
     if (!sound) {
+        qCWarning(lcSound) << "cannot play" << path;
         beep();
         return;
     }

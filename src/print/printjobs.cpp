@@ -1,4 +1,5 @@
 #include "printjobs.h"
+#include "app/logging.h"
 #include "app/texts.h"
 
 #include "app/module1.h"
@@ -37,6 +38,7 @@ void printPage(Module1 &m, QWidget *owner, const QString &documentName, const st
     } else if (error.isEmpty()) {
         error = Printing::tr("No printer is available.");
     }
+    qCWarning(lcPrint) << documentName << "not printed:" << error;
     QMessageBox::warning(owner, documentName, Printing::tr("The page was not printed.\n\n%1").arg(error));
 }
 

@@ -1,11 +1,12 @@
 #include "recordfile.h"
 
+#include "app/logging.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLoggingCategory>
 #include <QSqlError>
 #include <QSysInfo>
 #include <QThread>
@@ -17,8 +18,6 @@
 #include <sys/stat.h>
 #include <sys/statfs.h>
 #include <unistd.h>
-
-Q_LOGGING_CATEGORY(recordLog, "numbloom.record", QtWarningMsg)
 
 namespace {
 
@@ -197,7 +196,7 @@ RecordFile::Write RecordFile::failed(const QSqlError &e)
     m_reason = e.text();
     m_code = e.nativeErrorCode().toInt() & 0xff; // the primary code of an extended one
     m_problem = problemOf(m_code);
-    qCWarning(recordLog) << "record" << m_path << "failed:" << m_reason;
+    qCWarning(lcRecord) << "record" << m_path << "failed:" << m_reason;
     switch (m_problem) {
     case RecordProblem::DiskFull: return Write::Full;
     case RecordProblem::Busy: return Write::Busy;
@@ -313,7 +312,7 @@ RecordFile::Opened RecordFile::open(const QString &path, const QDateTime &now)
         if (o != Opened::Failed || m_problem != RecordProblem::Busy || attempt == OpenAttempts) {
             m_ready = o == Opened::Ready || o == Opened::Replaced;
             if (o == Opened::Failed)
-                qCWarning(recordLog) << "record" << path << "not opened:" << problemWords(m_problem) << m_reason;
+                qCWarning(lcRecord) << "record" << path << "not opened:" << problemWords(m_problem) << m_reason;
             return o;
         }
         QThread::msleep(100);
@@ -401,7 +400,7 @@ RecordFile::Verdict RecordFile::inspect()
     const bool ours = id == RecordApplicationId || (id == 0 && version == 1 && ourTables);
     if (!ours) {
         fail(RecordProblem::Foreign, {});
-        qCWarning(recordLog) << "record" << m_path << "is not ours: application_id" << id << "user_version" << version;
+        qCWarning(lcRecord) << "record" << m_path << "is not ours: application_id" << id << "user_version" << version;
         return Verdict::Foreign;
     }
     if (version > RecordSchemaVersion)
@@ -438,7 +437,7 @@ bool RecordFile::setAside(const QDateTime &now)
     m_movedTo = aside;
     m_problem = why;
     m_reason = reason;
-    qCWarning(recordLog) << "record" << m_path << "kept aside as" << aside << ":" << problemWords(why) << reason;
+    qCWarning(lcRecord) << "record" << m_path << "kept aside as" << aside << ":" << problemWords(why) << reason;
     return true;
 }
 
@@ -534,9 +533,9 @@ bool RecordFile::lock()
             const QByteArray stale = path + ".stale-" + QUuid::createUuid().toString(QUuid::Id128).toLatin1();
             if (::rename(path.constData(), stale.constData()) == 0) {
                 if (readLock(stale) != held && ::link(stale.constData(), path.constData()) != 0)
-                    qCWarning(recordLog) << "record lock changed while it was broken";
+                    qCWarning(lcRecord) << "record lock changed while it was broken";
                 ::unlink(stale.constData());
-                qCWarning(recordLog) << "record lock left by a stopped copy removed:" << held;
+                qCWarning(lcRecord) << "record lock left by a stopped copy removed:" << held;
             }
             m_seenSince = now;
             continue;
