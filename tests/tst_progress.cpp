@@ -246,7 +246,6 @@ void tst_progress::newerFileIsLeftAlone()
     const QString path = dir.filePath("progress.sqlite");
     {
         OpenRecord r;
-        RecordStore &s = r.store;
         QCOMPARE(r.open(path, Monday), RecordFile::Opened::Ready);
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
         db.setDatabaseName(path);

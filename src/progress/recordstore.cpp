@@ -268,21 +268,15 @@ RecordStore::Write RecordStore::save(const QVector<RecordEvent> &events, int *dr
 
 RecordStore::Write RecordStore::beginDrill(const DrillStart &drill)
 {
-    RecordEvent e{RecordEvent::Kind::DrillStarted, m_current};
-    e.drill = drill;
-    return save({e});
+    return save({RecordEvent::started(m_current, drill)});
 }
 
 RecordStore::Write RecordStore::addAnswer(const JudgedAnswer &answer)
 {
-    RecordEvent e{RecordEvent::Kind::AnswerJudged, m_current};
-    e.answer = answer;
-    return save({e});
+    return save({RecordEvent::judged(m_current, answer)});
 }
 
 RecordStore::Write RecordStore::endDrill(const QDateTime &at)
 {
-    RecordEvent e{RecordEvent::Kind::DrillEnded, m_current};
-    e.at = at;
-    return save({e});
+    return save({RecordEvent::ended(m_current, at)});
 }

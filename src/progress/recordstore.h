@@ -18,6 +18,10 @@ struct RecordEvent
     DrillStart drill;
     JudgedAnswer answer;
     QDateTime at; // a drill's end
+
+    static RecordEvent started(qint64 child, const DrillStart &d) { return {Kind::DrillStarted, child, d, {}, {}}; }
+    static RecordEvent judged(qint64 child, const JudgedAnswer &a) { return {Kind::AnswerJudged, child, {}, a, {}}; }
+    static RecordEvent ended(qint64 child, const QDateTime &at) { return {Kind::DrillEnded, child, {}, {}, at}; }
 };
 
 class RecordStore

@@ -302,23 +302,17 @@ int SqliteRecord::finish(int waitMs)
 
 void SqliteRecord::drillStarted(const DrillStart &drill)
 {
-    RecordEvent e{RecordEvent::Kind::DrillStarted, m_currentId};
-    e.drill = drill;
-    post([this, e] { queue(e); });
+    post([this, e = RecordEvent::started(m_currentId, drill)] { queue(e); });
 }
 
 void SqliteRecord::answerJudged(const JudgedAnswer &answer)
 {
-    RecordEvent e{RecordEvent::Kind::AnswerJudged, m_currentId};
-    e.answer = answer;
-    post([this, e] { queue(e); });
+    post([this, e = RecordEvent::judged(m_currentId, answer)] { queue(e); });
 }
 
 void SqliteRecord::drillEnded(const QDateTime &at)
 {
-    RecordEvent e{RecordEvent::Kind::DrillEnded, m_currentId};
-    e.at = at;
-    post([this, e] { queue(e); });
+    post([this, e = RecordEvent::ended(m_currentId, at)] { queue(e); });
 }
 
 // ------------------------------------------------------------ what My Facts asks
