@@ -17,10 +17,10 @@ void Module1::PlaySound(Sound sound, int flags)
     svc.sound->play(AppFile(QLatin1String(files[int(sound)])), flags);
 }
 
-void Module1::ShowHelp() const
+void Module1::ShowHelp(const QString &anchor) const
 {
     if (svc.help)
-        svc.help->showHelp(HelpFile);
+        svc.help->showHelp(HelpFile, anchor);
 }
 
 void Module1::Pause(float seconds)

@@ -38,8 +38,9 @@ public:
     enum class Sound { Ding, UhOh, Tada, Single, Boing };
     // Stops what is playing and plays the sound; flags as SoundPlayer's.
     void PlaySound(Sound sound, int flags);
-    // The help file, in the language of the run, in the help viewer.
-    void ShowHelp() const;
+    // The help file, in the language of the run, in the help viewer; at the
+    // part the anchor names, when there is one.
+    void ShowHelp(const QString &anchor = QString()) const;
     // Holds the window thread for the given seconds without spinning and
     // without handling events: input made meanwhile stays queued.
     void Pause(float seconds);

@@ -48,7 +48,9 @@ class HelpViewer
 {
 public:
     virtual ~HelpViewer() = default;
-    virtual void showHelp(const QString &path) = 0;
+    // anchor names a part of the file (<a name="my-facts">); empty opens it
+    // at its start, as does an anchor the file lacks.
+    virtual void showHelp(const QString &path, const QString &anchor) = 0;
 };
 
 class Browser

@@ -9,6 +9,7 @@
 #include "practice/trickychooser.h"
 #include "progress/childrecord.h"
 #include "study/studyoptions.h"
+#include "windows/helpwindow.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -53,6 +54,7 @@ void printWorksheetJob(Module1 &m, QWidget *owner)
     auto *withAnswers = new QCheckBox(Printing::tr("Also print the &answers"));
     withAnswers->setObjectName(QStringLiteral("chkAnswers"));
     ask.setCheckBox(withAnswers);
+    addHelpKey(&ask, m, [] { return QStringLiteral("answer-key"); });
     if (ask.exec() != QMessageBox::Ok)
         return;
     const bool answers = withAnswers->isChecked();

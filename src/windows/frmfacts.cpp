@@ -1,4 +1,5 @@
 #include "frmfacts.h"
+#include "helpwindow.h"
 
 #include "app/format.h"
 #include "app/module1.h"
@@ -85,6 +86,7 @@ frmFacts::frmFacts(Module1 &module, ChildRecord &record, QWidget *parent)
     setWindowTitle(tr("My Facts"));
     buildControls();
     showChildren();
+    addHelpKey(this, m, [this] { return helpAnchor(); });
 }
 
 frmFacts::~frmFacts() = default;
@@ -470,6 +472,23 @@ void frmFacts::saveCsv()
         QMessageBox::warning(this, tr("Save as CSV"),
                              tr("%1 was not saved, and a file of that name that was there is left as it was.\n\n%2")
                                  .arg(QDir::toNativeSeparators(path), error));
+}
+
+QString frmFacts::helpAnchor() const
+{
+    // The part of the help about the control in use.
+    const QWidget *f = focusWidget();
+    if (f == grdFacts)
+        return QStringLiteral("fact-map");
+    if (f == cboLimit)
+        return QStringLiteral("known-within");
+    if (f == cboChild || f == cmdAdd || f == cmdRename || f == cmdRemove)
+        return QStringLiteral("children");
+    if (f == cmdPrint)
+        return QStringLiteral("parent-page");
+    if (f == cmdCsv)
+        return QStringLiteral("csv");
+    return QStringLiteral("my-facts");
 }
 
 extern "C" Q_DECL_EXPORT void numbloom_show_my_facts(Module1 &module, QWidget *owner)

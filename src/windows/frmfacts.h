@@ -27,6 +27,8 @@ public:
 
     // The story of one fact: "7 x 8 = 56: 9 tries, 6 right, last on 3 December in 2.4 s".
     QString factStory(int operand1, int operand2) const;
+    // The part of the help F1 opens, by the control that has the focus.
+    QString helpAnchor() const;
 
 private:
     void buildControls();

@@ -1,4 +1,5 @@
 #include "frmhmath.h"
+#include "helpwindow.h"
 
 #include "app/format.h"
 #include "app/module1.h"
@@ -73,6 +74,7 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner)
     setWindowTitle(QStringLiteral("%1 x %2").arg(FactPicture::onGrid(m.PictureMultiplier))
                        .arg(FactPicture::onGrid(m.PictureFactor)));
     setFixedSize(toPixels(7125), toPixels(4965));
+    addHelpKey(this, m, [] { return QStringLiteral("fact-picture"); });
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);

@@ -555,6 +555,16 @@ void frmTable::cmdInfo_Click() { m_about->showModal(this); }
 
 void frmTable::cmdHelp_Click() { m.ShowHelp(); }
 
+QString frmTable::helpAnchor() const
+{
+    if (fraResults->isVisible() || fraReview->isVisible())
+        return QStringLiteral("results");
+    const bool practice = m.settings.Mode == 1;
+    if ((practice ? m.settings.PracticeFactor : m.settings.StudyFactor) == FactorTricky)
+        return practice ? QStringLiteral("tricky-practice") : QStringLiteral("tricky-study");
+    return practice ? QStringLiteral("practice") : QStringLiteral("study");
+}
+
 void frmTable::cmdPrint_Click() { printWorksheetJob(m, this); }
 
 void frmTable::cmdPrintFacts_Click() { printFactsJob(m, this); }

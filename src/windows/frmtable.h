@@ -83,6 +83,9 @@ public:
     std::function<void(Module1 &, QWidget *)> showMyFacts;
 
     const PracticeDrill &practice() const { return *m_drill; }
+    // The part of the help F1 opens: about the mode and factor shown, or the
+    // results and review.
+    QString helpAnchor() const;
     // While set, the option handlers do nothing: the saved options are being shown.
     void setLoading(bool on) { Loading = on; }
     // 0 Start, 1 Stop; the reward pictures best first.

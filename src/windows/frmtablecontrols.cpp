@@ -295,7 +295,7 @@ void frmTable::connectControls()
     onClick(cmdRevStop, &frmTable::cmdRevStop_Click);
     onClick(cmdInfo, &frmTable::cmdInfo_Click);
     onClick(cmdHelp, &frmTable::cmdHelp_Click);
-    addHelpKey(this, m);
+    addHelpKey(this, m, [this] { return helpAnchor(); });
     onClick(cmdExit, &frmTable::cmdExit_Click);
     onClick(cmdStart, &frmTable::cmdStart_Click);
     onClick(cmdPrint, &frmTable::cmdPrint_Click);

@@ -4,22 +4,45 @@
 #include "app/texts.h"
 #include "platform/widgets.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 HelpWindowViewer::~HelpWindowViewer() { delete m_frame.data(); }
 
-void HelpWindowViewer::showHelp(const QString &path)
+int helpAnchorPosition(const QTextDocument &document, const QString &anchor)
 {
+    if (anchor.isEmpty())
+        return -1;
+    for (QTextBlock b = document.begin(); b.isValid(); b = b.next())
+        for (auto f = b.begin(); !f.atEnd(); ++f)
+            if (f.fragment().charFormat().anchorNames().contains(anchor))
+                return f.fragment().position();
+    return -1;
+}
+
+void HelpWindowViewer::showHelp(const QString &path, const QString &anchor)
+{
+    // F1 in My Facts or the fact picture asks from a modal window, which
+    // blocks every window that is not its own: the help goes with it then,
+    // and is read and closed while it stays open.
+    QWidget *modal = QApplication::activeModalWidget();
+    if (m_frame && m_frame->parentWidget() != modal) {
+        const QRect was = m_frame->geometry();
+        m_frame->setParent(modal, Qt::Window);
+        m_frame->setGeometry(was);
+    }
     if (!m_frame) {
         // The text stands in a window of its own: a screen reader meets a
         // window named "Numbloom Help", with the text inside it.
-        m_frame = new QWidget;
+        m_frame = new QWidget(modal, Qt::Window);
         m_frame->setObjectName(QStringLiteral("helpWindow"));
         m_frame->setWindowTitle(Help::tr("Numbloom Help"));
         m_frame->resize(560, 520);
@@ -41,17 +64,28 @@ void HelpWindowViewer::showHelp(const QString &path)
     } else {
         m_window->setPlainText(Help::tr("Cannot find the help file:\n%1").arg(QDir::toNativeSeparators(path)));
     }
-    m_window->moveCursor(QTextCursor::Start);
+    // The caret goes to the part asked for, so a screen reader starts
+    // reading there too; an anchor the file lacks gives its start.
+    const int at = helpAnchorPosition(*m_window->document(), anchor);
+    QTextCursor caret(m_window->document());
+    caret.setPosition(std::max(at, 0));
+    m_window->setTextCursor(caret);
     m_frame->show();
     m_frame->raise();
     m_frame->activateWindow();
     m_window->setFocus();
+    // Its heading at the top of the window.
+    if (at >= 0)
+        m_window->scrollToAnchor(anchor);
+    else
+        m_window->verticalScrollBar()->setValue(0);
 }
 
-void addHelpKey(QWidget *window, const Module1 &m)
+void addHelpKey(QWidget *window, const Module1 &m, std::function<QString()> anchor)
 {
     auto *help = new QShortcut(QKeySequence(Qt::Key_F1), window);
-    QObject::connect(help, &QShortcut::activated, window, [&m] { m.ShowHelp(); });
+    QObject::connect(help, &QShortcut::activated, window,
+                     [&m, anchor = std::move(anchor)] { m.ShowHelp(anchor ? anchor() : QString()); });
 }
 
 bool DesktopBrowser::openUrl(const QUrl &url) { return QDesktopServices::openUrl(url); }

@@ -52,8 +52,13 @@ public:
 class FakeHelp : public HelpViewer
 {
 public:
-    void showHelp(const QString &path) override { shown.append(path); }
+    void showHelp(const QString &path, const QString &anchor) override
+    {
+        shown.append(path);
+        anchors.append(anchor);
+    }
     QStringList shown;
+    QStringList anchors;
 };
 
 class FakeBrowser : public Browser
