@@ -653,8 +653,12 @@ void tst_print::answerPage()
     if (!tick)
         return;
     const QVector<Cell> key = cells(end, int(ops.size()), &keyHeader);
-    QVERIFY(keyHeader.value(0).endsWith(QStringLiteral("Answers")));
-    QCOMPARE(keyHeader.value(1), factorLine);
+    // The heading on a place of its own, ending where the grid does.
+    QCOMPARE(keyHeader, (QStringList{printNotice(), QStringLiteral("Answers"), factorLine}));
+    const auto heading = std::find_if(ops.begin() + end, ops.end(),
+                                      [](const Op &op) { return op.kind == Op::Text && op.text == QLatin1String("Answers"); });
+    QCOMPARE(heading->x1 + 10.0f * 7, 800.0f); // the recording page's letters are 10 wide
+    QCOMPARE(heading->y1, 50.0f);
     for (int n = 0; n < 100; ++n) {
         QCOMPARE(key[n].a, sheet[n].a);
         QCOMPARE(key[n].f, sheet[n].f);

@@ -20,6 +20,8 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextDocument>
+#include <QXmlStreamReader>
 #include <QTimeZone>
 #include <QTimer>
 #include <QTranslator>
@@ -166,6 +168,67 @@ double printedWidth(const QString &text)
     return QFontMetricsF(courier, &inch).horizontalAdvance(text) / 72.0 * (850.0 / 7.5);
 }
 
+// A text with a count, as the catalogues key it.
+struct CountText
+{
+    QString context, source, comment;
+    QString at(int n) const
+    {
+        return QCoreApplication::translate(qPrintable(context), qPrintable(source),
+                                           comment.isEmpty() ? nullptr : qPrintable(comment), n);
+    }
+};
+
+const QString TranslationsDir = QStringLiteral(NUMBLOOM_ASSET_DIR "/../translations/");
+
+// Every text with a count: the English catalogue holds exactly those.
+QVector<CountText> countTexts()
+{
+    QVector<CountText> texts;
+    QFile f(TranslationsDir + QStringLiteral("numbloom_en.ts"));
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("no numbloom_en.ts");
+    QXmlStreamReader xml(&f);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("message"))
+            texts.push_back({context, {}, {}});
+        else if (xml.name() == QLatin1String("source"))
+            texts.back().source = xml.readElementText();
+        else if (xml.name() == QLatin1String("comment"))
+            texts.back().comment = xml.readElementText();
+    }
+    return texts;
+}
+
+// The plural category of a count in each language, as its grammar has it
+// (Unicode CLDR) for whole numbers: "one", "few" or "other".
+QString category(const QString &language, int n)
+{
+    if (language == QLatin1String("pl")) {
+        if (n == 1)
+            return QStringLiteral("one");
+        const int units = n % 10, tens = n % 100;
+        return units >= 2 && units <= 4 && (tens < 12 || tens > 14) ? QStringLiteral("few") : QStringLiteral("many");
+    }
+    // French and Portuguese count 0 with 1: "0 essai", "0 tentativa".
+    if (language == QLatin1String("fr") || language == QLatin1String("pt_BR"))
+        return n <= 1 ? QStringLiteral("one") : QStringLiteral("other");
+    return n == 1 ? QStringLiteral("one") : QStringLiteral("other");
+}
+
+// The text with its count taken out, to compare the words around it.
+QString withoutCount(QString text, int n)
+{
+    return text.replace(QRegularExpression(QStringLiteral("(?<![\\d%])%1(?!\\d)").arg(n)), QStringLiteral("#"));
+}
+
+const QVector<int> Counts{0, 1, 2, 5, 22, 25};
+
 } // namespace
 
 class tst_translations : public QObject
@@ -185,6 +248,15 @@ private Q_SLOTS:
     void myFactsModuleSpeaksTheLanguage();
     void languageChosen_data();
     void languageChosen();
+    void countsInTheirWords_data();
+    void countsInTheirWords();
+    void cataloguesFinished_data();
+    void cataloguesFinished();
+    void everyCountTakesItsForm();
+    void storyCounts_data();
+    void storyCounts();
+    void helpUsesTheProgramsWords_data();
+    void helpUsesTheProgramsWords();
 
 private:
     const Windows &windowsIn(const QString &language)
@@ -275,7 +347,7 @@ void tst_translations::printedLineFits()
     const QString name(40, QLatin1Char('W'));
     const QString texts[] = {printNotice() + Printing::tr("  Score______ Time_______"), worksheetFactorLine(-1, 12),
                              worksheetFactorLine(12, 12), printNotice(), Printing::tr("Factor is ") + "12",
-                             printNotice() + "  " + Printing::tr("Answers"), worksheetFactorLine(FactorTricky, 12, name),
+                             printNotice() + "  " + Printing::tr("Answers", "the heading of a worksheet's answer page"), worksheetFactorLine(FactorTricky, 12, name),
                              trickyFactsHeading(name)};
     const double room = line < 3 || line == 5 || line == 6 ? 750 : 650;
     const double width = printedWidth(texts[line]);
@@ -399,6 +471,201 @@ void tst_translations::languageChosen()
     QCOMPARE(QFileInfo(helpFileFor(program, chosen)).fileName(),
              chosen.isEmpty() ? QStringLiteral("kwizzo.hlp") : QStringLiteral("kwizzo_%1.hlp").arg(chosen));
     useLanguage(QStringLiteral("en"));
+}
+
+void tst_translations::countsInTheirWords_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("text");
+    const QVector<CountText> texts = countTexts();
+    QVERIFY(texts.size() >= 7);
+    for (const QString &language : Languages)
+        for (int i = 0; i < texts.size(); ++i)
+            QTest::addRow("%s %s", qPrintable(language), qPrintable(texts[i].source)) << language << i;
+}
+
+void tst_translations::countsInTheirWords()
+{
+    // Each text with a count, at the counts where languages part: the count
+    // is in it, counts of one plural form read alike, and where English says
+    // "1 try" but "2 tries" the language changes its words between its
+    // singular and its other forms too. Polish may share a word between
+    // "few" and "many" (2 dni, 5 dni; 2 odpowiedzi, 5 odpowiedzi).
+    QFETCH(QString, language);
+    QFETCH(int, text);
+    const CountText t = countTexts()[text];
+    useLanguage(QStringLiteral("en"));
+    QHash<int, QString> english;
+    for (int n : Counts)
+        english[n] = t.at(n);
+    const bool englishInflects = withoutCount(english[1], 1) != withoutCount(english[2], 2);
+    useLanguage(language);
+    m_language.clear();
+    QHash<QString, QString> byCategory; // one wording for each category
+    for (int n : Counts) {
+        const QString said = t.at(n);
+        qInfo("%s %d: %s", qPrintable(language), n, qPrintable(said));
+        QVERIFY2(said.contains(QRegularExpression(QStringLiteral("(?<![\\d%])%1(?!\\d)").arg(n))), qPrintable(said));
+        QVERIFY2(!said.contains(QLatin1String("%n")), qPrintable(said));
+        if (language != QLatin1String("en"))
+            QVERIFY2(said != english[n], qPrintable(QStringLiteral("still English: ") + said));
+        const QString c = category(language, n), words = withoutCount(said, n);
+        if (byCategory.contains(c))
+            QVERIFY2(byCategory[c] == words, qPrintable(QStringLiteral("%1 and %2 in one form (%3)").arg(byCategory[c], words, c)));
+        byCategory[c] = words;
+    }
+    if (!englishInflects)
+        return;
+    for (auto a = byCategory.cbegin(); a != byCategory.cend(); ++a)
+        for (auto b = byCategory.cbegin(); b != byCategory.cend(); ++b)
+            if (a.key() == QLatin1String("one") && b.key() != a.key())
+                QVERIFY2(a.value() != b.value(), qPrintable(QStringLiteral("the same words for %1 and %2: %3")
+                                                                .arg(a.key(), b.key(), a.value())));
+}
+
+void tst_translations::cataloguesFinished_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : Languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void tst_translations::cataloguesFinished()
+{
+    // No text left unfinished or without a translation, and every text with a
+    // count has all the forms its language needs (Polish three, the others two).
+    QFETCH(QString, language);
+    QFile f(TranslationsDir + QStringLiteral("numbloom_%1.ts").arg(language));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const int forms = language == QLatin1String("pl") ? 3 : 2;
+    QXmlStreamReader xml(&f);
+    QString source;
+    int messages = 0, counted = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("message")) {
+            ++messages;
+            counted += xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            QVERIFY2(xml.attributes().value(QLatin1String("type")).isEmpty(), qPrintable(source));
+            QStringList numerus;
+            QString text;
+            while (xml.readNext() != QXmlStreamReader::EndElement || xml.name() != QLatin1String("translation")) {
+                if (xml.isStartElement() && xml.name() == QLatin1String("numerusform"))
+                    numerus << xml.readElementText();
+                else if (xml.isCharacters())
+                    text += xml.text();
+            }
+            if (source.contains(QLatin1String("%n"))) {
+                QCOMPARE(numerus.size(), forms);
+                QVERIFY2(!numerus.contains(QString()), qPrintable(source));
+            } else {
+                QVERIFY2(!text.trimmed().isEmpty(), qPrintable(source));
+            }
+        }
+    }
+    QVERIFY(!xml.hasError());
+    QVERIFY(language == QLatin1String("en") ? messages == counted : messages > 150);
+    QCOMPARE(counted, int(countTexts().size()));
+}
+
+void tst_translations::everyCountTakesItsForm()
+{
+    // A count put into a text as a plain number ("%1 seconds") gets the
+    // English plural in every language: such texts take %n instead. A file
+    // name ("%1 answers.csv") is no count, nor a whole ("%n of %1 facts").
+    QFile f(TranslationsDir + QStringLiteral("numbloom_de.ts"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QRegularExpression count(QStringLiteral(
+        "%[1-9] (tries|answers|seconds|minutes|facts|problems|days|times)\\b(?!\\.\\w)"));
+    QXmlStreamReader xml(&f);
+    QStringList found;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("source"))
+            if (const QString s = xml.readElementText(); s.contains(count) && !s.contains(QLatin1String("%n")))
+                found << s;
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+}
+
+void tst_translations::storyCounts_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("stories");
+    QTest::newRow("en") << "en" << QStringList{
+        "2 x 3 = 6: 1 try, 1 right, last on 3 December in 2.4 s",
+        "3 x 4 = 12: 2 tries, 2 right, last on 3 December in 2.4 s",
+        "4 x 5 = 20: 5 tries, 5 right, last on 3 December in 2.4 s",
+        "7 x 8 = 56: 22 tries, 22 right, last on 3 December in 2.4 s"};
+    QTest::newRow("pl") << "pl" << QStringList{
+        "2 x 3 = 6: 1 próba, dobrze: 1, ostatnio 3 grudnia, w 2,4 s",
+        "3 x 4 = 12: 2 próby, dobrze: 2, ostatnio 3 grudnia, w 2,4 s",
+        "4 x 5 = 20: 5 prób, dobrze: 5, ostatnio 3 grudnia, w 2,4 s",
+        "7 x 8 = 56: 22 próby, dobrze: 22, ostatnio 3 grudnia, w 2,4 s"};
+}
+
+void tst_translations::storyCounts()
+{
+    // A fact's story with 1, 2, 5 and 22 tries, from a real record: the
+    // English "1 try" and Polish's three forms ("próba, próby, prób").
+    QFETCH(QString, language);
+    QFETCH(QStringList, stories);
+    const Windows &win = windowsIn(language);
+    const QDateTime at(QDate(2026, 12, 3), QTime(12, 0), QTimeZone::utc());
+    const int facts[][3] = {{2, 3, 1}, {3, 4, 2}, {4, 5, 5}, {7, 8, 22}};
+    win.record->drillStarted({at, 7, 12, ClockOff, 0});
+    for (const auto &[a, b, tries] : facts)
+        for (int i = 0; i < tries; ++i)
+            win.record->answerJudged({at, a, b, a * b, true, 2400});
+    win.record->drillEnded(at);
+    win.record->flush();
+    frmFacts facts2(*win.program->prog->module, *win.record, nullptr);
+    for (size_t i = 0; i < std::size(facts); ++i) {
+        const QString story = facts2.factStory(facts[i][0], facts[i][1]);
+        qInfo("%s", qPrintable(story));
+        QCOMPARE(story, stories[int(i)]);
+    }
+}
+
+void tst_translations::helpUsesTheProgramsWords_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : Languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void tst_translations::helpUsesTheProgramsWords()
+{
+    // The help names the controls and the states as the windows show them
+    // in its language, so a parent finds on screen what the help names.
+    QFETCH(QString, language);
+    useLanguage(language);
+    m_language.clear();
+    QFile f(helpFileFor(QStringLiteral(NUMBLOOM_ASSET_DIR "/"), language == QLatin1String("en") ? QString() : language));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QTextDocument doc;
+    doc.setHtml(QString::fromUtf8(f.readAll()));
+    const QString help = doc.toPlainText().replace(QChar(0xa0), QLatin1Char(' '));
+    const char *const words[][2] = {
+        {"frmTable", "&My Facts"}, {"frmTable", "Tricky"}, {"frmTable", "Random"}, {"frmTable", "Study"},
+        {"frmTable", "Practice"}, {"frmTable", "&Print Facts"}, {"frmTable", "Print Worksheet"},
+        {"frmTable", "Maximum Multiplier"}, {"frmTable", "Start Practice"}, {"frmTable", "&Review"},
+        {"frmFacts", "&Child:"}, {"frmFacts", "&Add..."}, {"frmFacts", "&Rename..."}, {"frmFacts", "Re&move..."},
+        {"frmFacts", "&Known within:"}, {"frmFacts", "&Print for the Parent"}, {"frmFacts", "Save as C&SV..."},
+        {"frmFacts", "known"}, {"frmFacts", "getting there"}, {"frmFacts", "tricky"}, {"frmFacts", "not yet tried"},
+        {"Printing", "Also print the &answers"}, {"frmTable", "Nothing is tricky yet."}};
+    QStringList missing;
+    for (const auto &[context, text] : words) {
+        QString w = shown(translated(context, text)).replace(QChar(0xa0), QLatin1Char(' ')).trimmed();
+        w.remove(QRegularExpression(QStringLiteral("(\\.\\.\\.| ?:)$")));
+        if (!help.contains(w, Qt::CaseInsensitive))
+            missing << w;
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(" | "))));
+    QVERIFY(help.contains(shown(Printing::tr("Answers", "the heading of a worksheet's answer page"))));
 }
 
 QTEST_MAIN(tst_translations)

@@ -186,19 +186,15 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
     <message>
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
-        <translation>„Mein Fortschritt“ (numbloom-facts.so) fehlt im Programmordner.</translation>
+        <translation>„Mein Einmaleins“ (numbloom-facts.so) fehlt im Programmordner.</translation>
     </message>
     <message>
         <source>Factor: Tricky</source>
-        <translation>Malreihe: Knifflige</translation>
+        <translation>Knifflige Aufgaben</translation>
     </message>
     <message>
         <source>Factor: Tricky (%1)</source>
-        <translation>Malreihe: Knifflige (%1)</translation>
-    </message>
-    <message>
-        <source>Answers</source>
-        <translation>Lösungen</translation>
+        <translation>Knifflige Aufgaben (%1)</translation>
     </message>
     <message>
         <source>Also print the &amp;answers</source>
@@ -214,15 +210,16 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
     <message>
         <source>The next page could not be started.</source>
-        <translation>Die nächste Seite konnte nicht begonnen werden.</translation>
+        <translation>Die nächste Seite konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <comment>the heading of a worksheet&apos;s answer page</comment>
+        <translation>Lösungen</translation>
     </message>
 </context>
 <context>
     <name>Record</name>
-    <message>
-        <source>Child</source>
-        <translation>Kind</translation>
-    </message>
     <message>
         <source>The file cannot be read.</source>
         <translation>Die Datei kann nicht gelesen werden.</translation>
@@ -233,11 +230,16 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
     <message>
         <source>A name has 1 to %1 characters.</source>
-        <translation>Ein Name hat 1 bis %1 Zeichen.</translation>
+        <translation>Ein Name muss 1 bis %1 Zeichen lang sein.</translation>
     </message>
     <message>
         <source>There is already a child called %1.</source>
         <translation>Es gibt schon ein Kind mit dem Namen %1.</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <translation>Kind</translation>
     </message>
 </context>
 <context>
@@ -353,7 +355,7 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     <name>frmFacts</name>
     <message>
         <source>My Facts</source>
-        <translation>Mein Fortschritt</translation>
+        <translation>Mein Einmaleins</translation>
     </message>
     <message>
         <source>The record of answers is not open yet.</source>
@@ -362,10 +364,6 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     <message>
         <source>&amp;Child:</source>
         <translation>&amp;Kind:</translation>
-    </message>
-    <message>
-        <source>Child</source>
-        <translation>Kind</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
@@ -381,15 +379,11 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
     <message>
         <source>&amp;Known within:</source>
-        <translation>&amp;Gekonnt innerhalb:</translation>
+        <translation>&amp;Sicher in höchstens:</translation>
     </message>
     <message>
         <source>Known within</source>
-        <translation>Gekonnt innerhalb</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 Sekunden</translation>
+        <translation>Sicher in höchstens</translation>
     </message>
     <message>
         <source>no time limit</source>
@@ -413,7 +407,7 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
     <message>
         <source>Facts known at the end of each day, the last 30 days</source>
-        <translation>Gekonnte Aufgaben am Ende jedes Tages, die letzten 30 Tage</translation>
+        <translation>Sichere Aufgaben am Ende jedes Tages, die letzten 30 Tage</translation>
     </message>
     <message>
         <source>&amp;Print for the Parent</source>
@@ -429,7 +423,7 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
     <message>
         <source>known</source>
-        <translation>gekonnt</translation>
+        <translation>sicher</translation>
     </message>
     <message>
         <source>getting there</source>
@@ -444,24 +438,12 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <translation>noch nicht geübt</translation>
     </message>
     <message>
-        <source>Facts known: %1 of %2    Problems answered: %3    Days practised: %4</source>
-        <translation>Gekonnte Aufgaben: %1 von %2    Aufgaben gerechnet: %3    Übungstage: %4</translation>
-    </message>
-    <message>
         <source>Facts known at the end of each day</source>
-        <translation>Gekonnte Aufgaben am Ende jedes Tages</translation>
+        <translation>Sichere Aufgaben am Ende jedes Tages</translation>
     </message>
     <message>
         <source>%1: not yet tried</source>
         <translation>%1: noch nicht geübt</translation>
-    </message>
-    <message>
-        <source>1 try</source>
-        <translation>1 Versuch</translation>
-    </message>
-    <message>
-        <source>%1 tries</source>
-        <translation>%1 Versuche</translation>
     </message>
     <message>
         <source>%1: %2, %3 right, last on %4 in %5 s</source>
@@ -484,28 +466,12 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <translation>Neuer Name für %1:</translation>
     </message>
     <message>
-        <source>Remove %1 and the %2 answers kept for them? This cannot be undone.</source>
-        <translation>%1 und alle gespeicherten Antworten (%2) entfernen? Das lässt sich nicht rückgängig machen.</translation>
-    </message>
-    <message>
         <source>Remove</source>
         <translation>Entfernen</translation>
     </message>
     <message>
-        <source>%1 = %2: 1 try, 1 missed</source>
-        <translation>%1 = %2: 1 von 1 falsch</translation>
-    </message>
-    <message>
-        <source>%1 = %2: %3 tries, %4 missed</source>
-        <translation>%1 = %2: %4 von %3 falsch</translation>
-    </message>
-    <message>
         <source>No fact missed yet.</source>
         <translation>Bisher keine Aufgabe falsch gerechnet.</translation>
-    </message>
-    <message>
-        <source>%1 - My Facts - %2</source>
-        <translation>%1 - Mein Fortschritt - %2</translation>
     </message>
     <message>
         <source>The trickiest facts</source>
@@ -513,7 +479,7 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
     <message>
         <source>Numbloom - My Facts of %1</source>
-        <translation>Numbloom - Mein Fortschritt - %1</translation>
+        <translation>Numbloom - Einmaleins von %1</translation>
     </message>
     <message>
         <source>Save as CSV</source>
@@ -544,6 +510,80 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <source>d MMMM yyyy</source>
         <comment>the date on the parent&apos;s page, as QDate formats it</comment>
         <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>what a screen reader calls the list of children</comment>
+        <translation>Kind</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a choice of Known within</comment>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 facts known</source>
+        <comment>the totals below the map; %1 is all facts, 169</comment>
+        <translation>
+            <numerusform>Sichere Aufgaben: %n von %1</numerusform>
+            <numerusform>Sichere Aufgaben: %n von %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems answered</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n Aufgabe gerechnet</numerusform>
+            <numerusform>%n Aufgaben gerechnet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days practised</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>an %n Tag geübt</numerusform>
+            <numerusform>an %n Tagen geübt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day on the chart&apos;s axis, as QDate formats it</comment>
+        <translation>d. MMM</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries</source>
+        <comment>how often a fact was answered, in its story</comment>
+        <translation>
+            <numerusform>%n Versuch</numerusform>
+            <numerusform>%n Versuche</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove %1? No answers are kept for them yet.</source>
+        <translation>%1 entfernen? Für dieses Kind sind noch keine Antworten gespeichert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %1 and the %n answers kept for them? This cannot be undone.</source>
+        <translation>
+            <numerusform>%1 und die %n gespeicherte Antwort entfernen? Das lässt sich nicht rückgängig machen.</numerusform>
+            <numerusform>%1 und die %n gespeicherten Antworten entfernen? Das lässt sich nicht rückgängig machen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 = %2: %n tries, %3 missed</source>
+        <comment>a line of the trickiest facts on the parent&apos;s page</comment>
+        <translation>
+            <numerusform>%1 = %2: %3 von %n Versuch falsch</numerusform>
+            <numerusform>%1 = %2: %3 von %n Versuchen falsch</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 - My Facts - %2</source>
+        <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
+        <translation>%1 - Einmaleins - %2</translation>
     </message>
 </context>
 <context>
@@ -715,7 +755,7 @@ kann nicht geschrieben werden, und es gibt keinen persönlichen Ordner, in dem s
     </message>
     <message>
         <source>&amp;My Facts</source>
-        <translation>Mein &amp;Fortschritt</translation>
+        <translation>&amp;Mein Einmaleins</translation>
     </message>
     <message>
         <source>Nothing is tricky yet.</source>

@@ -190,15 +190,11 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
     </message>
     <message>
         <source>Factor: Tricky</source>
-        <translation>Tabla: difíciles</translation>
+        <translation>Cuentas difíciles</translation>
     </message>
     <message>
         <source>Factor: Tricky (%1)</source>
-        <translation>Tabla: difíciles (%1)</translation>
-    </message>
-    <message>
-        <source>Answers</source>
-        <translation>Soluciones</translation>
+        <translation>Cuentas difíciles (%1)</translation>
     </message>
     <message>
         <source>Also print the &amp;answers</source>
@@ -216,13 +212,14 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <source>The next page could not be started.</source>
         <translation>No se pudo empezar la página siguiente.</translation>
     </message>
+    <message>
+        <source>Answers</source>
+        <comment>the heading of a worksheet&apos;s answer page</comment>
+        <translation>Soluciones</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
-    <message>
-        <source>Child</source>
-        <translation>Peque</translation>
-    </message>
     <message>
         <source>The file cannot be read.</source>
         <translation>No se puede leer el archivo.</translation>
@@ -239,6 +236,11 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <source>There is already a child called %1.</source>
         <translation>Ya hay alguien que se llama %1.</translation>
     </message>
+    <message>
+        <source>Child</source>
+        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <translation>Peque</translation>
+    </message>
 </context>
 <context>
     <name>SqliteRecord</name>
@@ -246,7 +248,7 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <source>The record of your children&apos;s answers could not be read, so a new one was started. The old file is kept, untouched, as:
 
 %1</source>
-        <translation>No se pudo leer el registro de respuestas de tus hijos, así que se ha empezado uno nuevo. El archivo antiguo se conserva intacto como:
+        <translation>No se pudo leer el registro de respuestas de los niños, así que se ha empezado uno nuevo. El archivo antiguo se conserva intacto como:
 
 %1</translation>
     </message>
@@ -265,7 +267,7 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
     <message>
         <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
 %1</source>
-        <translation>Este registro lo escribió una versión más nueva de Numbloom, así que esta lo deja como está y no guarda respuestas. Actualiza Numbloom para verlo:
+        <translation>Este registro lo escribió una versión más reciente de Numbloom, así que esta lo deja como está y no guarda respuestas. Actualiza Numbloom para verlo:
 %1</translation>
     </message>
     <message>
@@ -364,10 +366,6 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <translation>&amp;Niño o niña:</translation>
     </message>
     <message>
-        <source>Child</source>
-        <translation>Niño o niña</translation>
-    </message>
-    <message>
         <source>&amp;Add...</source>
         <translation>&amp;Añadir...</translation>
     </message>
@@ -386,10 +384,6 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
     <message>
         <source>Known within</source>
         <translation>Dominada en</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
     </message>
     <message>
         <source>no time limit</source>
@@ -444,24 +438,12 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <translation>sin probar</translation>
     </message>
     <message>
-        <source>Facts known: %1 of %2    Problems answered: %3    Days practised: %4</source>
-        <translation>Cuentas dominadas: %1 de %2    Cuentas hechas: %3    Días de práctica: %4</translation>
-    </message>
-    <message>
         <source>Facts known at the end of each day</source>
         <translation>Cuentas dominadas al final de cada día</translation>
     </message>
     <message>
         <source>%1: not yet tried</source>
         <translation>%1: sin probar</translation>
-    </message>
-    <message>
-        <source>1 try</source>
-        <translation>1 intento</translation>
-    </message>
-    <message>
-        <source>%1 tries</source>
-        <translation>%1 intentos</translation>
     </message>
     <message>
         <source>%1: %2, %3 right, last on %4 in %5 s</source>
@@ -484,28 +466,12 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <translation>Nuevo nombre para %1:</translation>
     </message>
     <message>
-        <source>Remove %1 and the %2 answers kept for them? This cannot be undone.</source>
-        <translation>¿Eliminar a %1 y todas sus respuestas guardadas (%2)? No se puede deshacer.</translation>
-    </message>
-    <message>
         <source>Remove</source>
         <translation>Eliminar</translation>
     </message>
     <message>
-        <source>%1 = %2: 1 try, 1 missed</source>
-        <translation>%1 = %2: falló 1 de 1</translation>
-    </message>
-    <message>
-        <source>%1 = %2: %3 tries, %4 missed</source>
-        <translation>%1 = %2: falló %4 de %3</translation>
-    </message>
-    <message>
         <source>No fact missed yet.</source>
         <translation>Aún no hay cuentas falladas.</translation>
-    </message>
-    <message>
-        <source>%1 - My Facts - %2</source>
-        <translation>%1 - Mis tablas - %2</translation>
     </message>
     <message>
         <source>The trickiest facts</source>
@@ -544,6 +510,80 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <source>d MMMM yyyy</source>
         <comment>the date on the parent&apos;s page, as QDate formats it</comment>
         <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>what a screen reader calls the list of children</comment>
+        <translation>Niño o niña</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a choice of Known within</comment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 facts known</source>
+        <comment>the totals below the map; %1 is all facts, 169</comment>
+        <translation>
+            <numerusform>Cuentas dominadas: %n de %1</numerusform>
+            <numerusform>Cuentas dominadas: %n de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems answered</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n cuenta hecha</numerusform>
+            <numerusform>%n cuentas hechas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days practised</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n día de práctica</numerusform>
+            <numerusform>%n días de práctica</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day on the chart&apos;s axis, as QDate formats it</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries</source>
+        <comment>how often a fact was answered, in its story</comment>
+        <translation>
+            <numerusform>%n intento</numerusform>
+            <numerusform>%n intentos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove %1? No answers are kept for them yet.</source>
+        <translation>¿Eliminar a %1? Todavía no hay respuestas guardadas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %1 and the %n answers kept for them? This cannot be undone.</source>
+        <translation>
+            <numerusform>¿Eliminar a %1 y %n respuesta guardada? No se puede deshacer.</numerusform>
+            <numerusform>¿Eliminar a %1 y sus %n respuestas guardadas? No se puede deshacer.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 = %2: %n tries, %3 missed</source>
+        <comment>a line of the trickiest facts on the parent&apos;s page</comment>
+        <translation>
+            <numerusform>%1 = %2: falló %3 de %n intento</numerusform>
+            <numerusform>%1 = %2: falló %3 de %n intentos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 - My Facts - %2</source>
+        <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
+        <translation>%1 - Mis tablas - %2</translation>
     </message>
 </context>
 <context>

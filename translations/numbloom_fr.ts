@@ -197,10 +197,6 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation>Table&#xa0;: à revoir (%1)</translation>
     </message>
     <message>
-        <source>Answers</source>
-        <translation>Réponses</translation>
-    </message>
-    <message>
         <source>Also print the &amp;answers</source>
         <translation>Imprimer aussi les &amp;réponses</translation>
     </message>
@@ -210,19 +206,20 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     </message>
     <message>
         <source>Tricky facts of %1</source>
-        <translation>Calculs à revoir de %1</translation>
+        <translation>Les calculs à revoir de %1</translation>
     </message>
     <message>
         <source>The next page could not be started.</source>
-        <translation>La page suivante n’a pas pu être commencée.</translation>
+        <translation>La page suivante n&apos;a pas pu être commencée.</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <comment>the heading of a worksheet&apos;s answer page</comment>
+        <translation>Réponses</translation>
     </message>
 </context>
 <context>
     <name>Record</name>
-    <message>
-        <source>Child</source>
-        <translation>Enfant</translation>
-    </message>
     <message>
         <source>The file cannot be read.</source>
         <translation>Impossible de lire le fichier.</translation>
@@ -233,11 +230,16 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     </message>
     <message>
         <source>A name has 1 to %1 characters.</source>
-        <translation>Un prénom a de 1 à %1 caractères.</translation>
+        <translation>Le prénom doit comporter de 1 à %1 caractères.</translation>
     </message>
     <message>
         <source>There is already a child called %1.</source>
         <translation>Il y a déjà un enfant qui s&apos;appelle %1.</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <translation>Enfant</translation>
     </message>
 </context>
 <context>
@@ -364,10 +366,6 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation>&amp;Enfant&#xa0;:</translation>
     </message>
     <message>
-        <source>Child</source>
-        <translation>Enfant</translation>
-    </message>
-    <message>
         <source>&amp;Add...</source>
         <translation>&amp;Ajouter...</translation>
     </message>
@@ -386,10 +384,6 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     <message>
         <source>Known within</source>
         <translation>Acquis en</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondes</translation>
     </message>
     <message>
         <source>no time limit</source>
@@ -444,24 +438,12 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation>pas encore essayé</translation>
     </message>
     <message>
-        <source>Facts known: %1 of %2    Problems answered: %3    Days practised: %4</source>
-        <translation>Calculs acquis&#xa0;: %1 sur %2    Calculs faits&#xa0;: %3    Jours d&apos;entraînement&#xa0;: %4</translation>
-    </message>
-    <message>
         <source>Facts known at the end of each day</source>
         <translation>Calculs acquis à la fin de chaque jour</translation>
     </message>
     <message>
         <source>%1: not yet tried</source>
         <translation>%1&#xa0;: pas encore essayé</translation>
-    </message>
-    <message>
-        <source>1 try</source>
-        <translation>1 essai</translation>
-    </message>
-    <message>
-        <source>%1 tries</source>
-        <translation>%1 essais</translation>
     </message>
     <message>
         <source>%1: %2, %3 right, last on %4 in %5 s</source>
@@ -484,32 +466,16 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation>Nouveau prénom pour %1&#xa0;:</translation>
     </message>
     <message>
-        <source>Remove %1 and the %2 answers kept for them? This cannot be undone.</source>
-        <translation>Supprimer %1 et toutes ses réponses enregistrées (%2)&#xa0;? Cette action est définitive.</translation>
-    </message>
-    <message>
         <source>Remove</source>
         <translation>Supprimer</translation>
-    </message>
-    <message>
-        <source>%1 = %2: 1 try, 1 missed</source>
-        <translation>%1 = %2&#xa0;: raté 1 fois sur 1</translation>
-    </message>
-    <message>
-        <source>%1 = %2: %3 tries, %4 missed</source>
-        <translation>%1 = %2&#xa0;: raté %4 fois sur %3</translation>
     </message>
     <message>
         <source>No fact missed yet.</source>
         <translation>Aucun calcul raté pour l&apos;instant.</translation>
     </message>
     <message>
-        <source>%1 - My Facts - %2</source>
-        <translation>%1 - Mes tables - %2</translation>
-    </message>
-    <message>
         <source>The trickiest facts</source>
-        <translation>Les calculs les plus difficiles</translation>
+        <translation>Les calculs à revoir en priorité</translation>
     </message>
     <message>
         <source>Numbloom - My Facts of %1</source>
@@ -544,6 +510,80 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <source>d MMMM yyyy</source>
         <comment>the date on the parent&apos;s page, as QDate formats it</comment>
         <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>what a screen reader calls the list of children</comment>
+        <translation>Enfant</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a choice of Known within</comment>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 facts known</source>
+        <comment>the totals below the map; %1 is all facts, 169</comment>
+        <translation>
+            <numerusform>Calculs acquis&#xa0;: %n sur %1</numerusform>
+            <numerusform>Calculs acquis&#xa0;: %n sur %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems answered</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n calcul fait</numerusform>
+            <numerusform>%n calculs faits</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days practised</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n jour d&apos;entraînement</numerusform>
+            <numerusform>%n jours d&apos;entraînement</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day on the chart&apos;s axis, as QDate formats it</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries</source>
+        <comment>how often a fact was answered, in its story</comment>
+        <translation>
+            <numerusform>%n essai</numerusform>
+            <numerusform>%n essais</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove %1? No answers are kept for them yet.</source>
+        <translation>Supprimer %1&#xa0;? Aucune réponse n&apos;est encore enregistrée pour cet enfant.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %1 and the %n answers kept for them? This cannot be undone.</source>
+        <translation>
+            <numerusform>Supprimer %1 et %n réponse enregistrée&#xa0;? Cette action est définitive.</numerusform>
+            <numerusform>Supprimer %1 et les %n réponses enregistrées&#xa0;? Cette action est définitive.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 = %2: %n tries, %3 missed</source>
+        <comment>a line of the trickiest facts on the parent&apos;s page</comment>
+        <translation>
+            <numerusform>%1 = %2&#xa0;: raté %3 fois sur %n essai</numerusform>
+            <numerusform>%1 = %2&#xa0;: raté %3 fois sur %n essais</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 - My Facts - %2</source>
+        <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
+        <translation>%1 - Mes tables - %2</translation>
     </message>
 </context>
 <context>
@@ -719,7 +759,7 @@ n&apos;est pas accessible en écriture, et il n&apos;y a pas de dossier personne
     </message>
     <message>
         <source>Nothing is tricky yet.</source>
-        <translation>Rien à revoir pour l’instant.</translation>
+        <translation>Rien à revoir pour l&apos;instant.</translation>
     </message>
     <message>
         <source>Tricky</source>

@@ -190,15 +190,11 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     </message>
     <message>
         <source>Factor: Tricky</source>
-        <translation>Tabellina: difficili</translation>
+        <translation>Operazioni difficili</translation>
     </message>
     <message>
         <source>Factor: Tricky (%1)</source>
-        <translation>Tabellina: difficili (%1)</translation>
-    </message>
-    <message>
-        <source>Answers</source>
-        <translation>Soluzioni</translation>
+        <translation>Operazioni difficili (%1)</translation>
     </message>
     <message>
         <source>Also print the &amp;answers</source>
@@ -216,13 +212,14 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <source>The next page could not be started.</source>
         <translation>Non è stato possibile iniziare la pagina successiva.</translation>
     </message>
+    <message>
+        <source>Answers</source>
+        <comment>the heading of a worksheet&apos;s answer page</comment>
+        <translation>Soluzioni</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
-    <message>
-        <source>Child</source>
-        <translation>Bambino</translation>
-    </message>
     <message>
         <source>The file cannot be read.</source>
         <translation>Impossibile leggere il file.</translation>
@@ -238,6 +235,11 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     <message>
         <source>There is already a child called %1.</source>
         <translation>C&apos;è già qualcuno che si chiama %1.</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <translation>Bambino/a</translation>
     </message>
 </context>
 <context>
@@ -361,11 +363,7 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     </message>
     <message>
         <source>&amp;Child:</source>
-        <translation>&amp;Bambino:</translation>
-    </message>
-    <message>
-        <source>Child</source>
-        <translation>Bambino</translation>
+        <translation>&amp;Bambino/a:</translation>
     </message>
     <message>
         <source>&amp;Add...</source>
@@ -386,10 +384,6 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     <message>
         <source>Known within</source>
         <translation>Imparata entro</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondi</translation>
     </message>
     <message>
         <source>no time limit</source>
@@ -444,10 +438,6 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <translation>non ancora provata</translation>
     </message>
     <message>
-        <source>Facts known: %1 of %2    Problems answered: %3    Days practised: %4</source>
-        <translation>Operazioni imparate: %1 su %2    Operazioni fatte: %3    Giorni di allenamento: %4</translation>
-    </message>
-    <message>
         <source>Facts known at the end of each day</source>
         <translation>Operazioni imparate alla fine di ogni giorno</translation>
     </message>
@@ -456,20 +446,12 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <translation>%1: non ancora provata</translation>
     </message>
     <message>
-        <source>1 try</source>
-        <translation>1 tentativo</translation>
-    </message>
-    <message>
-        <source>%1 tries</source>
-        <translation>%1 tentativi</translation>
-    </message>
-    <message>
         <source>%1: %2, %3 right, last on %4 in %5 s</source>
-        <translation>%1: %2, giuste: %3, ultimo tentativo: %4 in %5 s</translation>
+        <translation>%1: %2, giuste: %3, ultima volta: %4, in %5 s</translation>
     </message>
     <message>
         <source>Add a Child</source>
-        <translation>Aggiungi un bambino</translation>
+        <translation>Aggiungi un bambino o una bambina</translation>
     </message>
     <message>
         <source>Name:</source>
@@ -484,28 +466,12 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <translation>Nuovo nome per %1:</translation>
     </message>
     <message>
-        <source>Remove %1 and the %2 answers kept for them? This cannot be undone.</source>
-        <translation>Eliminare %1 e tutte le sue risposte salvate (%2)? Non si potrà tornare indietro.</translation>
-    </message>
-    <message>
         <source>Remove</source>
         <translation>Elimina</translation>
     </message>
     <message>
-        <source>%1 = %2: 1 try, 1 missed</source>
-        <translation>%1 = %2: sbagliata 1 su 1</translation>
-    </message>
-    <message>
-        <source>%1 = %2: %3 tries, %4 missed</source>
-        <translation>%1 = %2: sbagliata %4 su %3</translation>
-    </message>
-    <message>
         <source>No fact missed yet.</source>
         <translation>Nessuna operazione sbagliata finora.</translation>
-    </message>
-    <message>
-        <source>%1 - My Facts - %2</source>
-        <translation>%1 - Le mie tabelline - %2</translation>
     </message>
     <message>
         <source>The trickiest facts</source>
@@ -544,6 +510,80 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <source>d MMMM yyyy</source>
         <comment>the date on the parent&apos;s page, as QDate formats it</comment>
         <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>what a screen reader calls the list of children</comment>
+        <translation>Bambino/a</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a choice of Known within</comment>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 facts known</source>
+        <comment>the totals below the map; %1 is all facts, 169</comment>
+        <translation>
+            <numerusform>Operazioni imparate: %n su %1</numerusform>
+            <numerusform>Operazioni imparate: %n su %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems answered</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n operazione fatta</numerusform>
+            <numerusform>%n operazioni fatte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days practised</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n giorno di allenamento</numerusform>
+            <numerusform>%n giorni di allenamento</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day on the chart&apos;s axis, as QDate formats it</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries</source>
+        <comment>how often a fact was answered, in its story</comment>
+        <translation>
+            <numerusform>%n tentativo</numerusform>
+            <numerusform>%n tentativi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove %1? No answers are kept for them yet.</source>
+        <translation>Eliminare %1? Non ci sono ancora risposte salvate.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %1 and the %n answers kept for them? This cannot be undone.</source>
+        <translation>
+            <numerusform>Eliminare %1 e la sua %n risposta salvata? Non si potrà tornare indietro.</numerusform>
+            <numerusform>Eliminare %1 e le sue %n risposte salvate? Non si potrà tornare indietro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 = %2: %n tries, %3 missed</source>
+        <comment>a line of the trickiest facts on the parent&apos;s page</comment>
+        <translation>
+            <numerusform>%1 = %2: sbagliata %3 su %n tentativo</numerusform>
+            <numerusform>%1 = %2: sbagliata %3 su %n tentativi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 - My Facts - %2</source>
+        <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
+        <translation>%1 - Le mie tabelline - %2</translation>
     </message>
 </context>
 <context>

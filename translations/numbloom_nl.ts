@@ -190,15 +190,11 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
     </message>
     <message>
         <source>Factor: Tricky</source>
-        <translation>Tafel: lastige</translation>
+        <translation>Tafel: lastige sommen</translation>
     </message>
     <message>
         <source>Factor: Tricky (%1)</source>
-        <translation>Tafel: lastige (%1)</translation>
-    </message>
-    <message>
-        <source>Answers</source>
-        <translation>Antwoorden</translation>
+        <translation>Tafel: lastige sommen (%1)</translation>
     </message>
     <message>
         <source>Also print the &amp;answers</source>
@@ -216,13 +212,14 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <source>The next page could not be started.</source>
         <translation>De volgende pagina kon niet worden begonnen.</translation>
     </message>
+    <message>
+        <source>Answers</source>
+        <comment>the heading of a worksheet&apos;s answer page</comment>
+        <translation>Antwoorden</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
-    <message>
-        <source>Child</source>
-        <translation>Kind</translation>
-    </message>
     <message>
         <source>The file cannot be read.</source>
         <translation>Het bestand kan niet worden gelezen.</translation>
@@ -233,11 +230,16 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
     </message>
     <message>
         <source>A name has 1 to %1 characters.</source>
-        <translation>Een naam heeft 1 tot %1 tekens.</translation>
+        <translation>Een naam moet 1 tot en met %1 tekens hebben.</translation>
     </message>
     <message>
         <source>There is already a child called %1.</source>
         <translation>Er is al een kind dat %1 heet.</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <translation>Kind</translation>
     </message>
 </context>
 <context>
@@ -364,10 +366,6 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <translation>&amp;Kind:</translation>
     </message>
     <message>
-        <source>Child</source>
-        <translation>Kind</translation>
-    </message>
-    <message>
         <source>&amp;Add...</source>
         <translation>&amp;Toevoegen...</translation>
     </message>
@@ -386,10 +384,6 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
     <message>
         <source>Known within</source>
         <translation>Geleerd binnen</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 seconden</translation>
     </message>
     <message>
         <source>no time limit</source>
@@ -444,24 +438,12 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <translation>nog niet geprobeerd</translation>
     </message>
     <message>
-        <source>Facts known: %1 of %2    Problems answered: %3    Days practised: %4</source>
-        <translation>Geleerde sommen: %1 van %2    Sommen gemaakt: %3    Dagen geoefend: %4</translation>
-    </message>
-    <message>
         <source>Facts known at the end of each day</source>
         <translation>Geleerde sommen aan het eind van elke dag</translation>
     </message>
     <message>
         <source>%1: not yet tried</source>
         <translation>%1: nog niet geprobeerd</translation>
-    </message>
-    <message>
-        <source>1 try</source>
-        <translation>1 poging</translation>
-    </message>
-    <message>
-        <source>%1 tries</source>
-        <translation>%1 pogingen</translation>
     </message>
     <message>
         <source>%1: %2, %3 right, last on %4 in %5 s</source>
@@ -484,28 +466,12 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <translation>Nieuwe naam voor %1:</translation>
     </message>
     <message>
-        <source>Remove %1 and the %2 answers kept for them? This cannot be undone.</source>
-        <translation>%1 en alle bewaarde antwoorden (%2) verwijderen? Dit kan niet ongedaan worden gemaakt.</translation>
-    </message>
-    <message>
         <source>Remove</source>
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <source>%1 = %2: 1 try, 1 missed</source>
-        <translation>%1 = %2: 1 van de 1 keer fout</translation>
-    </message>
-    <message>
-        <source>%1 = %2: %3 tries, %4 missed</source>
-        <translation>%1 = %2: %4 van de %3 keer fout</translation>
-    </message>
-    <message>
         <source>No fact missed yet.</source>
         <translation>Nog geen enkele som fout.</translation>
-    </message>
-    <message>
-        <source>%1 - My Facts - %2</source>
-        <translation>%1 - Mijn sommen - %2</translation>
     </message>
     <message>
         <source>The trickiest facts</source>
@@ -544,6 +510,80 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <source>d MMMM yyyy</source>
         <comment>the date on the parent&apos;s page, as QDate formats it</comment>
         <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>what a screen reader calls the list of children</comment>
+        <translation>Kind</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a choice of Known within</comment>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 facts known</source>
+        <comment>the totals below the map; %1 is all facts, 169</comment>
+        <translation>
+            <numerusform>Geleerde sommen: %n van %1</numerusform>
+            <numerusform>Geleerde sommen: %n van %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems answered</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n som gemaakt</numerusform>
+            <numerusform>%n sommen gemaakt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days practised</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n dag geoefend</numerusform>
+            <numerusform>%n dagen geoefend</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day on the chart&apos;s axis, as QDate formats it</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries</source>
+        <comment>how often a fact was answered, in its story</comment>
+        <translation>
+            <numerusform>%n poging</numerusform>
+            <numerusform>%n pogingen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove %1? No answers are kept for them yet.</source>
+        <translation>%1 verwijderen? Er zijn nog geen antwoorden bewaard.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %1 and the %n answers kept for them? This cannot be undone.</source>
+        <translation>
+            <numerusform>%1 en het %n bewaarde antwoord verwijderen? Dit kan niet ongedaan worden gemaakt.</numerusform>
+            <numerusform>%1 en de %n bewaarde antwoorden verwijderen? Dit kan niet ongedaan worden gemaakt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 = %2: %n tries, %3 missed</source>
+        <comment>a line of the trickiest facts on the parent&apos;s page</comment>
+        <translation>
+            <numerusform>%1 = %2: %3 van %n poging fout</numerusform>
+            <numerusform>%1 = %2: %3 van %n pogingen fout</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 - My Facts - %2</source>
+        <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
+        <translation>%1 - Mijn sommen - %2</translation>
     </message>
 </context>
 <context>
@@ -719,7 +759,7 @@ kan niet worden geschreven, en er is geen persoonlijke map om ze in te bewaren.<
     </message>
     <message>
         <source>Nothing is tricky yet.</source>
-        <translation>Nog niets is lastig.</translation>
+        <translation>Er is nog niets lastig.</translation>
     </message>
     <message>
         <source>Tricky</source>

@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>%1 x %2: your answer %3, correct %4</source>
-        <translation>%1 x %2: twoja odpowiedź %3, poprawna %4</translation>
+        <translation>%1 x %2: twój wynik %3, dobry wynik %4</translation>
     </message>
 </context>
 <context>
@@ -190,15 +190,11 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
     <message>
         <source>Factor: Tricky</source>
-        <translation>Mnożymy przez: trudne</translation>
+        <translation>Trudne działania</translation>
     </message>
     <message>
         <source>Factor: Tricky (%1)</source>
-        <translation>Mnożymy przez: trudne (%1)</translation>
-    </message>
-    <message>
-        <source>Answers</source>
-        <translation>Odpowiedzi</translation>
+        <translation>Trudne działania (%1)</translation>
     </message>
     <message>
         <source>Also print the &amp;answers</source>
@@ -216,13 +212,14 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <source>The next page could not be started.</source>
         <translation>Nie udało się zacząć następnej strony.</translation>
     </message>
+    <message>
+        <source>Answers</source>
+        <comment>the heading of a worksheet&apos;s answer page</comment>
+        <translation>Odpowiedzi</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
-    <message>
-        <source>Child</source>
-        <translation>Dziecko</translation>
-    </message>
     <message>
         <source>The file cannot be read.</source>
         <translation>Nie można odczytać pliku.</translation>
@@ -238,6 +235,11 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     <message>
         <source>There is already a child called %1.</source>
         <translation>Jest już dziecko o imieniu %1.</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <translation>Dziecko</translation>
     </message>
 </context>
 <context>
@@ -364,10 +366,6 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <translation>&amp;Dziecko:</translation>
     </message>
     <message>
-        <source>Child</source>
-        <translation>Dziecko</translation>
-    </message>
-    <message>
         <source>&amp;Add...</source>
         <translation>Dod&amp;aj...</translation>
     </message>
@@ -386,10 +384,6 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     <message>
         <source>Known within</source>
         <translation>Opanowane w czasie</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>do %1 s</translation>
     </message>
     <message>
         <source>no time limit</source>
@@ -444,10 +438,6 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <translation>jeszcze bez prób</translation>
     </message>
     <message>
-        <source>Facts known: %1 of %2    Problems answered: %3    Days practised: %4</source>
-        <translation>Opanowane działania: %1 z %2    Rozwiązane działania: %3    Dni ćwiczeń: %4</translation>
-    </message>
-    <message>
         <source>Facts known at the end of each day</source>
         <translation>Opanowane działania na koniec każdego dnia</translation>
     </message>
@@ -456,16 +446,8 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <translation>%1: jeszcze bez prób</translation>
     </message>
     <message>
-        <source>1 try</source>
-        <translation>1 próba</translation>
-    </message>
-    <message>
-        <source>%1 tries</source>
-        <translation>prób: %1</translation>
-    </message>
-    <message>
         <source>%1: %2, %3 right, last on %4 in %5 s</source>
-        <translation>%1 – %2, dobrze: %3, ostatnio %4, czas: %5 s</translation>
+        <translation>%1: %2, dobrze: %3, ostatnio %4, w %5 s</translation>
     </message>
     <message>
         <source>Add a Child</source>
@@ -481,31 +463,15 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
     <message>
         <source>New name for %1:</source>
-        <translation>Nowe imię (teraz: %1):</translation>
-    </message>
-    <message>
-        <source>Remove %1 and the %2 answers kept for them? This cannot be undone.</source>
-        <translation>Usunąć dziecko o imieniu %1 i wszystkie zapisane odpowiedzi (%2)? Tego nie można cofnąć.</translation>
+        <translation>Zmień imię „%1” na:</translation>
     </message>
     <message>
         <source>Remove</source>
         <translation>Usuń</translation>
     </message>
     <message>
-        <source>%1 = %2: 1 try, 1 missed</source>
-        <translation>%1 = %2: źle 1 z 1</translation>
-    </message>
-    <message>
-        <source>%1 = %2: %3 tries, %4 missed</source>
-        <translation>%1 = %2: źle %4 z %3</translation>
-    </message>
-    <message>
         <source>No fact missed yet.</source>
         <translation>Na razie bez błędów.</translation>
-    </message>
-    <message>
-        <source>%1 - My Facts - %2</source>
-        <translation>%1 - Moje działania - %2</translation>
     </message>
     <message>
         <source>The trickiest facts</source>
@@ -544,6 +510,87 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <source>d MMMM yyyy</source>
         <comment>the date on the parent&apos;s page, as QDate formats it</comment>
         <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>what a screen reader calls the list of children</comment>
+        <translation>Dziecko</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a choice of Known within</comment>
+        <translation>
+            <numerusform>%n sekunda</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 facts known</source>
+        <comment>the totals below the map; %1 is all facts, 169</comment>
+        <translation>
+            <numerusform>Opanowane działania: %n z %1</numerusform>
+            <numerusform>Opanowane działania: %n z %1</numerusform>
+            <numerusform>Opanowane działania: %n z %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems answered</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n rozwiązane działanie</numerusform>
+            <numerusform>%n rozwiązane działania</numerusform>
+            <numerusform>%n rozwiązanych działań</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days practised</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n dzień ćwiczeń</numerusform>
+            <numerusform>%n dni ćwiczeń</numerusform>
+            <numerusform>%n dni ćwiczeń</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day on the chart&apos;s axis, as QDate formats it</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries</source>
+        <comment>how often a fact was answered, in its story</comment>
+        <translation>
+            <numerusform>%n próba</numerusform>
+            <numerusform>%n próby</numerusform>
+            <numerusform>%n prób</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove %1? No answers are kept for them yet.</source>
+        <translation>Usunąć dziecko o imieniu %1? Nie ma jeszcze zapisanych odpowiedzi.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %1 and the %n answers kept for them? This cannot be undone.</source>
+        <translation>
+            <numerusform>Usunąć dziecko o imieniu %1 i %n zapisaną odpowiedź? Tego nie można cofnąć.</numerusform>
+            <numerusform>Usunąć dziecko o imieniu %1 i %n zapisane odpowiedzi? Tego nie można cofnąć.</numerusform>
+            <numerusform>Usunąć dziecko o imieniu %1 i %n zapisanych odpowiedzi? Tego nie można cofnąć.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 = %2: %n tries, %3 missed</source>
+        <comment>a line of the trickiest facts on the parent&apos;s page</comment>
+        <translation>
+            <numerusform>%1 = %2: %n próba, źle: %3</numerusform>
+            <numerusform>%1 = %2: %n próby, źle: %3</numerusform>
+            <numerusform>%1 = %2: %n prób, źle: %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 - My Facts - %2</source>
+        <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
+        <translation>%1 - Moje działania - %2</translation>
     </message>
 </context>
 <context>

@@ -190,15 +190,11 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
     </message>
     <message>
         <source>Factor: Tricky</source>
-        <translation>Tabuada: difíceis</translation>
+        <translation>Contas difíceis</translation>
     </message>
     <message>
         <source>Factor: Tricky (%1)</source>
-        <translation>Tabuada: difíceis (%1)</translation>
-    </message>
-    <message>
-        <source>Answers</source>
-        <translation>Respostas</translation>
+        <translation>Contas difíceis (%1)</translation>
     </message>
     <message>
         <source>Also print the &amp;answers</source>
@@ -216,13 +212,14 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <source>The next page could not be started.</source>
         <translation>Não foi possível começar a página seguinte.</translation>
     </message>
+    <message>
+        <source>Answers</source>
+        <comment>the heading of a worksheet&apos;s answer page</comment>
+        <translation>Respostas</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
-    <message>
-        <source>Child</source>
-        <translation>Criança</translation>
-    </message>
     <message>
         <source>The file cannot be read.</source>
         <translation>Não foi possível ler o arquivo.</translation>
@@ -238,6 +235,11 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
     <message>
         <source>There is already a child called %1.</source>
         <translation>Já existe uma criança chamada %1.</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <translation>Criança</translation>
     </message>
 </context>
 <context>
@@ -364,10 +366,6 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <translation>&amp;Criança:</translation>
     </message>
     <message>
-        <source>Child</source>
-        <translation>Criança</translation>
-    </message>
-    <message>
         <source>&amp;Add...</source>
         <translation>&amp;Adicionar...</translation>
     </message>
@@ -386,10 +384,6 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
     <message>
         <source>Known within</source>
         <translation>Aprendida em até</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
     </message>
     <message>
         <source>no time limit</source>
@@ -444,24 +438,12 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <translation>ainda não feita</translation>
     </message>
     <message>
-        <source>Facts known: %1 of %2    Problems answered: %3    Days practised: %4</source>
-        <translation>Contas aprendidas: %1 de %2    Contas feitas: %3    Dias de prática: %4</translation>
-    </message>
-    <message>
         <source>Facts known at the end of each day</source>
         <translation>Contas aprendidas no fim de cada dia</translation>
     </message>
     <message>
         <source>%1: not yet tried</source>
         <translation>%1: ainda não feita</translation>
-    </message>
-    <message>
-        <source>1 try</source>
-        <translation>1 tentativa</translation>
-    </message>
-    <message>
-        <source>%1 tries</source>
-        <translation>%1 tentativas</translation>
     </message>
     <message>
         <source>%1: %2, %3 right, last on %4 in %5 s</source>
@@ -484,28 +466,12 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <translation>Novo nome para %1:</translation>
     </message>
     <message>
-        <source>Remove %1 and the %2 answers kept for them? This cannot be undone.</source>
-        <translation>Remover %1 e todas as respostas guardadas (%2)? Isso não pode ser desfeito.</translation>
-    </message>
-    <message>
         <source>Remove</source>
         <translation>Remover</translation>
     </message>
     <message>
-        <source>%1 = %2: 1 try, 1 missed</source>
-        <translation>%1 = %2: errou 1 de 1</translation>
-    </message>
-    <message>
-        <source>%1 = %2: %3 tries, %4 missed</source>
-        <translation>%1 = %2: errou %4 de %3</translation>
-    </message>
-    <message>
         <source>No fact missed yet.</source>
         <translation>Nenhuma conta errada até agora.</translation>
-    </message>
-    <message>
-        <source>%1 - My Facts - %2</source>
-        <translation>%1 - Minhas tabuadas - %2</translation>
     </message>
     <message>
         <source>The trickiest facts</source>
@@ -544,6 +510,80 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <source>d MMMM yyyy</source>
         <comment>the date on the parent&apos;s page, as QDate formats it</comment>
         <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <comment>what a screen reader calls the list of children</comment>
+        <translation>Criança</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a choice of Known within</comment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 facts known</source>
+        <comment>the totals below the map; %1 is all facts, 169</comment>
+        <translation>
+            <numerusform>Contas aprendidas: %n de %1</numerusform>
+            <numerusform>Contas aprendidas: %n de %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems answered</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n conta feita</numerusform>
+            <numerusform>%n contas feitas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days practised</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n dia de prática</numerusform>
+            <numerusform>%n dias de prática</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>a day on the chart&apos;s axis, as QDate formats it</comment>
+        <translation>d MMM</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries</source>
+        <comment>how often a fact was answered, in its story</comment>
+        <translation>
+            <numerusform>%n tentativa</numerusform>
+            <numerusform>%n tentativas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove %1? No answers are kept for them yet.</source>
+        <translation>Remover %1? Ainda não há respostas guardadas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %1 and the %n answers kept for them? This cannot be undone.</source>
+        <translation>
+            <numerusform>Remover %1 e a %n resposta guardada? Isso não pode ser desfeito.</numerusform>
+            <numerusform>Remover %1 e as %n respostas guardadas? Isso não pode ser desfeito.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 = %2: %n tries, %3 missed</source>
+        <comment>a line of the trickiest facts on the parent&apos;s page</comment>
+        <translation>
+            <numerusform>%1 = %2: errou %3 de %n tentativa</numerusform>
+            <numerusform>%1 = %2: errou %3 de %n tentativas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 - My Facts - %2</source>
+        <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
+        <translation>%1 - Minhas tabuadas - %2</translation>
     </message>
 </context>
 <context>

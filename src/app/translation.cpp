@@ -21,6 +21,14 @@ bool loadInto(QCoreApplication &app, const QString &file, const QString &folder)
     return false;
 }
 
+// English keeps the texts of the code, but a count's words ("1 try",
+// "2 tries") come from a catalogue of the plural forms alone.
+QString english(QCoreApplication &app, const QString &folder)
+{
+    loadInto(app, QStringLiteral("numbloom_en"), folder);
+    return QString();
+}
+
 } // namespace
 
 QString loadTranslation(QCoreApplication &app, const QString &folder, const QStringList &languages,
@@ -34,7 +42,7 @@ QString loadTranslation(QCoreApplication &app, const QString &folder, const QStr
         name.replace(QLatin1Char('-'), QLatin1Char('_'));
         const QString language = name.section(QLatin1Char('_'), 0, 0);
         if (language.compare(QLatin1String("en"), Qt::CaseInsensitive) == 0)
-            return QString();
+            return english(app, folder);
         if (!available) {
             available.emplace();
             for (const QString &f : QDir(folder).entryList({QStringLiteral("numbloom_*.qm")}, QDir::Files))
@@ -61,7 +69,7 @@ QString loadTranslation(QCoreApplication &app, const QString &folder, const QStr
             return chosen;
         }
     }
-    return QString();
+    return english(app, folder);
 }
 
 QString helpFileFor(const QString &appDir, const QString &language)

@@ -77,7 +77,15 @@ void drawWorksheet(DrawSurface &p, const QString &factorLine, const std::vector<
     p.setFillColor(QColor());
     p.setCurrentX(50);
     p.setCurrentY(50);
-    p.printText(printNotice() + (answers ? QStringLiteral("  ") + Printing::tr("Answers") : Printing::tr("  Score______ Time_______")));
+    p.printText(answers ? printNotice() : printNotice() + Printing::tr("  Score______ Time_______"));
+    if (answers) {
+        // The key's heading stands apart, at the right edge of the grid where
+        // the sheet has its blanks, so it never reads as part of the tag line.
+        const QString heading = Printing::tr("Answers", "the heading of a worksheet's answer page");
+        p.setCurrentX(800 - p.textWidth(heading));
+        p.setCurrentY(50);
+        p.printText(heading);
+    }
     p.setCurrentX(50);
     p.printText(factorLine);
 

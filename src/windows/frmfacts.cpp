@@ -115,7 +115,7 @@ void frmFacts::buildControls()
     auto *lblChild = new QLabel(tr("&Child:"), this);
     cboChild = new QComboBox(this);
     cboChild->setObjectName(QStringLiteral("cboChild"));
-    cboChild->setAccessibleName(tr("Child"));
+    cboChild->setAccessibleName(tr("Child", "what a screen reader calls the list of children"));
     cboChild->setMinimumContentsLength(16);
     lblChild->setBuddy(cboChild);
     cmdAdd = button(tr("&Add..."), "cmdAdd", this);
@@ -126,7 +126,7 @@ void frmFacts::buildControls()
     cboLimit->setObjectName(QStringLiteral("cboLimit"));
     cboLimit->setAccessibleName(tr("Known within"));
     for (int ms : TimeLimitChoicesMs)
-        cboLimit->addItem(ms ? tr("%1 seconds").arg(ms / 1000) : tr("no time limit"), ms);
+        cboLimit->addItem(ms ? tr("%n seconds", "a choice of Known within", ms / 1000) : tr("no time limit"), ms);
     lblLimit->setBuddy(cboLimit);
     for (QWidget *w : std::initializer_list<QWidget *>{lblChild, cboChild, cmdAdd, cmdRename, cmdRemove})
         who->addWidget(w);
@@ -294,11 +294,12 @@ void frmFacts::showChild()
             // Heard as the arrows reach the cell: the line the mouse shows below the map.
             item->setData(Qt::AccessibleDescriptionRole, factStory(o1, o2));
         }
-    lblTotals->setText(tr("Facts known: %1 of %2    Problems answered: %3    Days practised: %4")
-                           .arg(known)
-                           .arg(FactCount)
-                           .arg(m_totals.answers)
-                           .arg(m_totals.days));
+    // Each count its own text: a noun's form goes with its count.
+    lblTotals->setText(QStringList{tr("%n of %1 facts known", "the totals below the map; %1 is all facts, 169", known)
+                                       .arg(FactCount),
+                                   tr("%n problems answered", "the totals below the map", m_totals.answers),
+                                   tr("%n days practised", "the totals below the map", m_totals.days)}
+                           .join(QStringLiteral("    ")));
 
     auto *series = new QLineSeries;
     for (int i = 0; i < m_totals.knownByDay.size(); ++i)
@@ -308,7 +309,7 @@ void frmFacts::showChild()
     chart->legend()->hide();
     chart->addSeries(series);
     auto *x = new QDateTimeAxis;
-    x->setFormat(QStringLiteral("d MMM"));
+    x->setFormat(tr("d MMM", "a day on the chart's axis, as QDate formats it"));
     x->setTickCount(4);
     auto *y = new QValueAxis;
     y->setRange(0, FactCount);
@@ -333,7 +334,7 @@ QString frmFacts::factStory(int operand1, int operand2) const
     if (f.tries == 0)
         return tr("%1: not yet tried").arg(fact);
     const QLocale &locale = numberLocale();
-    const QString tries = f.tries == 1 ? tr("1 try") : tr("%1 tries").arg(f.tries);
+    const QString tries = tr("%n tries", "how often a fact was answered, in its story", f.tries);
     return tr("%1: %2, %3 right, last on %4 in %5 s")
         .arg(fact, tries)
         .arg(f.right)
@@ -381,7 +382,10 @@ void frmFacts::removeChild()
 {
     const Child c = m_children.value(cboChild->currentIndex());
     const int n = r.answerCount(c.id);
-    const QString question = tr("Remove %1 and the %2 answers kept for them? This cannot be undone.").arg(c.name).arg(n);
+    // With no answers there is nothing to lose but the name.
+    const QString question =
+        n == 0 ? tr("Remove %1? No answers are kept for them yet.").arg(c.name)
+               : tr("Remove %1 and the %n answers kept for them? This cannot be undone.", nullptr, n).arg(c.name);
     QMessageBox ask(QMessageBox::Warning, tr("Remove"), question, QMessageBox::Yes | QMessageBox::Cancel, this);
     ask.setObjectName(QStringLiteral("removeConfirm"));
     ask.setDefaultButton(QMessageBox::Cancel);
@@ -420,15 +424,10 @@ QStringList frmFacts::trickiest() const
     QStringList lines;
     for (size_t i = 0; i < missed.size() && i < size_t(TrickiestShown); ++i) {
         const Missed &x = missed[i];
-        // A fact on this list was missed, so one try is one miss.
-        if (x.tries == 1)
-            lines << tr("%1 = %2: 1 try, 1 missed").arg(factText(x.o1, x.o2)).arg(x.o1 * x.o2);
-        else
-            lines << tr("%1 = %2: %3 tries, %4 missed")
-                         .arg(factText(x.o1, x.o2))
-                         .arg(x.o1 * x.o2)
-                         .arg(x.tries)
-                         .arg(x.misses);
+        lines << tr("%1 = %2: %n tries, %3 missed", "a line of the trickiest facts on the parent's page", x.tries)
+                     .arg(factText(x.o1, x.o2))
+                     .arg(x.o1 * x.o2)
+                     .arg(x.misses);
     }
     if (lines.isEmpty())
         lines << tr("No fact missed yet.");
@@ -440,7 +439,7 @@ void frmFacts::printPage()
     const QString name = cboChild->currentText();
     const QLocale &locale = numberLocale();
     ParentPage page;
-    page.heading = tr("%1 - My Facts - %2").arg(name, locale.toString(m_today, tr("d MMMM yyyy", "the date on the parent's page, as QDate formats it")));
+    page.heading = tr("%1 - My Facts - %2", "the heading of the page printed for the parent: the child's name, the date").arg(name, locale.toString(m_today, tr("d MMMM yyyy", "the date on the parent's page, as QDate formats it")));
     page.states = m_states;
     for (int i = 0; i < 4; ++i)
         page.legend[size_t(i)] = stateName(FactState(i));
@@ -448,8 +447,9 @@ void frmFacts::printPage()
     page.tricky = trickiest();
     page.chartHeading = tr("Facts known at the end of each day");
     page.knownByDay = m_totals.knownByDay;
-    page.firstDay = locale.toString(m_today.addDays(1 - ChartDays), QStringLiteral("d MMM"));
-    page.lastDay = locale.toString(m_today, QStringLiteral("d MMM"));
+    const QString axisDay = tr("d MMM", "a day on the chart's axis, as QDate formats it");
+    page.firstDay = locale.toString(m_today.addDays(1 - ChartDays), axisDay);
+    page.lastDay = locale.toString(m_today, axisDay);
     ::printPage(m, this, tr("Numbloom - My Facts of %1").arg(name), [&page](DrawSurface &p) { drawParentPage(p, page); });
 }
 

@@ -1,0 +1,62 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>frmFacts</name>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a choice of Known within</comment>
+        <translation>
+            <numerusform>%n second</numerusform>
+            <numerusform>%n seconds</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 facts known</source>
+        <comment>the totals below the map; %1 is all facts, 169</comment>
+        <translation>
+            <numerusform>%n of %1 facts known</numerusform>
+            <numerusform>%n of %1 facts known</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems answered</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n problem answered</numerusform>
+            <numerusform>%n problems answered</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days practised</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n day practised</numerusform>
+            <numerusform>%n days practised</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tries</source>
+        <comment>how often a fact was answered, in its story</comment>
+        <translation>
+            <numerusform>%n try</numerusform>
+            <numerusform>%n tries</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove %1 and the %n answers kept for them? This cannot be undone.</source>
+        <translation>
+            <numerusform>Remove %1 and the %n answer kept for them? This cannot be undone.</numerusform>
+            <numerusform>Remove %1 and the %n answers kept for them? This cannot be undone.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 = %2: %n tries, %3 missed</source>
+        <comment>a line of the trickiest facts on the parent&apos;s page</comment>
+        <translation>
+            <numerusform>%1 = %2: %n try, %3 missed</numerusform>
+            <numerusform>%1 = %2: %n tries, %3 missed</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
