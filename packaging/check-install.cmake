@@ -2,7 +2,7 @@
 # program folder with everything the program reads beside itself, the command
 # link, the menu entry, the metainfo and the icons, and nothing else.
 # Run by CTest: cmake -DBUILD_DIR=... -DSTAGE=... -DPREFIX=/usr -DPROGRAMDIR=...
-#   -DBINDIR=... -DDATADIR=... -DAPP_ID=... -DASSETS=a;b -DICON_SIZES=16;24 -P check-install.cmake
+#   -DBINDIR=... -DDATADIR=... -DDOCDIR=... -DMANDIR=... -DAPP_ID=... -DASSETS=a;b -DICON_SIZES=16;24 -P check-install.cmake
 cmake_minimum_required(VERSION 3.25)
 
 set(failures 0)
@@ -24,7 +24,9 @@ set(progdir ${root}/${PROGRAMDIR})
 set(expected ${progdir}/numbloom ${root}/${BINDIR}/numbloom
   ${root}/${DATADIR}/applications/${APP_ID}.desktop
   ${root}/${DATADIR}/metainfo/${APP_ID}.metainfo.xml
-  ${root}/${DATADIR}/icons/hicolor/scalable/apps/numbloom.svg)
+  ${root}/${DATADIR}/icons/hicolor/scalable/apps/numbloom.svg
+  ${root}/${DOCDIR}/copyright ${root}/${DOCDIR}/changelog.gz ${root}/${MANDIR}/man1/numbloom.1.gz
+  ${root}/${DATADIR}/lintian/overrides/numbloom)
 foreach(f IN LISTS ASSETS)
   list(APPEND expected ${progdir}/${f})
 endforeach()
