@@ -181,10 +181,6 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <translation>Numbloom-Malreihe</translation>
     </message>
     <message>
-        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
-        <translation>Was davon geschrieben wurde, konnte nicht entfernt werden. Bitte löschen Sie die Datei: Sie enthält keine ganze Seite.</translation>
-    </message>
-    <message>
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>„Mein Einmaleins“ (numbloom-facts.so) fehlt im Programmordner.</translation>
     </message>
@@ -221,14 +217,6 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
 <context>
     <name>Record</name>
     <message>
-        <source>The file cannot be read.</source>
-        <translation>Die Datei kann nicht gelesen werden.</translation>
-    </message>
-    <message>
-        <source>The file is damaged.</source>
-        <translation>Die Datei ist beschädigt.</translation>
-    </message>
-    <message>
         <source>A name has 1 to %1 characters.</source>
         <translation>Ein Name muss 1 bis %1 Zeichen lang sein.</translation>
     </message>
@@ -237,9 +225,65 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <translation>Es gibt schon ein Kind mit dem Namen %1.</translation>
     </message>
     <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>in ihren Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>its folder is missing and cannot be made</source>
+        <translation>ihr Ordner fehlt und kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>its permissions do not let Numbloom read it</source>
+        <translation>ihre Berechtigungen erlauben Numbloom nicht, sie zu lesen</translation>
+    </message>
+    <message>
+        <source>something that is not a file has its name</source>
+        <translation>etwas, das keine Datei ist, trägt ihren Namen</translation>
+    </message>
+    <message>
+        <source>another program or another computer is using it</source>
+        <translation>ein anderes Programm oder ein anderer Computer benutzt sie</translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in</source>
+        <translation>es gibt keinen persönlichen Ordner, in dem sie liegen könnte</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>sie ist beschädigt</translation>
+    </message>
+    <message>
+        <source>it was made by another program</source>
+        <translation>sie stammt von einem anderen Programm</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Numbloom</source>
+        <translation>sie wurde von einer neueren Version von Numbloom geschrieben</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>sie konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Another computer is writing to the record.</source>
+        <translation>Ein anderer Computer schreibt gerade in die Datei mit den Antworten.</translation>
+    </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>Die Datei mit den Antworten konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
         <source>Child</source>
-        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <comment>a child&apos;s name used until the parent renames it</comment>
         <translation>Kind</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>Die Datei mit den Antworten konnte nicht geändert werden, denn %1.</translation>
     </message>
 </context>
 <context>
@@ -253,40 +297,47 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the record could not be opened.
-
-%1
-
-%2</source>
-        <translation>Antworten können im Moment nicht gespeichert werden: Die Datei mit den Antworten konnte nicht geöffnet werden.
-
-%1
-
-%2</translation>
-    </message>
-    <message>
         <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
 %1</source>
         <translation>Diese Datei wurde von einer neueren Version von Numbloom geschrieben. Diese Version lässt sie deshalb unverändert und speichert keine Antworten. Aktualisieren Sie Numbloom, um sie anzusehen:
 %1</translation>
     </message>
     <message>
-        <source>The record could not be opened, so answers are not saved:
+        <source>The file where Numbloom keeps your children&apos;s answers belongs to another program, so a new record was started. That file is kept, untouched, as:
+
 %1</source>
-        <translation>Die Datei mit den Antworten konnte nicht geöffnet werden, deshalb werden keine Antworten gespeichert:
+        <translation>Die Datei, in der Numbloom die Antworten Ihrer Kinder speichert, gehört zu einem anderen Programm. Deshalb wurde eine neue angelegt. Die alte Datei bleibt unverändert erhalten als:
+
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the disk is full. Practice goes on, and everything saved before is safe.</source>
-        <translation>Antworten können im Moment nicht gespeichert werden: Der Datenträger ist voll. Das Üben geht weiter, und alles bisher Gespeicherte bleibt erhalten.</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1.</source>
+        <translation>Antworten werden nicht gespeichert: Die Datei mit den Antworten Ihrer Kinder konnte nicht geöffnet werden, denn %1.</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now. Practice goes on, and everything saved before is safe.
-
-%1</source>
-        <translation>Antworten können im Moment nicht gespeichert werden. Das Üben geht weiter, und alles bisher Gespeicherte bleibt erhalten.
-
-%1</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1. The file is left as it is:
+%2</source>
+        <translation>Antworten werden nicht gespeichert: Die Datei mit den Antworten Ihrer Kinder konnte nicht geöffnet werden, denn %1. Die Datei bleibt, wie sie ist:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
+        <translation>%1 wurde in einem anderen Fenster von Numbloom entfernt. Deshalb übt jetzt %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
+        <translation>
+            <numerusform>%n Antwort eines Kindes, das in einem anderen Fenster von Numbloom entfernt wurde, wurde nicht gespeichert.</numerusform>
+            <numerusform>%n Antworten eines Kindes, das in einem anderen Fenster von Numbloom entfernt wurde, wurden nicht gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
+        <translation>Antworten können im Moment nicht gespeichert werden, denn %1. Das Üben geht weiter: Die Antworten warten und werden gespeichert, sobald die Datei wieder geschrieben werden kann, und alles bisher Gespeicherte bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>Die Datei mit den Antworten konnte nicht geändert werden, denn %1.</translation>
     </message>
 </context>
 <context>
@@ -494,14 +545,6 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-        <source>The file was not saved.
-
-%1</source>
-        <translation>Die Datei wurde nicht gespeichert.
-
-%1</translation>
-    </message>
-    <message>
         <source>d MMMM</source>
         <comment>the day of a fact&apos;s last answer, as QDate formats it</comment>
         <translation>d. MMMM</translation>
@@ -584,6 +627,14 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <source>%1 - My Facts - %2</source>
         <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
         <translation>%1 - Einmaleins - %2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and a file of that name that was there is left as it was.
+
+%2</source>
+        <translation>%1 wurde nicht gespeichert; eine Datei dieses Namens, die schon da war, bleibt, wie sie war.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -764,6 +815,13 @@ kann nicht geschrieben werden, und es gibt keinen persönlichen Ordner, in dem s
     <message>
         <source>Tricky</source>
         <translation>Knifflig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) could not be saved: the record could not be written before Numbloom closed.</source>
+        <translation>
+            <numerusform>%n Antwort konnte nicht gespeichert werden: Die Datei mit den Antworten konnte vor dem Beenden von Numbloom nicht geschrieben werden.</numerusform>
+            <numerusform>%n Antworten konnten nicht gespeichert werden: Die Datei mit den Antworten konnte vor dem Beenden von Numbloom nicht geschrieben werden.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,16 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>SqliteRecord</name>
+    <message numerus="yes">
+        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
+        <translation>
+            <numerusform>%n answer given for a child who was removed in another window of Numbloom was not kept.</numerusform>
+            <numerusform>%n answers given for a child who was removed in another window of Numbloom were not kept.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmFacts</name>
     <message numerus="yes">
         <source>%n seconds</source>
@@ -56,6 +66,16 @@
         <translation>
             <numerusform>%1 = %2: %n try, %3 missed</numerusform>
             <numerusform>%1 = %2: %n tries, %3 missed</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmTable</name>
+    <message numerus="yes">
+        <source>%n answer(s) could not be saved: the record could not be written before Numbloom closed.</source>
+        <translation>
+            <numerusform>%n answer could not be saved: the record could not be written before Numbloom closed.</numerusform>
+            <numerusform>%n answers could not be saved: the record could not be written before Numbloom closed.</numerusform>
         </translation>
     </message>
 </context>

@@ -181,10 +181,6 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <translation>Tabla de Numbloom</translation>
     </message>
     <message>
-        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
-        <translation>No se pudo borrar lo que se llegó a escribir; bórralo tú: no es una página completa.</translation>
-    </message>
-    <message>
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>Falta el módulo «Mis tablas» (numbloom-facts.so) en la carpeta del programa.</translation>
     </message>
@@ -221,14 +217,6 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
 <context>
     <name>Record</name>
     <message>
-        <source>The file cannot be read.</source>
-        <translation>No se puede leer el archivo.</translation>
-    </message>
-    <message>
-        <source>The file is damaged.</source>
-        <translation>El archivo está dañado.</translation>
-    </message>
-    <message>
         <source>A name has 1 to %1 characters.</source>
         <translation>El nombre debe tener entre 1 y %1 caracteres.</translation>
     </message>
@@ -237,9 +225,65 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <translation>Ya hay alguien que se llama %1.</translation>
     </message>
     <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>no se puede escribir en su carpeta</translation>
+    </message>
+    <message>
+        <source>its folder is missing and cannot be made</source>
+        <translation>su carpeta no existe y no se puede crear</translation>
+    </message>
+    <message>
+        <source>its permissions do not let Numbloom read it</source>
+        <translation>sus permisos no dejan que Numbloom lo lea</translation>
+    </message>
+    <message>
+        <source>something that is not a file has its name</source>
+        <translation>algo que no es un archivo tiene su nombre</translation>
+    </message>
+    <message>
+        <source>another program or another computer is using it</source>
+        <translation>otro programa u otro ordenador lo está usando</translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in</source>
+        <translation>no hay carpeta personal donde guardarlo</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>está dañado</translation>
+    </message>
+    <message>
+        <source>it was made by another program</source>
+        <translation>lo creó otro programa</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Numbloom</source>
+        <translation>lo escribió una versión más reciente de Numbloom</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>no se pudo escribir</translation>
+    </message>
+    <message>
+        <source>Another computer is writing to the record.</source>
+        <translation>Otro ordenador está escribiendo en el registro.</translation>
+    </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>No se pudo leer el registro.</translation>
+    </message>
+    <message>
         <source>Child</source>
-        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <comment>a child&apos;s name used until the parent renames it</comment>
         <translation>Peque</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>No se pudo cambiar el registro: %1.</translation>
     </message>
 </context>
 <context>
@@ -253,40 +297,47 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the record could not be opened.
-
-%1
-
-%2</source>
-        <translation>Por ahora no se pueden guardar las respuestas: no se pudo abrir el registro.
-
-%1
-
-%2</translation>
-    </message>
-    <message>
         <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
 %1</source>
         <translation>Este registro lo escribió una versión más reciente de Numbloom, así que esta lo deja como está y no guarda respuestas. Actualiza Numbloom para verlo:
 %1</translation>
     </message>
     <message>
-        <source>The record could not be opened, so answers are not saved:
+        <source>The file where Numbloom keeps your children&apos;s answers belongs to another program, so a new record was started. That file is kept, untouched, as:
+
 %1</source>
-        <translation>No se pudo abrir el registro, así que las respuestas no se guardan:
+        <translation>El archivo donde Numbloom guarda las respuestas de los niños pertenece a otro programa, así que se ha empezado un registro nuevo. Ese archivo se conserva intacto como:
+
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the disk is full. Practice goes on, and everything saved before is safe.</source>
-        <translation>Por ahora no se pueden guardar las respuestas: el disco está lleno. Se puede seguir practicando, y todo lo guardado antes está a salvo.</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1.</source>
+        <translation>Las respuestas no se guardan: no se pudo abrir el registro de respuestas de los niños porque %1.</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now. Practice goes on, and everything saved before is safe.
-
-%1</source>
-        <translation>Por ahora no se pueden guardar las respuestas. Se puede seguir practicando, y todo lo guardado antes está a salvo.
-
-%1</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1. The file is left as it is:
+%2</source>
+        <translation>Las respuestas no se guardan: no se pudo abrir el registro de respuestas de los niños porque %1. El archivo se deja como está:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
+        <translation>%1 se eliminó en otra ventana de Numbloom, así que ahora practica %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
+        <translation>
+            <numerusform>No se guardó %n respuesta de alguien que se eliminó en otra ventana de Numbloom.</numerusform>
+            <numerusform>No se guardaron %n respuestas de alguien que se eliminó en otra ventana de Numbloom.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
+        <translation>Por ahora no se pueden guardar las respuestas: %1. Se puede seguir practicando: las respuestas esperan y se guardarán en cuanto se pueda escribir en el registro, y todo lo guardado antes está a salvo.</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>No se pudo cambiar el registro: %1.</translation>
     </message>
 </context>
 <context>
@@ -494,14 +545,6 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
-        <source>The file was not saved.
-
-%1</source>
-        <translation>No se guardó el archivo.
-
-%1</translation>
-    </message>
-    <message>
         <source>d MMMM</source>
         <comment>the day of a fact&apos;s last answer, as QDate formats it</comment>
         <translation>d &apos;de&apos; MMMM</translation>
@@ -584,6 +627,14 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <source>%1 - My Facts - %2</source>
         <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
         <translation>%1 - Mis tablas - %2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and a file of that name that was there is left as it was.
+
+%2</source>
+        <translation>%1 no se guardó, y el archivo con ese nombre que ya había se ha quedado como estaba.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -764,6 +815,13 @@ y no hay carpeta personal donde guardarlos.</translation>
     <message>
         <source>Tricky</source>
         <translation>Difíciles</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) could not be saved: the record could not be written before Numbloom closed.</source>
+        <translation>
+            <numerusform>No se pudo guardar %n respuesta: el registro no se pudo escribir antes de que Numbloom se cerrara.</numerusform>
+            <numerusform>No se pudieron guardar %n respuestas: el registro no se pudo escribir antes de que Numbloom se cerrara.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

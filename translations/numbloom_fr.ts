@@ -181,10 +181,6 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation>Table de multiplication Numbloom</translation>
     </message>
     <message>
-        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
-        <translation>Ce qui en a été écrit n&apos;a pas pu être supprimé&#xa0;; supprimez ce fichier, il ne contient pas une page entière.</translation>
-    </message>
-    <message>
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>Le module «&#xa0;Mes tables&#xa0;» (numbloom-facts.so) est absent du dossier du programme.</translation>
     </message>
@@ -221,14 +217,6 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
 <context>
     <name>Record</name>
     <message>
-        <source>The file cannot be read.</source>
-        <translation>Impossible de lire le fichier.</translation>
-    </message>
-    <message>
-        <source>The file is damaged.</source>
-        <translation>Le fichier est endommagé.</translation>
-    </message>
-    <message>
         <source>A name has 1 to %1 characters.</source>
         <translation>Le prénom doit comporter de 1 à %1 caractères.</translation>
     </message>
@@ -237,9 +225,65 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation>Il y a déjà un enfant qui s&apos;appelle %1.</translation>
     </message>
     <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>son dossier n&apos;est pas accessible en écriture</translation>
+    </message>
+    <message>
+        <source>its folder is missing and cannot be made</source>
+        <translation>son dossier n&apos;existe pas et ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>its permissions do not let Numbloom read it</source>
+        <translation>ses droits d&apos;accès ne permettent pas à Numbloom de le lire</translation>
+    </message>
+    <message>
+        <source>something that is not a file has its name</source>
+        <translation>quelque chose qui n&apos;est pas un fichier porte son nom</translation>
+    </message>
+    <message>
+        <source>another program or another computer is using it</source>
+        <translation>un autre programme ou un autre ordinateur l&apos;utilise</translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in</source>
+        <translation>il n&apos;y a pas de dossier personnel où le garder</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>il est endommagé</translation>
+    </message>
+    <message>
+        <source>it was made by another program</source>
+        <translation>il a été créé par un autre programme</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Numbloom</source>
+        <translation>il a été écrit par une version plus récente de Numbloom</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>il n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>Another computer is writing to the record.</source>
+        <translation>Un autre ordinateur écrit dans le fichier des réponses.</translation>
+    </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>Impossible de lire le fichier des réponses.</translation>
+    </message>
+    <message>
         <source>Child</source>
-        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <comment>a child&apos;s name used until the parent renames it</comment>
         <translation>Enfant</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>Impossible de modifier le fichier des réponses&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -253,40 +297,47 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the record could not be opened.
-
-%1
-
-%2</source>
-        <translation>Les réponses ne peuvent pas être enregistrées pour le moment&#xa0;: impossible d&apos;ouvrir le fichier des réponses.
-
-%1
-
-%2</translation>
-    </message>
-    <message>
         <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
 %1</source>
         <translation>Ce fichier a été écrit par une version plus récente de Numbloom&#xa0;; cette version le laisse donc tel quel et n&apos;enregistre pas les réponses. Mettez Numbloom à jour pour le consulter&#xa0;:
 %1</translation>
     </message>
     <message>
-        <source>The record could not be opened, so answers are not saved:
+        <source>The file where Numbloom keeps your children&apos;s answers belongs to another program, so a new record was started. That file is kept, untouched, as:
+
 %1</source>
-        <translation>Impossible d&apos;ouvrir le fichier des réponses&#xa0;; les réponses ne sont donc pas enregistrées&#xa0;:
+        <translation>Le fichier où Numbloom garde les réponses de vos enfants appartient à un autre programme&#xa0;; un nouveau fichier a donc été créé. Ce fichier est conservé, intact, sous le nom&#xa0;:
+
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the disk is full. Practice goes on, and everything saved before is safe.</source>
-        <translation>Les réponses ne peuvent pas être enregistrées pour le moment&#xa0;: le disque est plein. L&apos;entraînement continue, et tout ce qui a été enregistré avant est en sécurité.</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1.</source>
+        <translation>Les réponses ne sont pas enregistrées&#xa0;: impossible d&apos;ouvrir le fichier des réponses de vos enfants, car %1.</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now. Practice goes on, and everything saved before is safe.
-
-%1</source>
-        <translation>Les réponses ne peuvent pas être enregistrées pour le moment. L&apos;entraînement continue, et tout ce qui a été enregistré avant est en sécurité.
-
-%1</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1. The file is left as it is:
+%2</source>
+        <translation>Les réponses ne sont pas enregistrées&#xa0;: impossible d&apos;ouvrir le fichier des réponses de vos enfants, car %1. Le fichier est laissé tel quel&#xa0;:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
+        <translation>Le prénom %1 a été supprimé dans une autre fenêtre de Numbloom&#xa0;; c&apos;est donc %2 qui s&apos;exerce maintenant.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
+        <translation>
+            <numerusform>%n réponse d&apos;un enfant supprimé dans une autre fenêtre de Numbloom n&apos;a pas été gardée.</numerusform>
+            <numerusform>%n réponses d&apos;un enfant supprimé dans une autre fenêtre de Numbloom n&apos;ont pas été gardées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
+        <translation>Les réponses ne peuvent pas être enregistrées pour le moment&#xa0;: %1. L&apos;entraînement continue&#xa0;: les réponses attendent et seront enregistrées dès que le fichier pourra être écrit, et tout ce qui a été enregistré avant est en sécurité.</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>Impossible de modifier le fichier des réponses&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -494,14 +545,6 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
-        <source>The file was not saved.
-
-%1</source>
-        <translation>Le fichier n&apos;a pas été enregistré.
-
-%1</translation>
-    </message>
-    <message>
         <source>d MMMM</source>
         <comment>the day of a fact&apos;s last answer, as QDate formats it</comment>
         <translation>d MMMM</translation>
@@ -584,6 +627,14 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <source>%1 - My Facts - %2</source>
         <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
         <translation>%1 - Mes tables - %2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and a file of that name that was there is left as it was.
+
+%2</source>
+        <translation>%1 n&apos;a pas été enregistré, et le fichier de ce nom qui existait déjà est resté tel quel.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -764,6 +815,13 @@ n&apos;est pas accessible en écriture, et il n&apos;y a pas de dossier personne
     <message>
         <source>Tricky</source>
         <translation>À revoir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) could not be saved: the record could not be written before Numbloom closed.</source>
+        <translation>
+            <numerusform>%n réponse n&apos;a pas pu être enregistrée&#xa0;: le fichier des réponses n&apos;a pas pu être écrit avant la fermeture de Numbloom.</numerusform>
+            <numerusform>%n réponses n&apos;ont pas pu être enregistrées&#xa0;: le fichier des réponses n&apos;a pas pu être écrit avant la fermeture de Numbloom.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

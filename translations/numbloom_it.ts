@@ -181,10 +181,6 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <translation>Tabellina Numbloom</translation>
     </message>
     <message>
-        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
-        <translation>Non è stato possibile eliminare la parte già scritta: eliminare il file, perché non contiene una pagina intera.</translation>
-    </message>
-    <message>
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>Il modulo «Le mie tabelline» (numbloom-facts.so) manca nella cartella del programma.</translation>
     </message>
@@ -221,14 +217,6 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
 <context>
     <name>Record</name>
     <message>
-        <source>The file cannot be read.</source>
-        <translation>Impossibile leggere il file.</translation>
-    </message>
-    <message>
-        <source>The file is damaged.</source>
-        <translation>Il file è danneggiato.</translation>
-    </message>
-    <message>
         <source>A name has 1 to %1 characters.</source>
         <translation>Il nome deve avere da 1 a %1 caratteri.</translation>
     </message>
@@ -237,9 +225,65 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <translation>C&apos;è già qualcuno che si chiama %1.</translation>
     </message>
     <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>non si può scrivere nella sua cartella</translation>
+    </message>
+    <message>
+        <source>its folder is missing and cannot be made</source>
+        <translation>la sua cartella non esiste e non si può creare</translation>
+    </message>
+    <message>
+        <source>its permissions do not let Numbloom read it</source>
+        <translation>i suoi permessi non consentono a Numbloom di leggerlo</translation>
+    </message>
+    <message>
+        <source>something that is not a file has its name</source>
+        <translation>qualcosa che non è un file ha il suo nome</translation>
+    </message>
+    <message>
+        <source>another program or another computer is using it</source>
+        <translation>un altro programma o un altro computer lo sta usando</translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in</source>
+        <translation>non c&apos;è una cartella personale in cui tenerlo</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>è danneggiato</translation>
+    </message>
+    <message>
+        <source>it was made by another program</source>
+        <translation>è stato creato da un altro programma</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Numbloom</source>
+        <translation>è stato scritto da una versione più recente di Numbloom</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>non è stato possibile scriverlo</translation>
+    </message>
+    <message>
+        <source>Another computer is writing to the record.</source>
+        <translation>Un altro computer sta scrivendo nell&apos;archivio.</translation>
+    </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>Impossibile leggere l&apos;archivio.</translation>
+    </message>
+    <message>
         <source>Child</source>
-        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <comment>a child&apos;s name used until the parent renames it</comment>
         <translation>Bambino/a</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>Impossibile modificare l&apos;archivio: %1.</translation>
     </message>
 </context>
 <context>
@@ -253,40 +297,47 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the record could not be opened.
-
-%1
-
-%2</source>
-        <translation>Per ora le risposte non possono essere salvate: impossibile aprire l&apos;archivio.
-
-%1
-
-%2</translation>
-    </message>
-    <message>
         <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
 %1</source>
         <translation>Questo archivio è stato scritto da una versione più recente di Numbloom, quindi questa lo lascia com&apos;è e non registra le risposte. Aggiornare Numbloom per vederlo:
 %1</translation>
     </message>
     <message>
-        <source>The record could not be opened, so answers are not saved:
+        <source>The file where Numbloom keeps your children&apos;s answers belongs to another program, so a new record was started. That file is kept, untouched, as:
+
 %1</source>
-        <translation>Impossibile aprire l&apos;archivio, quindi le risposte non vengono salvate:
+        <translation>Il file in cui Numbloom conserva le risposte dei bambini appartiene a un altro programma, quindi è stato creato un nuovo archivio. Quel file è conservato, intatto, come:
+
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the disk is full. Practice goes on, and everything saved before is safe.</source>
-        <translation>Per ora le risposte non possono essere salvate: il disco è pieno. L&apos;allenamento continua e tutto ciò che è stato salvato prima è al sicuro.</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1.</source>
+        <translation>Le risposte non vengono salvate: impossibile aprire l&apos;archivio delle risposte dei bambini, perché %1.</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now. Practice goes on, and everything saved before is safe.
-
-%1</source>
-        <translation>Per ora le risposte non possono essere salvate. L&apos;allenamento continua e tutto ciò che è stato salvato prima è al sicuro.
-
-%1</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1. The file is left as it is:
+%2</source>
+        <translation>Le risposte non vengono salvate: impossibile aprire l&apos;archivio delle risposte dei bambini, perché %1. Il file viene lasciato com&apos;è:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
+        <translation>Il nome %1 è stato eliminato in un&apos;altra finestra di Numbloom, quindi ora si allena %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
+        <translation>
+            <numerusform>%n risposta di un bambino eliminato in un&apos;altra finestra di Numbloom non è stata salvata.</numerusform>
+            <numerusform>%n risposte di un bambino eliminato in un&apos;altra finestra di Numbloom non sono state salvate.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
+        <translation>Per ora le risposte non possono essere salvate: %1. L&apos;allenamento continua: le risposte aspettano e verranno salvate appena sarà possibile scrivere nell&apos;archivio, e tutto ciò che è stato salvato prima è al sicuro.</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>Impossibile modificare l&apos;archivio: %1.</translation>
     </message>
 </context>
 <context>
@@ -494,14 +545,6 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <translation>File CSV (*.csv)</translation>
     </message>
     <message>
-        <source>The file was not saved.
-
-%1</source>
-        <translation>Il file non è stato salvato.
-
-%1</translation>
-    </message>
-    <message>
         <source>d MMMM</source>
         <comment>the day of a fact&apos;s last answer, as QDate formats it</comment>
         <translation>d MMMM</translation>
@@ -584,6 +627,14 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <source>%1 - My Facts - %2</source>
         <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
         <translation>%1 - Le mie tabelline - %2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and a file of that name that was there is left as it was.
+
+%2</source>
+        <translation>%1 non è stato salvato, e il file con quel nome che c&apos;era già è rimasto com&apos;era.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -764,6 +815,13 @@ non è scrivibile e non c&apos;è una cartella personale in cui conservarle.</tr
     <message>
         <source>Tricky</source>
         <translation>Difficili</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) could not be saved: the record could not be written before Numbloom closed.</source>
+        <translation>
+            <numerusform>%n risposta non è stata salvata: non è stato possibile scrivere l&apos;archivio prima della chiusura di Numbloom.</numerusform>
+            <numerusform>%n risposte non sono state salvate: non è stato possibile scrivere l&apos;archivio prima della chiusura di Numbloom.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

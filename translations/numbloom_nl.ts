@@ -181,10 +181,6 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <translation>Numbloom-tafel</translation>
     </message>
     <message>
-        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
-        <translation>Wat ervan geschreven was, kon niet worden verwijderd. Verwijder het bestand zelf: het is geen volledige pagina.</translation>
-    </message>
-    <message>
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>De module ‘Mijn sommen’ (numbloom-facts.so) ontbreekt in de programmamap.</translation>
     </message>
@@ -221,14 +217,6 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
 <context>
     <name>Record</name>
     <message>
-        <source>The file cannot be read.</source>
-        <translation>Het bestand kan niet worden gelezen.</translation>
-    </message>
-    <message>
-        <source>The file is damaged.</source>
-        <translation>Het bestand is beschadigd.</translation>
-    </message>
-    <message>
         <source>A name has 1 to %1 characters.</source>
         <translation>Een naam moet 1 tot en met %1 tekens hebben.</translation>
     </message>
@@ -237,9 +225,65 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <translation>Er is al een kind dat %1 heet.</translation>
     </message>
     <message>
+        <source>the disk is full</source>
+        <translation>de schijf is vol</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>er kan niet in de map worden geschreven</translation>
+    </message>
+    <message>
+        <source>its folder is missing and cannot be made</source>
+        <translation>de map ontbreekt en kan niet worden gemaakt</translation>
+    </message>
+    <message>
+        <source>its permissions do not let Numbloom read it</source>
+        <translation>de rechten laten Numbloom het niet lezen</translation>
+    </message>
+    <message>
+        <source>something that is not a file has its name</source>
+        <translation>iets dat geen bestand is, heeft dezelfde naam</translation>
+    </message>
+    <message>
+        <source>another program or another computer is using it</source>
+        <translation>een ander programma of een andere computer gebruikt het</translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in</source>
+        <translation>er is geen persoonlijke map om het in te bewaren</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>het is beschadigd</translation>
+    </message>
+    <message>
+        <source>it was made by another program</source>
+        <translation>het is gemaakt door een ander programma</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Numbloom</source>
+        <translation>het is geschreven door een nieuwere versie van Numbloom</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>het kon niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>Another computer is writing to the record.</source>
+        <translation>Een andere computer schrijft naar het bestand met de antwoorden.</translation>
+    </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>Het bestand met de antwoorden kon niet worden gelezen.</translation>
+    </message>
+    <message>
         <source>Child</source>
-        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <comment>a child&apos;s name used until the parent renames it</comment>
         <translation>Kind</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>Het bestand met de antwoorden kon niet worden gewijzigd: %1.</translation>
     </message>
 </context>
 <context>
@@ -253,40 +297,47 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the record could not be opened.
-
-%1
-
-%2</source>
-        <translation>Antwoorden kunnen nu niet worden opgeslagen: het bestand met de antwoorden kon niet worden geopend.
-
-%1
-
-%2</translation>
-    </message>
-    <message>
         <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
 %1</source>
         <translation>Dit bestand is geschreven door een nieuwere versie van Numbloom. Deze versie laat het daarom zoals het is en slaat geen antwoorden op. Werk Numbloom bij om het te bekijken:
 %1</translation>
     </message>
     <message>
-        <source>The record could not be opened, so answers are not saved:
+        <source>The file where Numbloom keeps your children&apos;s answers belongs to another program, so a new record was started. That file is kept, untouched, as:
+
 %1</source>
-        <translation>Het bestand met de antwoorden kon niet worden geopend, dus worden antwoorden niet opgeslagen:
+        <translation>Het bestand waarin Numbloom de antwoorden van uw kinderen bewaart, hoort bij een ander programma, dus is er een nieuw begonnen. Dat bestand is onaangeroerd bewaard als:
+
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the disk is full. Practice goes on, and everything saved before is safe.</source>
-        <translation>Antwoorden kunnen nu niet worden opgeslagen: de schijf is vol. Het oefenen gaat gewoon door, en alles wat eerder is opgeslagen, is veilig.</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1.</source>
+        <translation>Antwoorden worden niet opgeslagen: het bestand met de antwoorden van uw kinderen kon niet worden geopend, want %1.</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now. Practice goes on, and everything saved before is safe.
-
-%1</source>
-        <translation>Antwoorden kunnen nu niet worden opgeslagen. Het oefenen gaat gewoon door, en alles wat eerder is opgeslagen, is veilig.
-
-%1</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1. The file is left as it is:
+%2</source>
+        <translation>Antwoorden worden niet opgeslagen: het bestand met de antwoorden van uw kinderen kon niet worden geopend, want %1. Het bestand blijft zoals het is:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
+        <translation>%1 is verwijderd in een ander venster van Numbloom, dus oefent nu %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
+        <translation>
+            <numerusform>%n antwoord van een kind dat in een ander venster van Numbloom is verwijderd, is niet bewaard.</numerusform>
+            <numerusform>%n antwoorden van een kind dat in een ander venster van Numbloom is verwijderd, zijn niet bewaard.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
+        <translation>Antwoorden kunnen nu niet worden opgeslagen: %1. Het oefenen gaat door: de antwoorden wachten en worden opgeslagen zodra er naar het bestand geschreven kan worden, en alles wat eerder is opgeslagen, is veilig.</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>Het bestand met de antwoorden kon niet worden gewijzigd: %1.</translation>
     </message>
 </context>
 <context>
@@ -494,14 +545,6 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <translation>CSV-bestanden (*.csv)</translation>
     </message>
     <message>
-        <source>The file was not saved.
-
-%1</source>
-        <translation>Het bestand is niet opgeslagen.
-
-%1</translation>
-    </message>
-    <message>
         <source>d MMMM</source>
         <comment>the day of a fact&apos;s last answer, as QDate formats it</comment>
         <translation>d MMMM</translation>
@@ -584,6 +627,14 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <source>%1 - My Facts - %2</source>
         <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
         <translation>%1 - Mijn sommen - %2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and a file of that name that was there is left as it was.
+
+%2</source>
+        <translation>%1 is niet opgeslagen, en een bestand met die naam dat er al was, is gebleven zoals het was.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -764,6 +815,13 @@ kan niet worden geschreven, en er is geen persoonlijke map om ze in te bewaren.<
     <message>
         <source>Tricky</source>
         <translation>Lastig</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) could not be saved: the record could not be written before Numbloom closed.</source>
+        <translation>
+            <numerusform>%n antwoord kon niet worden opgeslagen: het bestand met de antwoorden kon niet worden geschreven voordat Numbloom sloot.</numerusform>
+            <numerusform>%n antwoorden konden niet worden opgeslagen: het bestand met de antwoorden kon niet worden geschreven voordat Numbloom sloot.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -181,10 +181,6 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <translation>Tabliczka mnożenia Numbloom</translation>
     </message>
     <message>
-        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
-        <translation>Nie udało się usunąć tego, co zostało zapisane; usuń ten plik, nie zawiera całej strony.</translation>
-    </message>
-    <message>
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>W folderze programu brakuje modułu „Moje działania” (numbloom-facts.so).</translation>
     </message>
@@ -221,14 +217,6 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
 <context>
     <name>Record</name>
     <message>
-        <source>The file cannot be read.</source>
-        <translation>Nie można odczytać pliku.</translation>
-    </message>
-    <message>
-        <source>The file is damaged.</source>
-        <translation>Plik jest uszkodzony.</translation>
-    </message>
-    <message>
         <source>A name has 1 to %1 characters.</source>
         <translation>Imię może mieć od 1 do %1 znaków.</translation>
     </message>
@@ -237,9 +225,65 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <translation>Jest już dziecko o imieniu %1.</translation>
     </message>
     <message>
+        <source>the disk is full</source>
+        <translation>dysk jest pełny</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>nie można zapisywać w jego folderze</translation>
+    </message>
+    <message>
+        <source>its folder is missing and cannot be made</source>
+        <translation>jego folder nie istnieje i nie da się go utworzyć</translation>
+    </message>
+    <message>
+        <source>its permissions do not let Numbloom read it</source>
+        <translation>jego uprawnienia nie pozwalają programowi Numbloom go odczytać</translation>
+    </message>
+    <message>
+        <source>something that is not a file has its name</source>
+        <translation>coś, co nie jest plikiem, ma jego nazwę</translation>
+    </message>
+    <message>
+        <source>another program or another computer is using it</source>
+        <translation>używa go inny program albo inny komputer</translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in</source>
+        <translation>nie ma folderu domowego, w którym można by go trzymać</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>it was made by another program</source>
+        <translation>został utworzony przez inny program</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Numbloom</source>
+        <translation>został zapisany przez nowszą wersję programu Numbloom</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>nie udało się go zapisać</translation>
+    </message>
+    <message>
+        <source>Another computer is writing to the record.</source>
+        <translation>Inny komputer zapisuje właśnie plik z odpowiedziami.</translation>
+    </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>Nie udało się odczytać pliku z odpowiedziami.</translation>
+    </message>
+    <message>
         <source>Child</source>
-        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <comment>a child&apos;s name used until the parent renames it</comment>
         <translation>Dziecko</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>Nie udało się zmienić pliku z odpowiedziami: %1.</translation>
     </message>
 </context>
 <context>
@@ -253,40 +297,48 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the record could not be opened.
-
-%1
-
-%2</source>
-        <translation>Na razie nie można zapisywać odpowiedzi: nie udało się otworzyć pliku z odpowiedziami.
-
-%1
-
-%2</translation>
-    </message>
-    <message>
         <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
 %1</source>
         <translation>Ten plik został zapisany przez nowszą wersję programu Numbloom, więc ta wersja zostawia go bez zmian i nie zapisuje odpowiedzi. Zaktualizuj program Numbloom, aby go zobaczyć:
 %1</translation>
     </message>
     <message>
-        <source>The record could not be opened, so answers are not saved:
+        <source>The file where Numbloom keeps your children&apos;s answers belongs to another program, so a new record was started. That file is kept, untouched, as:
+
 %1</source>
-        <translation>Nie udało się otworzyć pliku z odpowiedziami, więc odpowiedzi nie są zapisywane:
+        <translation>Plik, w którym Numbloom przechowuje odpowiedzi Twoich dzieci, należy do innego programu, więc utworzono nowy. Tamten plik został zachowany bez zmian jako:
+
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the disk is full. Practice goes on, and everything saved before is safe.</source>
-        <translation>Na razie nie można zapisywać odpowiedzi: dysk jest pełny. Ćwiczenie trwa dalej, a wszystko, co zapisano wcześniej, jest bezpieczne.</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1.</source>
+        <translation>Odpowiedzi nie są zapisywane: nie udało się otworzyć pliku z odpowiedziami Twoich dzieci, ponieważ %1.</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now. Practice goes on, and everything saved before is safe.
-
-%1</source>
-        <translation>Na razie nie można zapisywać odpowiedzi. Ćwiczenie trwa dalej, a wszystko, co zapisano wcześniej, jest bezpieczne.
-
-%1</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1. The file is left as it is:
+%2</source>
+        <translation>Odpowiedzi nie są zapisywane: nie udało się otworzyć pliku z odpowiedziami Twoich dzieci, ponieważ %1. Plik zostaje bez zmian:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
+        <translation>Dziecko o imieniu %1 zostało usunięte w innym oknie programu Numbloom, więc teraz ćwiczy %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
+        <translation>
+            <numerusform>%n odpowiedź dziecka usuniętego w innym oknie programu Numbloom nie została zachowana.</numerusform>
+            <numerusform>%n odpowiedzi dziecka usuniętego w innym oknie programu Numbloom nie zostały zachowane.</numerusform>
+            <numerusform>%n odpowiedzi dziecka usuniętego w innym oknie programu Numbloom nie zostało zachowanych.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
+        <translation>Na razie nie można zapisywać odpowiedzi: %1. Ćwiczenie trwa dalej: odpowiedzi czekają i zostaną zapisane, gdy tylko da się zapisać plik, a wszystko, co zapisano wcześniej, jest bezpieczne.</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>Nie udało się zmienić pliku z odpowiedziami: %1.</translation>
     </message>
 </context>
 <context>
@@ -494,14 +546,6 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <translation>Pliki CSV (*.csv)</translation>
     </message>
     <message>
-        <source>The file was not saved.
-
-%1</source>
-        <translation>Nie zapisano pliku.
-
-%1</translation>
-    </message>
-    <message>
         <source>d MMMM</source>
         <comment>the day of a fact&apos;s last answer, as QDate formats it</comment>
         <translation>d MMMM</translation>
@@ -591,6 +635,14 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <source>%1 - My Facts - %2</source>
         <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
         <translation>%1 - Moje działania - %2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and a file of that name that was there is left as it was.
+
+%2</source>
+        <translation>Nie zapisano pliku %1, a plik o tej nazwie, który już tam był, pozostał bez zmian.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -771,6 +823,14 @@ nie można zapisywać, a nie ma folderu domowego, w którym można by je przecho
     <message>
         <source>Tricky</source>
         <translation>Trudne</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) could not be saved: the record could not be written before Numbloom closed.</source>
+        <translation>
+            <numerusform>%n odpowiedź nie została zapisana: nie udało się zapisać pliku z odpowiedziami przed zamknięciem programu Numbloom.</numerusform>
+            <numerusform>%n odpowiedzi nie zostały zapisane: nie udało się zapisać pliku z odpowiedziami przed zamknięciem programu Numbloom.</numerusform>
+            <numerusform>%n odpowiedzi nie zostało zapisanych: nie udało się zapisać pliku z odpowiedziami przed zamknięciem programu Numbloom.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

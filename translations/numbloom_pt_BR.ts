@@ -181,10 +181,6 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <translation>Tabuada do Numbloom</translation>
     </message>
     <message>
-        <source>What was written of it could not be removed; delete it, it is not a whole page.</source>
-        <translation>Não foi possível remover o que já tinha sido gravado; apague o arquivo, ele não contém uma página inteira.</translation>
-    </message>
-    <message>
         <source>My Facts (numbloom-facts.so) is missing from the program&apos;s folder.</source>
         <translation>O módulo “Minhas tabuadas” (numbloom-facts.so) não está na pasta do programa.</translation>
     </message>
@@ -221,14 +217,6 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
 <context>
     <name>Record</name>
     <message>
-        <source>The file cannot be read.</source>
-        <translation>Não foi possível ler o arquivo.</translation>
-    </message>
-    <message>
-        <source>The file is damaged.</source>
-        <translation>O arquivo está danificado.</translation>
-    </message>
-    <message>
         <source>A name has 1 to %1 characters.</source>
         <translation>O nome deve ter de 1 a %1 caracteres.</translation>
     </message>
@@ -237,9 +225,65 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <translation>Já existe uma criança chamada %1.</translation>
     </message>
     <message>
+        <source>the disk is full</source>
+        <translation>o disco está cheio</translation>
+    </message>
+    <message>
+        <source>its folder cannot be written</source>
+        <translation>não é possível gravar na pasta dele</translation>
+    </message>
+    <message>
+        <source>its folder is missing and cannot be made</source>
+        <translation>a pasta dele não existe e não pode ser criada</translation>
+    </message>
+    <message>
+        <source>its permissions do not let Numbloom read it</source>
+        <translation>as permissões dele não deixam o Numbloom lê-lo</translation>
+    </message>
+    <message>
+        <source>something that is not a file has its name</source>
+        <translation>algo que não é um arquivo tem o nome dele</translation>
+    </message>
+    <message>
+        <source>another program or another computer is using it</source>
+        <translation>outro programa ou outro computador está usando o arquivo</translation>
+    </message>
+    <message>
+        <source>there is no home folder to keep it in</source>
+        <translation>não há uma pasta pessoal para guardá-lo</translation>
+    </message>
+    <message>
+        <source>it is damaged</source>
+        <translation>ele está danificado</translation>
+    </message>
+    <message>
+        <source>it was made by another program</source>
+        <translation>ele foi criado por outro programa</translation>
+    </message>
+    <message>
+        <source>it was written by a newer Numbloom</source>
+        <translation>ele foi gravado por uma versão mais nova do Numbloom</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>não foi possível gravá-lo</translation>
+    </message>
+    <message>
+        <source>Another computer is writing to the record.</source>
+        <translation>Outro computador está gravando no registro.</translation>
+    </message>
+    <message>
+        <source>The record could not be read.</source>
+        <translation>Não foi possível ler o registro.</translation>
+    </message>
+    <message>
         <source>Child</source>
-        <comment>a child&apos;s name, used until the parent renames the child</comment>
+        <comment>a child&apos;s name used until the parent renames it</comment>
         <translation>Criança</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>Não foi possível alterar o registro: %1.</translation>
     </message>
 </context>
 <context>
@@ -253,40 +297,47 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the record could not be opened.
-
-%1
-
-%2</source>
-        <translation>Por enquanto, as respostas não podem ser salvas: não foi possível abrir o registro.
-
-%1
-
-%2</translation>
-    </message>
-    <message>
         <source>This record was written by a newer version of Numbloom, so this one leaves it as it is and does not record answers. Update Numbloom to see it:
 %1</source>
         <translation>Este registro foi gravado por uma versão mais nova do Numbloom, então esta versão o deixa como está e não registra respostas. Atualize o Numbloom para vê-lo:
 %1</translation>
     </message>
     <message>
-        <source>The record could not be opened, so answers are not saved:
+        <source>The file where Numbloom keeps your children&apos;s answers belongs to another program, so a new record was started. That file is kept, untouched, as:
+
 %1</source>
-        <translation>Não foi possível abrir o registro, então as respostas não estão sendo salvas:
+        <translation>O arquivo onde o Numbloom guarda as respostas das crianças pertence a outro programa, então um novo registro foi criado. Esse arquivo foi mantido, intacto, como:
+
 %1</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now: the disk is full. Practice goes on, and everything saved before is safe.</source>
-        <translation>Por enquanto, as respostas não podem ser salvas: o disco está cheio. A prática continua, e tudo o que foi salvo antes está seguro.</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1.</source>
+        <translation>As respostas não estão sendo salvas: não foi possível abrir o registro das respostas das crianças, porque %1.</translation>
     </message>
     <message>
-        <source>Answers cannot be saved for now. Practice goes on, and everything saved before is safe.
-
-%1</source>
-        <translation>Por enquanto, as respostas não podem ser salvas. A prática continua, e tudo o que foi salvo antes está seguro.
-
-%1</translation>
+        <source>Answers are not saved: the record of your children&apos;s answers could not be opened, because %1. The file is left as it is:
+%2</source>
+        <translation>As respostas não estão sendo salvas: não foi possível abrir o registro das respostas das crianças, porque %1. O arquivo fica como está:
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
+        <translation>O nome %1 foi removido em outra janela do Numbloom, então agora quem pratica é %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
+        <translation>
+            <numerusform>%n resposta de uma criança removida em outra janela do Numbloom não foi guardada.</numerusform>
+            <numerusform>%n respostas de uma criança removida em outra janela do Numbloom não foram guardadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
+        <translation>Por enquanto, as respostas não podem ser salvas: %1. A prática continua: as respostas aguardam e serão salvas assim que o registro puder ser gravado, e tudo o que foi salvo antes está seguro.</translation>
+    </message>
+    <message>
+        <source>The record could not be changed: %1.</source>
+        <translation>Não foi possível alterar o registro: %1.</translation>
     </message>
 </context>
 <context>
@@ -494,14 +545,6 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <translation>Arquivos CSV (*.csv)</translation>
     </message>
     <message>
-        <source>The file was not saved.
-
-%1</source>
-        <translation>O arquivo não foi salvo.
-
-%1</translation>
-    </message>
-    <message>
         <source>d MMMM</source>
         <comment>the day of a fact&apos;s last answer, as QDate formats it</comment>
         <translation>d &apos;de&apos; MMMM</translation>
@@ -584,6 +627,14 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <source>%1 - My Facts - %2</source>
         <comment>the heading of the page printed for the parent: the child&apos;s name, the date</comment>
         <translation>%1 - Minhas tabuadas - %2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and a file of that name that was there is left as it was.
+
+%2</source>
+        <translation>%1 não foi salvo, e o arquivo com esse nome que já existia ficou como estava.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -764,6 +815,13 @@ e não há uma pasta pessoal para guardá-las.</translation>
     <message>
         <source>Tricky</source>
         <translation>Difíceis</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n answer(s) could not be saved: the record could not be written before Numbloom closed.</source>
+        <translation>
+            <numerusform>%n resposta não pôde ser salva: o registro não pôde ser gravado antes de o Numbloom fechar.</numerusform>
+            <numerusform>%n respostas não puderam ser salvas: o registro não pôde ser gravado antes de o Numbloom fechar.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

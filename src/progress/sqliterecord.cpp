@@ -69,7 +69,7 @@ template <class F> bool SqliteRecord::edit(F &&change, QString *error)
         RecordFile::Session session(*m_file);
         ok = session && change();
         if (!ok && error && error->isEmpty())
-            *error = tr("The record could not be changed: %1.").arg(problemWords(m_file->problem()));
+            *error = SqliteRecord::tr("The record could not be changed: %1.").arg(problemWords(m_file->problem()));
     });
     return ok;
 }
