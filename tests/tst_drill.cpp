@@ -76,6 +76,7 @@ private Q_SLOTS:
     void reviewShowsOnlyThisDrill();
     void manyWrongAnswers();
     void lateAccessKeyClickIgnored();
+    void recordNoticeWaitsForStop_data();
     void recordNoticeWaitsForStop();
     void practiceBoxSpeaks();
 };
@@ -572,26 +573,46 @@ void tst_drill::lateAccessKeyClickIgnored()
     QVERIFY(ui(w).fraKey->isVisible());
 }
 
+void tst_drill::recordNoticeWaitsForStop_data()
+{
+    QTest::addColumn<int>("savedAt"); // when the waiting answers are written: 0 never, 1 in the drill, 2 after Stop
+    QTest::addColumn<QStringList>("boxes");
+    QTest::newRow("still waiting at Stop") << 0 << QStringList{"The disk is full."};
+    QTest::newRow("saved before Stop") << 1 << QStringList();
+    QTest::newRow("saved once the box was seen") << 2
+                                                 << QStringList{"The disk is full.", "The answers that waited are saved now."};
+}
+
 void tst_drill::recordNoticeWaitsForStop()
 {
     // A full disk mid-drill: the child goes on typing, and the parent hears of
-    // it once the drill stops, in a box that does not hold the window.
+    // it once the drill stops, in a box that does not hold the window, unless
+    // it has come right by then.
+    QFETCH(int, savedAt);
+    QFETCH(QStringList, boxes);
     QTemporaryDir dir;
     SqliteRecord record(dir.filePath(QStringLiteral("progress.sqlite")));
     Run r(ini(7, 0, 4, 0), &record);
     QTRY_VERIFY(!record.currentName().isEmpty());
     QCOMPARE(r.w()->windowTitle(), QStringLiteral("Numbloom - ") + record.currentName());
-    const auto notices = [&r] { return r.w()->findChildren<QMessageBox *>(QStringLiteral("recordNotice")); };
+    // Each shown, and none holding the window.
+    const auto notices = [&r] {
+        QStringList texts;
+        for (QMessageBox *b : r.w()->findChildren<QMessageBox *>(QStringLiteral("recordNotice")))
+            texts << b->text() + (b->isVisible() && !b->isModal() ? QString() : QStringLiteral(" (hidden or modal)"));
+        return texts;
+    };
     r.next({3, 4});
     r.start();
     Q_EMIT record.notice(QStringLiteral("The disk is full."), QString());
     r.type("21");
+    if (savedAt == 1)
+        Q_EMIT record.waitingSaved(QStringLiteral("The disk is full."));
     QVERIFY(notices().isEmpty());
     r.start();
-    QCOMPARE(notices().size(), 1);
-    QCOMPARE(notices().first()->text(), QStringLiteral("The disk is full."));
-    QVERIFY(notices().first()->isVisible());
-    QVERIFY(!notices().first()->isModal());
+    if (savedAt == 2)
+        Q_EMIT record.waitingSaved(QStringLiteral("The disk is full."));
+    QCOMPARE(notices(), boxes);
     QCOMPARE(record.answerCount(record.current().id), 1);
 }
 

@@ -23,6 +23,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <stdio.h>
 #include <unistd.h>
 
@@ -329,11 +330,17 @@ QString SystemPrinter::publishPdf(const QString &draft, const QString &folder, c
         const QString name =
             dir.filePath(n == 1 ? base + QStringLiteral(".pdf") : QStringLiteral("%1 (%2).pdf").arg(base).arg(n));
         const QByteArray to = QFile::encodeName(name);
-        // A second name for the draft, which fails when the name is taken;
-        // file systems without hard links rename without replacing instead.
-        if (::link(from.constData(), to.constData()) == 0
-            || (errno != EEXIST && ::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0))
+        // Renamed only if the name is free; where the file system cannot
+        // promise that, a second name for the draft, which fails when taken.
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0
+            || ((errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) && ::link(from.constData(), to.constData()) == 0)) {
+            // A temporary file is the owner's alone; a sheet is shared as any
+            // file the user makes.
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            ::chmod(to.constData(), 0666 & ~mask);
             return name;
+        }
         if (errno == EEXIST)
             continue;
         if (error)

@@ -107,4 +107,6 @@ Q_SIGNALS:
     // saved for now, the file was damaged and kept aside. detail: the
     // system's own words, when there are any.
     void notice(const QString &text, const QString &detail);
+    // The answers that waited (the notice with this text) are all written now.
+    void waitingSaved(const QString &waitingNotice);
 };

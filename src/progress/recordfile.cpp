@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QtEndian>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -109,6 +110,20 @@ QString asideName(const QString &path, const QDate &day)
     return name;
 }
 
+// The file's own header, without the journal beside it: application_id at
+// byte 68, user_version at byte 60, both big-endian.
+bool headerSaysOurs(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray h = f.read(100);
+    if (h.size() < 100 || !h.startsWith("SQLite format 3"))
+        return false;
+    auto word = [&h](int at) { return qFromBigEndian<qint32>(h.constData() + at); };
+    return word(68) == RecordApplicationId || (word(68) == 0 && word(60) == 1);
+}
+
 QByteArray readLock(const QByteArray &path)
 {
     QFile f(QFile::decodeName(path));
@@ -129,6 +144,8 @@ QString problemWords(RecordProblem problem)
     case RecordProblem::NoHome: return Record::tr("there is no home folder to keep it in");
     case RecordProblem::Damaged: return Record::tr("it is damaged");
     case RecordProblem::Foreign: return Record::tr("it was made by another program");
+    case RecordProblem::ForeignJournal: return Record::tr("another program's file beside it would have changed it");
+    case RecordProblem::ReadOnlyFile: return Record::tr("the file is read-only");
     case RecordProblem::Newer: return Record::tr("it was written by a newer Numbloom");
     case RecordProblem::None:
     case RecordProblem::Other: break;
@@ -300,7 +317,7 @@ RecordFile::Opened RecordFile::open(const QString &path, const QDateTime &now)
     errno = 0;
     if (!QDir().mkpath(info.absolutePath())) {
         const int why = errno;
-        fail(why == EROFS || why == EACCES || why == EPERM ? problemOfErrno(why) : RecordProblem::NoFolder,
+        fail(QFileInfo::exists(info.absolutePath()) ? problemOfErrno(why) : RecordProblem::NoFolder,
              QString::fromLocal8Bit(strerror(why)));
         return Opened::Failed;
     }
@@ -326,9 +343,13 @@ RecordFile::Opened RecordFile::openOnce(const QDateTime &now)
         fail(RecordProblem::NotAFile, {});
         return Opened::Failed;
     }
-    // Unreadable for its permissions is no damage: it stays where it is.
-    if (info.exists() && !info.isReadable()) {
-        fail(RecordProblem::CannotRead, {});
+    // Permissions are no damage: the file stays as it is. SQLite would open
+    // a read-only file and fail only at the first answer.
+    if (info.exists() && (!info.isReadable() || !info.isWritable())) {
+        fail(!info.isReadable()                           ? RecordProblem::CannotRead
+             : QFileInfo(info.absolutePath()).isWritable() ? RecordProblem::ReadOnlyFile
+                                                           : RecordProblem::CannotWrite,
+             {});
         return Opened::Failed;
     }
     Session session(*this);
@@ -399,7 +420,9 @@ RecordFile::Verdict RecordFile::inspect()
     // Before the file said it was ours (version 1), our tables tell.
     const bool ours = id == RecordApplicationId || (id == 0 && version == 1 && ourTables);
     if (!ours) {
-        fail(RecordProblem::Foreign, {});
+        // Read as SQLite reads it, through a journal beside it: when the file's
+        // own first page says it is ours, the journal is the stranger.
+        fail(headerSaysOurs(m_path) ? RecordProblem::ForeignJournal : RecordProblem::Foreign, {});
         qCWarning(lcRecord) << "record" << m_path << "is not ours: application_id" << id << "user_version" << version;
         return Verdict::Foreign;
     }

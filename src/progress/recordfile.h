@@ -23,10 +23,12 @@ constexpr int RecordApplicationId = 0x4E626C6D;
 enum class RecordProblem {
     None,
     Damaged, // SQLite cannot read it as a record
-    Foreign, // another program's database, or ours overwritten by one
+    Foreign, // another program's database
+    ForeignJournal, // ours, with another database's journal beside it that would change it
     Newer, // written by a newer Numbloom
     DiskFull,
-    CannotWrite, // the folder or the file cannot be written
+    CannotWrite, // the folder cannot be written
+    ReadOnlyFile, // the file itself cannot be written
     NoFolder, // its folder is missing and cannot be made
     CannotRead, // its permissions keep us from reading it
     NotAFile, // a folder or a device stands where the file should be

@@ -234,23 +234,19 @@ RecordStore::Write RecordStore::apply(const RecordEvent &e)
     return Write::Failed;
 }
 
-RecordStore::Write RecordStore::save(const QVector<RecordEvent> &events, int *dropped)
+RecordStore::Write RecordStore::save(const QVector<RecordEvent> &events)
 {
     // A failed batch is written again later, from the same drill state.
     const auto drillStart = m_drillStart;
     const qint64 drillChild = m_drillChild, drill = m_drill;
-    int left = 0;
     const Write w = m_file.transaction([&] {
         QHash<qint64, bool> exists;
         for (RecordEvent e : events) {
-            e.child = e.child ? e.child : m_current;
             auto known = exists.find(e.child);
             if (known == exists.end())
-                known = exists.insert(e.child, child(e.child).id != 0);
-            if (!*known) {
-                left += e.kind == RecordEvent::Kind::AnswerJudged;
-                continue;
-            }
+                known = exists.insert(e.child, e.child && child(e.child).id != 0);
+            if (!*known)
+                e.child = m_current;
             if (const Write done = apply(e); done != Write::Ok)
                 return done;
         }
@@ -260,8 +256,6 @@ RecordStore::Write RecordStore::save(const QVector<RecordEvent> &events, int *dr
         m_drillStart = drillStart;
         m_drillChild = drillChild;
         m_drill = drill;
-    } else if (dropped) {
-        *dropped = left;
     }
     return w;
 }

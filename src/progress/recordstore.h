@@ -48,10 +48,11 @@ public:
     bool setReadAloud(qint64 child, bool on);
 
     // Writes the events all together, or none of them. Those of a child
-    // removed meanwhile (by another copy of the program) are left out and
-    // counted in *dropped. A drill's row is written with its first answer, so
-    // a drill stopped before any answer leaves nothing.
-    Write save(const QVector<RecordEvent> &events, int *dropped = nullptr);
+    // removed meanwhile (by another copy of the program) are written for the
+    // child practising now, who took their place. A drill's row is written
+    // with its first answer, so a drill stopped before any answer leaves
+    // nothing.
+    Write save(const QVector<RecordEvent> &events);
     // One event each, for the child practising now.
     Write beginDrill(const DrillStart &drill);
     Write addAnswer(const JudgedAnswer &answer);

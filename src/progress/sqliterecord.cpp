@@ -3,6 +3,7 @@
 #include "recordstore.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMetaMethod>
 #include <QTimer>
 
@@ -133,14 +134,26 @@ void SqliteRecord::opened(RecordFile::Opened outcome, const QString &movedTo, Re
     case RecordFile::Opened::Ready:
         break;
     case RecordFile::Opened::Replaced:
-        say(problem == RecordProblem::Foreign
-                ? tr("The file where Numbloom keeps your children's answers belongs to another program, so a new "
-                     "record was started. That file is kept, untouched, as:\n\n%1")
-                      .arg(QDir::toNativeSeparators(movedTo))
-                : tr("The record of your children's answers could not be read, so a new one was started. "
-                     "The old file is kept, untouched, as:\n\n%1")
-                      .arg(QDir::toNativeSeparators(movedTo)),
-            reason);
+        switch (problem) {
+        case RecordProblem::Foreign:
+            say(tr("The file where Numbloom keeps your children's answers belongs to another program, so a new "
+                   "record was started. That file is kept, untouched, as:\n\n%1")
+                    .arg(QDir::toNativeSeparators(movedTo)),
+                reason);
+            break;
+        case RecordProblem::ForeignJournal:
+            say(tr("Another program's file was found beside the record of your children's answers, where it would "
+                   "have changed the record, so a new one was started. The record, with your children's earlier "
+                   "answers, is kept untouched together with that file (%2) as:\n\n%1")
+                    .arg(QDir::toNativeSeparators(movedTo), QFileInfo(movedTo).fileName() + QStringLiteral("-wal")),
+                reason);
+            break;
+        default:
+            say(tr("The record of your children's answers could not be read, so a new one was started. "
+                   "The old file is kept, untouched, as:\n\n%1")
+                    .arg(QDir::toNativeSeparators(movedTo)),
+                reason);
+        }
         break;
     case RecordFile::Opened::Newer:
         say(healthText());
@@ -161,9 +174,11 @@ QString SqliteRecord::healthText() const
                   "does not record answers. Update Numbloom to see it:\n%1")
             .arg(path);
     case Health::Unavailable:
-        if (path.isEmpty())
+        // A file that is there stays as it was; say so, and only then.
+        if (path.isEmpty() || !QFileInfo::exists(m_path))
             return tr("Answers are not saved: the record of your children's answers could not be opened, because %1.")
-                .arg(problemWords(m_problem));
+                       .arg(problemWords(m_problem))
+                   + (path.isEmpty() ? QString() : QStringLiteral("\n") + path);
         return tr("Answers are not saved: the record of your children's answers could not be opened, because %1. "
                   "The file is left as it is:\n%2")
             .arg(problemWords(m_problem), path);
@@ -218,7 +233,9 @@ bool SqliteRecord::followCurrent()
             const QString gone = m_currentName;
             showCurrent(now);
             if (removed)
-                say(tr("%1 was removed in another window of Numbloom, so %2 practises now.").arg(gone, now.name));
+                say(tr("%1 was removed in another window of Numbloom, so %2 practises now, and the answers given "
+                       "since are kept for %2.")
+                        .arg(gone, now.name));
         },
         Qt::QueuedConnection);
     return true;
@@ -244,26 +261,27 @@ RecordFile::Write SqliteRecord::write()
     using Write = RecordFile::Write;
     RecordFile::Session session(*m_file);
     Write w = session ? Write::Ok : m_file->problem() == RecordProblem::Busy ? Write::Busy : Write::Failed;
-    int dropped = 0;
     if (w == Write::Ok && !followCurrent())
         w = Write::Failed;
     if (w == Write::Ok)
-        w = m_store->save(m_pending, &dropped);
+        w = m_store->save(m_pending);
     if (w != Write::Ok) {
         followFailure(w);
         return w;
     }
     m_pending.clear();
-    m_failing = false;
-    m_failingFor.invalidate();
-    if (dropped)
+    if (std::exchange(m_failing, false)) {
+        // What the family was told has come right: a notice still waiting to
+        // be seen goes, one already seen gets its answer.
         QMetaObject::invokeMethod(
             this,
-            [this, dropped] {
-                say(tr("%n answer(s) given for a child who was removed in another window of Numbloom were not kept.",
-                       nullptr, dropped));
+            [this, text = m_spellNotice] {
+                if (!m_unheard.removeIf([&text](const auto &n) { return n.first == text; }))
+                    Q_EMIT waitingSaved(text);
             },
             Qt::QueuedConnection);
+    }
+    m_failingFor.invalidate();
     return w;
 }
 
@@ -279,6 +297,7 @@ void SqliteRecord::followFailure(RecordFile::Write w)
     const QString text = tr("Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved "
                             "as soon as the record can be written, and everything saved before is safe.")
                              .arg(problemWords(m_file->problem()));
+    m_spellNotice = text;
     QMetaObject::invokeMethod(
         this, [this, text, detail = m_file->systemReason()] { say(text, detail); }, Qt::QueuedConnection);
 }

@@ -94,6 +94,7 @@ private:
     QTimer *m_retry = nullptr;
     QString m_knownName; // the name of the child practising, as last shown
     bool m_failing = false; // a notice has been given for this spell
+    QString m_spellNotice; // its text
     QElapsedTimer m_failingFor;
     // On the window's thread.
     QString m_currentName;

@@ -15,6 +15,7 @@
 #include <QDateTimeAxis>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -468,9 +469,12 @@ void frmFacts::saveCsv()
         return;
     QString error;
     const QString path = dialog.selectedFiles().constFirst();
+    const bool earlier = QFileInfo::exists(path);
     if (!r.exportCsv(childId(), path, &error))
         QMessageBox::warning(this, tr("Save as CSV"),
-                             tr("%1 was not saved, and a file of that name that was there is left as it was.\n\n%2")
+                             (earlier ? tr("%1 was not saved, and the file of that name that was there is left as it "
+                                           "was.\n\n%2")
+                                      : tr("%1 was not saved.\n\n%2"))
                                  .arg(QDir::toNativeSeparators(path), error));
 }
 

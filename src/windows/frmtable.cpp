@@ -66,6 +66,12 @@ frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(modul
     if (ChildRecord *record = m.svc.record) {
         connect(record, &ChildRecord::currentChanged, this, &frmTable::showChild);
         connect(record, &ChildRecord::notice, this, &frmTable::showNotice);
+        connect(record, &ChildRecord::waitingSaved, this, [this](const QString &waitingNotice) {
+            // Held for the end of the drill and come right meanwhile: nothing to tell.
+            if (m_notices.removeIf([&waitingNotice](const auto &n) { return n.first == waitingNotice; }))
+                return;
+            showNotice(tr("The answers that waited are saved now."), QString());
+        });
         showChild(record->currentName());
         // The record opens while the About window is up: what it had to say
         // then is shown once this window is.
