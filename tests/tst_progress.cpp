@@ -56,6 +56,7 @@ private Q_SLOTS:
     void csvReadsBack();
     void damagedFileIsKeptAside();
     void newerFileIsLeftAlone();
+    void readAloudIsKeptPerChild();
     void fullDiskKeepsWhatWasSaved();
     void twoCopiesBothRecord();
     void drillRecordsEveryJudgedAnswer();
@@ -238,6 +239,53 @@ void tst_progress::damagedFileIsKeptAside()
         QCOMPARE(kept.readAll(), junk);
         QCOMPARE(s.addAnswer(answer(1, 1, true, 900)), RecordStore::Write::Ok);
     }
+}
+
+void tst_progress::readAloudIsKeptPerChild()
+{
+    // A file from before Read aloud: its children are read, with it off.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("progress.sqlite");
+    {
+        RecordStore s;
+        QCOMPARE(s.open(path, Monday), RecordStore::Opened::Ready);
+        QString error;
+        QVERIFY(s.add(QStringLiteral("Mia"), Monday, &error));
+        QVERIFY(s.add(QStringLiteral("Leo"), Monday, &error));
+    }
+    {
+        // The schema as the version before it had it.
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("ALTER TABLE children DROP COLUMN read_aloud")));
+        QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = 1")));
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("old"));
+    }
+    qint64 mia = 0;
+    {
+        RecordStore s;
+        QCOMPARE(s.open(path, Monday), RecordStore::Opened::Ready);
+        const QVector<Child> kids = s.children();
+        QCOMPARE(kids.size(), 3);
+        for (const Child &c : kids) {
+            QVERIFY(!c.readAloud);
+            if (c.name == QLatin1String("Mia"))
+                mia = c.id;
+        }
+        QVERIFY(s.setReadAloud(mia, true));
+    }
+    QCOMPARE(rows(path, QStringLiteral("PRAGMA user_version")), RecordSchemaVersion);
+    SqliteRecord r(path);
+    r.flush();
+    for (const Child &c : r.children())
+        QCOMPARE(c.readAloud, c.id == mia);
+    r.setReadAloud(mia, false);
+    for (const Child &c : r.children())
+        QVERIFY(!c.readAloud);
 }
 
 void tst_progress::newerFileIsLeftAlone()

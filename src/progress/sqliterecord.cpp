@@ -394,6 +394,9 @@ void SqliteRecord::setTimeLimit(qint64 child, int ms)
 void SqliteRecord::setReadAloud(qint64 child, bool on)
 {
     ask([&] { return m_store->setReadAloud(child, on); });
+    // Told as a change of the child practising, so the main window follows it.
+    if (child == m_currentId)
+        Q_EMIT currentChanged(m_currentName);
 }
 
 ChildSummary SqliteRecord::summary(qint64 child, const QDate &today, int days) const
