@@ -282,13 +282,13 @@ void tst_options::studyGridByKeys()
     ui(s.main).cmdPrintFacts->setFocus();
     const QImage unfocused = box->image().copy();
     box->setFocus();
-    QCOMPARE(box->accessibleName(), QStringLiteral("0 x 3 = 0"));
+    QCOMPARE(box->accessibleName(), QStringLiteral("0 times 3 is 0"));
     QVERIFY(box->image() != unfocused); // the cursor's frame
     const std::pair<QVector<Qt::Key>, QString> walks[] = {
-        {{Qt::Key_Right, Qt::Key_Down}, "6 x 3 = 18"},
-        {{Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}, "12 x 3 = 36"}, // 13 is empty
-        {{Qt::Key_Up, Qt::Key_Left, Qt::Key_Left}, "5 x 3 = 15"},
-        {{Qt::Key_Up, Qt::Key_Up, Qt::Key_Left}, "0 x 3 = 0"}};
+        {{Qt::Key_Right, Qt::Key_Down}, "6 times 3 is 18"},
+        {{Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}, "12 times 3 is 36"}, // 13 is empty
+        {{Qt::Key_Up, Qt::Key_Left, Qt::Key_Left}, "5 times 3 is 15"},
+        {{Qt::Key_Up, Qt::Key_Up, Qt::Key_Left}, "0 times 3 is 0"}};
     for (const auto &[keys, heard] : walks) {
         for (Qt::Key k : keys)
             QTest::keyClick(box, k);

@@ -295,11 +295,11 @@ void tst_platform::spinArrowsForScreenReader()
     auto step = [&](double by) {
         ++steps;
         value = std::clamp(value + by, 0.5, 6.0);
-        spin.setShownValue(value, 0.5, 6.0);
+        spin.setShownValue(value, 0.5, 6.0, QString::number(value));
     };
     connect(&spin, &SpinButton::spinUp, &spin, [&] { step(0.5); });
     connect(&spin, &SpinButton::spinDown, &spin, [&] { step(-0.5); });
-    spin.setShownValue(value, 0.5, 6.0);
+    spin.setShownValue(value, 0.5, 6.0, QString::number(value));
     window.show();
     spin.setEnabled(enabled);
 
@@ -313,6 +313,10 @@ void tst_platform::spinArrowsForScreenReader()
         iface->actionInterface()->doAction(action);
     QCOMPARE(value, expected);
     QCOMPARE(iface->valueInterface()->currentValue().toDouble(), expected);
+    // The words a screen reader says for the value follow it.
+    QAccessibleTextInterface *text = iface->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), QString::number(expected));
     QVERIFY2(steps <= maxSteps, qPrintable(QStringLiteral("%1 steps").arg(steps)));
 }
 

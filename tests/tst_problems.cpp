@@ -1,10 +1,12 @@
 // Making practice problems from the shared random source, and drawing them.
 #include "fakes.h"
+#include "app/spoken.h"
 #include "practice/drill.h"
 #include "practice/problem.h"
 #include "recordingsurface.h"
 #include "render/problemdisplay.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 class tst_problems : public QObject
@@ -23,6 +25,8 @@ private Q_SLOTS:
     void summary_data();
     void summary();
     void recordStopsAtCapacity();
+    void spoken_data();
+    void spoken();
 };
 
 void tst_problems::generation_data()
@@ -259,6 +263,40 @@ void tst_problems::recordStopsAtCapacity()
     QCOMPARE(int(d.MissedGiven[1]), 1);
     d.start();
     QCOMPARE(d.Tried + d.Missed + d.recorded(), 0);
+}
+
+void tst_problems::spoken_data()
+{
+    // What is heard: times and lengths as a person says them, never a bare
+    // unit, "x", a colon or a bracket, which a screen reader reads by name.
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("count-down 1:30") << spokenDuration(90) << "1 minute 30 seconds";
+    QTest::newRow("count-down 2:00") << spokenDuration(120) << "2 minutes";
+    QTest::newRow("one minute one second") << spokenDuration(61) << "1 minute 1 second";
+    QTest::newRow("45 seconds") << spokenDuration(45) << "45 seconds";
+    QTest::newRow("time left") << spokenTimeLeft(60) << "1 minute left";
+    QTest::newRow("delay 1.00") << spokenSeconds(1.0f) << "1 second";
+    QTest::newRow("delay 1.05") << spokenSeconds(1.05f) << "1.05 seconds";
+    QTest::newRow("delay 0.50") << spokenSeconds(0.5f) << "0.5 seconds";
+    QTest::newRow("delay 0.00") << spokenSeconds(0.0f) << "0 seconds";
+    QTest::newRow("problem") << spokenProblem(7, 8) << "What is 7 times 8?";
+    QTest::newRow("wrong") << spokenWrong(7, 8) << "Not quite. 7 times 8 is 56.";
+    QTest::newRow("review") << spokenReview(7, 8, 65) << "7 times 8. You said 65. The right answer is 56.";
+    const DrillSummary s = summarizeDrill(12, 2, 1, 125, 4);
+    QTest::newRow("results") << spokenSummary(s)
+                             << "12 problems tried. 10 right, 83 percent. It took 2 minutes 5 seconds. "
+                                "10.42 seconds a problem. Your reward is a big smiling sun.";
+    QTest::newRow("one problem, clock off") << spokenSummary(summarizeDrill(1, 0, 0, 0, 4))
+                                            << "1 problem tried. 1 right, 100 percent. The clock was off.";
+}
+
+void tst_problems::spoken()
+{
+    QFETCH(QString, said);
+    QFETCH(QString, expected);
+    QCOMPARE(said, expected);
+    QVERIFY(!said.contains(QRegularExpression(QStringLiteral("[:()=]| x |\\d s\\b"))));
 }
 
 QTEST_GUILESS_MAIN(tst_problems)

@@ -17,6 +17,12 @@ void Module1::PlaySound(Sound sound, int flags)
     svc.sound->play(AppFile(QLatin1String(files[int(sound)])), flags);
 }
 
+void Module1::Say(const QString &text)
+{
+    if (ReadAloud && svc.speech && !text.isEmpty())
+        svc.speech->say(text, Language);
+}
+
 void Module1::ShowHelp(const QString &anchor) const
 {
     if (svc.help)

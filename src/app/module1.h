@@ -41,6 +41,10 @@ public:
     // The help file, in the language of the run, in the help viewer; at the
     // part the anchor names, when there is one.
     void ShowHelp(const QString &anchor = QString()) const;
+    // Read aloud, for the child practising: Say speaks the text in the
+    // program's language when it is on, and does nothing otherwise.
+    bool ReadAloud = false;
+    void Say(const QString &text);
     // Holds the window thread for the given seconds without spinning and
     // without handling events: input made meanwhile stays queued.
     void Pause(float seconds);

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QUrl>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class ChildRecord;
@@ -93,6 +94,21 @@ public:
                                                    QString *error) = 0;
 };
 
+// Read aloud: a voice of the program's own, for a child who cannot read yet.
+class Speaker
+{
+public:
+    virtual ~Speaker() = default;
+    // Starts saying the text in the language ("de", "pt_BR"; empty for
+    // English) and returns at once; whatever it was saying stops. Silent
+    // while a screen reader runs: that speaks instead.
+    virtual void say(const QString &text, const QString &language) = 0;
+    virtual void stop() = 0;
+    // Called once, on the window thread, when it cannot speak: a message that
+    // names what to install. Practice goes on without a voice.
+    std::function<void(const QString &)> cannotSpeak;
+};
+
 struct Services
 {
     SoundPlayer *sound = nullptr;
@@ -104,4 +120,6 @@ struct Services
     // The child's answers; none until the record is opened, after the first
     // window is up, and none in tests that do not give one.
     ChildRecord *record = nullptr;
+    // Read aloud's voice; none in tests that do not give one.
+    Speaker *speech = nullptr;
 };

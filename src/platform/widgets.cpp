@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <cmath>
 
 void drawBevel(QPainter &p, const QRect &rect, bool raised)
 {
@@ -32,9 +33,67 @@ void drawBevel(QPainter &p, const QRect &rect, bool raised)
 }
 
 namespace {
+constexpr char SpokenValueProperty[] = "numbloomSpokenValue";
+
+// A value's words as the text of a control: what Orca says of a spin button
+// as its value, on the focus and on each step.
+class SpokenText : public QAccessibleTextInterface
+{
+public:
+    virtual QString spoken() const = 0;
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return spoken().mid(start, end - start); }
+    int characterCount() const override { return int(spoken().size()); }
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return QString();
+    }
+};
+
+// The delay bar on the bus: a spin button whose value is in seconds and
+// whose text is the value in words.
+class SpokenBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public SpokenText
+{
+public:
+    explicit SpokenBarAccessible(QAbstractSlider *bar) : QAccessibleWidget(bar, QAccessible::SpinBox) {}
+    void *interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface *>(this);
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString spoken() const override { return widget()->property(SpokenValueProperty).toString(); }
+    QVariant currentValue() const override { return bar()->value() / 1000.0; }
+    QVariant maximumValue() const override { return bar()->maximum() / 1000.0; }
+    QVariant minimumValue() const override { return bar()->minimum() / 1000.0; }
+    QVariant minimumStepSize() const override { return bar()->singleStep() / 1000.0; }
+    void setCurrentValue(const QVariant &value) override
+    {
+        if (bar()->isEnabled())
+            bar()->setValue(int(std::lround(value.toDouble() * 1000.0)));
+    }
+    using QAccessibleWidget::text;
+
+private:
+    QAbstractSlider *bar() const { return static_cast<QAbstractSlider *>(widget()); }
+};
+
 // The arrows are a spin button on the bus: a screen reader hears the value
 // they set and can step it with the increase and decrease actions.
-class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueInterface
+class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public SpokenText
 {
 public:
     explicit SpinButtonAccessible(SpinButton *spin) : QAccessibleWidget(spin, QAccessible::SpinBox) {}
@@ -42,8 +101,12 @@ public:
     {
         if (t == QAccessible::ValueInterface)
             return static_cast<QAccessibleValueInterface *>(this);
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
         return QAccessibleWidget::interface_cast(t);
     }
+    QString spoken() const override { return spin()->spokenValue(); }
+    using QAccessibleWidget::text;
     QVariant currentValue() const override { return spin()->shownValue(); }
     QVariant maximumValue() const override { return spin()->highest(); }
     QVariant minimumValue() const override { return spin()->lowest(); }
@@ -98,6 +161,11 @@ QAccessibleInterface *controlAccessible(const QString &className, QObject *objec
     }
     if (className == QLatin1String("SpinButton"))
         return new SpinButtonAccessible(static_cast<SpinButton *>(object));
+    if (className == QLatin1String("SpokenScrollBar"))
+        return new SpokenBarAccessible(static_cast<QAbstractSlider *>(object));
+    // The reward picture is told in words, with the results beside it.
+    if (className == QLatin1String("ImageBox"))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StaticText);
     // Our own windows are plain widgets, which Qt gives no window role: a
     // screen reader would not announce them. Only plain widgets: a text
     // browser or a dialog keeps the interface Qt gives it.
@@ -217,9 +285,10 @@ void SpinButton::mouseReleaseEvent(QMouseEvent *)
     update();
 }
 
-void SpinButton::setShownValue(double value, double lowest, double highest)
+void SpinButton::setShownValue(double value, double lowest, double highest, const QString &spoken)
 {
     const bool changed = value != m_value;
+    m_spoken = spoken;
     m_value = value;
     m_lowest = lowest;
     m_highest = highest;
@@ -227,6 +296,12 @@ void SpinButton::setShownValue(double value, double lowest, double highest)
         QAccessibleValueChangeEvent event(this, value);
         QAccessible::updateAccessibility(&event);
     }
+}
+
+void setSpokenValue(QAbstractSlider *bar, const QString &spoken)
+{
+    installAccessibles();
+    bar->setProperty(SpokenValueProperty, spoken);
 }
 
 void SpinButton::keyPressEvent(QKeyEvent *e)

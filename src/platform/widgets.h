@@ -1,6 +1,8 @@
 #pragma once
 // Small controls of the classic desktop look that Qt has no twin for.
 #include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QScrollBar>
 #include <QFont>
 #include <QIcon>
 #include <QTimer>
@@ -47,14 +49,16 @@ private:
 // Two arrows that hold no value: a press on either only reports up or down.
 // Holding an arrow repeats it, as such buttons do. Tab reaches them and the
 // Up and Down keys press them. What they set is shown elsewhere, so the window
-// tells them the value a screen reader should hear with them.
+// tells them the value a screen reader should hear with them, as a number and
+// in words ("1 minute 30 seconds"): Orca speaks the words, not the number.
 class SpinButton : public QWidget
 {
     Q_OBJECT
 public:
     explicit SpinButton(QWidget *parent = nullptr);
     void step(int direction) { direction > 0 ? Q_EMIT spinUp() : Q_EMIT spinDown(); }
-    void setShownValue(double value, double lowest, double highest);
+    void setShownValue(double value, double lowest, double highest, const QString &spoken);
+    QString spokenValue() const { return m_spoken; }
     double shownValue() const { return m_value; }
     double lowest() const { return m_lowest; }
     double highest() const { return m_highest; }
@@ -75,7 +79,19 @@ private:
     int m_pressed = 0; // 1 up, -1 down, 0 none
     QTimer m_repeat;
     double m_value = 0, m_lowest = 0, m_highest = 0;
+    QString m_spoken;
 };
+
+// A scroll bar whose value a screen reader hears in words: it is told as a
+// spin button with the words as its text, since Orca reads only a number
+// for a scroll bar. The words are set before the value changes.
+class SpokenScrollBar : public QScrollBar
+{
+    Q_OBJECT
+public:
+    using QScrollBar::QScrollBar;
+};
+void setSpokenValue(QAbstractSlider *bar, const QString &spoken);
 
 // Tab enters a group of option buttons at its chosen one, and the arrows move
 // within the group; an option chosen by a click or from code keeps it so.

@@ -32,6 +32,9 @@ public:
 struct DrillSummary
 {
     std::array<QString, 4> lines;
+    // The same in words, as it is heard (spoken.h); an empty line says nothing.
+    std::array<QString, 4> spokenLines;
+    QString spokenReward;
     int percent = 0;
     int reward = -1;         // index of the reward picture, -1 for none
     bool fullHeight = false; // the panel covers the whole practice box
@@ -47,3 +50,5 @@ constexpr std::array<int, 3> RewardThresholds{90, 80, 70};
 // timerMode is one of ClockMode; counting down starts from countDownSteps
 // half-minutes.
 DrillSummary summarizeDrill(int tried, int missed, int timerMode, int timerCount, int countDownSteps);
+// The whole summary in words, read once: the lines, then the reward.
+QString spokenSummary(const DrillSummary &summary);

@@ -2,6 +2,7 @@
 
 #include "app/format.h"
 #include "app/module1.h"
+#include "app/spoken.h"
 #include "platform/drawsurface.h"
 #include "progress/childrecord.h"
 #include "render/problemdisplay.h"
@@ -33,19 +34,14 @@ void PracticeDrill::newProblem()
     Q_EMIT answerFocusWanted();
 }
 
-QString PracticeDrill::problemText(const QString &answer) const
-{
-    return tr("%1 x %2 = %3").arg(m_problem.Operand1).arg(m_problem.Operand2).arg(answer);
-}
-
 void PracticeDrill::posePrompt()
 {
     m_box.clear();
     drawProblem(0.5f, QString(m_problem.Digits, QLatin1Char('?')), Qt::black);
-    // A screen reader may read the name only once the next problem is up, so
-    // the judgement just made leads it.
-    const QString problem = problemText(QString(m_problem.Digits, QLatin1Char('?')));
-    Q_EMIT boxSays(m_judgement.isEmpty() ? problem : m_judgement + QStringLiteral(". ") + problem);
+    // The judgement is said once the pause after the answer is over, as the
+    // next problem's first words: said at once, the next problem would cut it off.
+    const QString problem = spokenProblem(m_problem.Operand1, m_problem.Operand2);
+    Q_EMIT said(m_judgement.isEmpty() ? problem : m_judgement + QLatin1Char(' ') + problem, Heard::Problem);
     m_judgement.clear();
     // The answer's time runs from here to its last digit.
     m_posedMs = m.svc.clock ? m.svc.clock->monotonicMs() : 0;
@@ -98,7 +94,6 @@ void PracticeDrill::startOrStop()
         return;
 
     m_box.clear();
-    Q_EMIT boxSays(QString());
     m_timer.stop();
     m_state = State::Results;
     if (m.svc.record)
@@ -112,6 +107,7 @@ void PracticeDrill::startOrStop()
     const DrillSummary sum = summarizeDrill(m_drill.Tried, m_drill.Missed, s.TimerMode, m_timerCount, s.CountDownSteps);
     m_reviewIndex = 0;
     Q_EMIT resultsShown(sum);
+    Q_EMIT said(spokenSummary(sum), Heard::Results);
     m.PlaySound(Module1::Sound::Tada, SoundPlayer::Async);
 }
 
@@ -140,9 +136,10 @@ void PracticeDrill::typeKey(int key, int delayMs)
     m_answerX = int16_t(roundEven(float(m_answerX) + w));
     if (m_problem.DigitPos != m_problem.Digits) {
         ++m_problem.DigitPos;
-        Q_EMIT boxSays(problemText(m_typed + QString(m_problem.Digits - m_typed.size(), QLatin1Char('?'))));
+        Q_EMIT said(m_typed, Heard::Typed);
         return;
     }
+    Q_EMIT said(m_typed, Heard::Typed);
     judgeAnswer(delayMs);
 }
 
@@ -155,9 +152,7 @@ void PracticeDrill::judgeAnswer(int delayMs)
         record->answerJudged({at, m_problem.Operand1, m_problem.Operand2, given, given == m_problem.Answer, ms});
     if (m_tricky)
         m_tricky->judged({m_problem.Operand1, m_problem.Operand2}, given == m_problem.Answer, ms, at);
-    m_judgement = given == m_problem.Answer ? tr("right")
-                                            : tr("wrong, %1").arg(problemText(QString::number(m_problem.Answer)));
-    Q_EMIT boxSays(m_judgement);
+    m_judgement = given == m_problem.Answer ? spokenRight() : spokenWrong(m_problem.Operand1, m_problem.Operand2);
     if (given != m_problem.Answer) {
         m.PlaySound(Module1::Sound::UhOh, SoundPlayer::Wait);
         m_drill.countWrong(m_problem, int16_t(given));
@@ -199,12 +194,10 @@ void PracticeDrill::nextReview()
     const QString given = QString::number(m_drill.MissedGiven[r]);
     drawProblem(0.25f, given, Qt::red);
     drawProblem(0.75f, correct, Qt::black);
-    Q_EMIT boxSays(tr("%1 x %2: your answer %3, correct %4")
-                       .arg(m_problem.Operand1)
-                       .arg(m_problem.Operand2)
-                       .arg(given, correct));
+    // The last one moves the focus to Stop first, which is then heard with it.
     if (m_reviewIndex == m_drill.recorded())
         Q_EMIT lastReviewShown();
+    Q_EMIT said(spokenReview(m_problem.Operand1, m_problem.Operand2, m_drill.MissedGiven[r]), Heard::Review);
 }
 
 void PracticeDrill::backToIdle()
@@ -214,7 +207,6 @@ void PracticeDrill::backToIdle()
         return;
     m_state = State::Idle;
     m_box.clear();
-    Q_EMIT boxSays(QString());
     Q_EMIT idle();
     resetClock();
 }
@@ -226,8 +218,27 @@ void PracticeDrill::tick()
         return;
     const bool up = m.settings.TimerMode == ClockCountUp;
     showClock(m_timerCount + (up ? 1 : -1));
-    if (up ? m_timerCount >= CountUpEndSeconds : m_timerCount <= 0)
+    if (up ? m_timerCount >= CountUpEndSeconds : m_timerCount <= 0) {
         startOrStop();
+        return;
+    }
+    // A count-down is heard at each full minute and through its last ten
+    // seconds, where the numbers alone keep pace with the clock.
+    if (!up && (m_timerCount % 60 == 0 || m_timerCount == 10))
+        Q_EMIT said(spokenTimeLeft(m_timerCount), Heard::Time);
+    else if (!up && m_timerCount < 10)
+        Q_EMIT said(QString::number(m_timerCount), Heard::Time);
+}
+
+void PracticeDrill::sayTime()
+{
+    const int mode = m.settings.TimerMode;
+    if (mode == ClockOff)
+        Q_EMIT said(tr("The clock is off."), Heard::Time);
+    else
+        Q_EMIT said(mode == ClockCountDown ? spokenTimeLeft(m_timerCount)
+                                           : tr("%1 so far", "how long a drill has run").arg(spokenDuration(m_timerCount)),
+                    Heard::Time);
 }
 
 void PracticeDrill::chooseTimer(int mode)

@@ -23,6 +23,10 @@ public:
     // Idle: no drill. Running: problems are posed and answers judged.
     // Results: the summary is on show. Review: missed problems one by one.
     enum class State { Idle, Running, Results, Review };
+    // What a drill says, in words: the problem (with the judgement of the
+    // answer before it), the digits as typed, the results, a missed problem
+    // in the review, the time.
+    enum class Heard { Problem, Typed, Results, Review, Time };
 
     PracticeDrill(Module1 &module, DrawSurface &box, QObject *parent = nullptr);
 
@@ -37,6 +41,9 @@ public:
     void backToIdle();
     // One second of the running clock; the drill stops when it runs out.
     void tick();
+    // The time on the clock, said: what a count-down has left, or how long
+    // the drill has run.
+    void sayTime();
 
     // The clock's options, one of ClockMode.
     void chooseTimer(int mode);
@@ -74,10 +81,9 @@ Q_SIGNALS:
     // The last missed problem is on show: no Next after it.
     void lastReviewShown();
     void idle();
-    // What the practice box shows, in words, for a screen reader: the problem
-    // with its "?"s and digits, the judgement, a missed problem in the
-    // review; empty when the box is blank.
-    void boxSays(const QString &text);
+    // Something to be heard, in words (app/spoken.h): a screen reader is told
+    // each, and Read aloud says the problems, results and review.
+    void said(const QString &text, PracticeDrill::Heard what);
 
 private:
     void newProblem();
@@ -88,8 +94,6 @@ private:
     void posePrompt();
     void drawProblem(float centre, const QString &answerText, const QColor &colour);
     void showClock(int seconds);
-    // "3 x 10 = " and the answer as it stands.
-    QString problemText(const QString &answer) const;
 
     Module1 &m;
     DrawSurface &m_box;

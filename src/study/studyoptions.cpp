@@ -1,6 +1,7 @@
 #include "studyoptions.h"
 
 #include "app/module1.h"
+#include "app/spoken.h"
 
 #include <algorithm>
 #include "practice/trickychooser.h"
@@ -46,12 +47,7 @@ QString StudyOptions::cellText(int cell) const
 {
     if (cell < 0 || cell >= int(m_cells.size()))
         return QString();
-    return factInWords(m_cells[size_t(cell)].operand1, m_cells[size_t(cell)].operand2);
-}
-
-QString factInWords(int operand1, int operand2)
-{
-    return StudyOptions::tr("%1 x %2 = %3").arg(operand1).arg(operand2).arg(operand1 * operand2);
+    return spokenFact(m_cells[size_t(cell)].operand1, m_cells[size_t(cell)].operand2);
 }
 
 void StudyOptions::refreshFacts()

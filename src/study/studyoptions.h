@@ -20,8 +20,6 @@ int16_t optionFactor(int option);
 // The facts the study grid shows for the study factor, cell by cell: the
 // thirteen of a factor, or with Tricky the child's trickiest, up to 13.
 std::vector<FactPair> studyCells(const Module1 &m);
-// A fact in the words a screen reader hears it with: "3 x 7 = 21".
-QString factInWords(int operand1, int operand2);
 
 class StudyOptions : public QObject
 {
@@ -44,7 +42,7 @@ public:
     // and three rows, never past its last fact. False when it cannot move.
     int cursor() const { return m_cursor; }
     bool moveCursor(int columns, int rows);
-    // A cell's fact in words, "3 x 7 = 21"; empty for an empty cell.
+    // A cell's fact in words, "3 times 7 is 21"; empty for an empty cell.
     QString cellText(int cell) const;
 
 Q_SIGNALS:

@@ -3,6 +3,8 @@
 
 #include "app/format.h"
 #include "app/module1.h"
+#include "app/spoken.h"
+#include "platform/announcer.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
@@ -97,6 +99,9 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner)
         lbltutor[1]->repaint();
         lbltutor[2]->setText(QString::number(product));
         lbltutor[2]->repaint();
+        // Written out, and said: to a screen reader and by Read aloud.
+        m_announcer->say(m_fact);
+        m.Say(m_fact);
     });
     connect(m_picture, &FactPicture::finished, this, [this] {
         setFocus();
@@ -136,11 +141,13 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner)
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &frmHMath::Command1_Click);
     // The fact the picture shows, in the words the study grid reads it with:
-    // heard with the picture and with OK when the focus comes to it.
+    // heard as the window opens, and with OK when the focus comes to it.
     const int a = FactPicture::onGrid(m.PictureMultiplier), b = FactPicture::onGrid(m.PictureFactor);
-    const QString fact = factInWords(a, b);
-    canvas->setAccessibleName(fact);
-    Command1->setAccessibleDescription(fact);
+    m_fact = spokenFact(a, b);
+    setAccessibleName(m_fact);
+    canvas->setAccessibleName(m_fact);
+    Command1->setAccessibleDescription(m_fact);
+    m_announcer = std::make_unique<Announcer>(this);
     // The design's 45 px button holds "OK" but not every language's word for
     // it ("Aceptar"): a caption that needs more widens it about its centre.
     const int wanted = int(std::ceil(QFontMetricsF(Command1->font()).horizontalAdvance(Command1->text()))) + 12;

@@ -6,7 +6,9 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 
+class Announcer;
 class FactPicture;
 class Module1;
 class Frame;
@@ -46,6 +48,8 @@ private:
 
     Module1 &m;
     QWidget *m_owner;
+    std::unique_ptr<Announcer> m_announcer;
+    QString m_fact; // in words
     FactPicture *m_picture;
 
     PictureBox *canvas;

@@ -4,6 +4,8 @@
 #include "app/module1.h"
 #include "frmabout.h"
 #include "frmhmath.h"
+#include "app/spoken.h"
+#include "platform/announcer.h"
 #include "platform/lazymodules.h"
 #include "platform/picturebox.h"
 #include "platform/twips.h"
@@ -46,7 +48,11 @@ frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(modul
 
     m_drill = new PracticeDrill(m, *picPractice, this);
     connect(m_drill, &PracticeDrill::started, this, &frmTable::showStarted);
-    connect(m_drill, &PracticeDrill::answerFocusWanted, this, &frmTable::focusAnswer);
+    connect(m_drill, &PracticeDrill::answerFocusWanted, this, [this] {
+        // Coming to the box, the focus says the problem that follows.
+        m_boxFocusMoved = m_drill->Practicing() && !picPractice->hasFocus();
+        focusAnswer();
+    });
     connect(m_drill, &PracticeDrill::countersChanged, this, &frmTable::showCounters);
     connect(m_drill, &PracticeDrill::timeChanged, this, &frmTable::ShowTime);
     connect(m_drill, &PracticeDrill::stopped, this, &frmTable::showStopped);
@@ -54,15 +60,9 @@ frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(modul
     connect(m_drill, &PracticeDrill::reviewShown, this, &frmTable::showReview);
     connect(m_drill, &PracticeDrill::lastReviewShown, this, &frmTable::showLastReview);
     connect(m_drill, &PracticeDrill::idle, this, &frmTable::showIdle);
-    // A screen reader speaks the focused box's name as it changes. In the
-    // review the focus is on Next or Stop, which carry the problem too.
-    connect(m_drill, &PracticeDrill::boxSays, this, [this](const QString &text) {
-        picPractice->setAccessibleName(text.isEmpty() ? tr("Practice") : text);
-        const QString review = fraReview->isVisible() ? text : QString();
-        for (QPushButton *b : {cmdRevNext, cmdRevStop})
-            if (b->accessibleDescription() != review)
-                b->setAccessibleDescription(review);
-    });
+    m_announcer = std::make_unique<Announcer>(this);
+    connect(m_drill, &PracticeDrill::said, this,
+            [this](const QString &text, PracticeDrill::Heard what) { hear(text, int(what)); });
     if (ChildRecord *record = m.svc.record) {
         connect(record, &ChildRecord::currentChanged, this, &frmTable::showChild);
         connect(record, &ChildRecord::notice, this, &frmTable::showNotice);
@@ -87,6 +87,38 @@ void frmTable::showChild(const QString &name)
 {
     setWindowTitle(name.isEmpty() ? QStringLiteral("Numbloom") : QStringLiteral("Numbloom - %1").arg(name));
     m_options->refreshFacts();
+}
+
+void frmTable::hear(const QString &text, int what)
+{
+    using Heard = PracticeDrill::Heard;
+    switch (Heard(what)) {
+    case Heard::Problem:
+    case Heard::Typed:
+        // The box holds the problem as it stands, for a screen reader's
+        // "where am I"; the words themselves are announced, unless the focus
+        // has just come to the box, which then says them.
+        picPractice->setAccessibleName(text);
+        if (!std::exchange(m_boxFocusMoved, false))
+            m_announcer->say(text);
+        break;
+    case Heard::Results:
+        // Heard with the button that takes the focus: the results panel's
+        // lines in words (showResults). Announced too, it would cut them off.
+        break;
+    case Heard::Review:
+        for (QPushButton *b : {cmdRevNext, cmdRevStop})
+            b->setAccessibleDescription(text);
+        // Next or Stop just took the focus and is heard with the problem.
+        if (!std::exchange(m_reviewFocusMoved, false))
+            m_announcer->say(text);
+        break;
+    case Heard::Time:
+        m_announcer->say(text);
+        return;
+    }
+    if (Heard(what) != Heard::Typed)
+        m.Say(text);
 }
 
 void frmTable::showNotice(const QString &text, const QString &detail)
@@ -155,17 +187,20 @@ void frmTable::Form_Load()
 
 void frmTable::showArrowValues()
 {
-    updMax->setShownValue(m.settings.MaxMultiplier, MaxMultiplierRange.lo, MaxMultiplierRange.hi);
-    // In minutes, as the clock beside the arrows shows the length.
+    updMax->setShownValue(m.settings.MaxMultiplier, MaxMultiplierRange.lo, MaxMultiplierRange.hi,
+                          QString::number(m.settings.MaxMultiplier));
+    // In minutes, as the clock beside the arrows shows the length, and in
+    // words as a person says it: "1 minute 30 seconds", not "1.5".
     constexpr double minute = 60.0 / CountDownStepSeconds;
     spnTimer->setShownValue(m.settings.CountDownSteps / minute, CountDownStepsRange.lo / minute,
-                            CountDownStepsRange.hi / minute);
+                            CountDownStepsRange.hi / minute,
+                            spokenDuration(m.settings.CountDownSteps * CountDownStepSeconds));
 }
 
 void frmTable::showDelay(int milliseconds)
 {
     lblDelay->setText(delayText(milliseconds));
-    hsbDelay->setAccessibleName(lblDelay->text());
+    setSpokenValue(hsbDelay, spokenSeconds(float(milliseconds) / 1000.0f));
 }
 
 void frmTable::focusPracticeUnless(QWidget *control)
@@ -327,6 +362,7 @@ void frmTable::drawStudyGrid(bool withCursor)
     // The keyboard's cell is marked, and read, while the grid has the focus.
     if (withCursor && !m_options->cells().empty())
         drawCellCursor(*picFactor, m_options->cursor());
+    // Heard when the focus comes to the grid.
     picFactor->setAccessibleName(m_options->cells().empty() ? empty : m_options->cellText(m_options->cursor()));
 }
 
@@ -335,8 +371,10 @@ bool frmTable::studyKey(int key)
     const int moves[][3] = {{Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
     for (const auto &[k, columns, rows] : moves)
         if (key == k) {
-            if (m_options->moveCursor(columns, rows))
+            if (m_options->moveCursor(columns, rows)) {
                 drawStudyGrid(true);
+                m_announcer->say(m_options->cellText(m_options->cursor()));
+            }
             return true;
         }
     if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space)
@@ -420,7 +458,15 @@ void frmTable::lblKey_Click(int index)
     picPractice->setFocus();
 }
 
-void frmTable::picPractice_KeyPress(int key) { m_drill->typeKey(key, hsbDelay->value()); }
+void frmTable::picPractice_KeyPress(int key)
+{
+    // T tells the time on the clock: a child who cannot see it can ask.
+    if ((key == 't' || key == 'T') && m_drill->Practicing()) {
+        m_drill->sayTime();
+        return;
+    }
+    m_drill->typeKey(key, hsbDelay->value());
+}
 
 void frmTable::cmdResults_Click() { m_drill->closeResults(); }
 
@@ -475,22 +521,23 @@ void frmTable::showStopped()
     lblWrong->clear();
     fraKey->hide();
     picPractice->setTakesTab(false);
+    picPractice->setAccessibleName(tr("Practice"));
     if (m_cancel == cmdStart)
         m_cancel = nullptr;
 }
 
 void frmTable::showResults(const DrillSummary &sum)
 {
-    for (size_t i = 0; i < 4; ++i)
+    // Heard once, in words, as the panel comes with the focus on its button.
+    for (size_t i = 0; i < 4; ++i) {
         lblResults[i]->setText(sum.lines[i]);
+        lblResults[i]->setAccessibleName(sum.spokenLines[i]);
+    }
     imgResults->setPicture(sum.reward >= 0 ? imgReward[size_t(sum.reward)] : QIcon());
+    imgResults->setAccessibleName(sum.spokenReward);
     const float scaleHeight = picPractice->scaleHeight();
     fraResults->resize(fraResults->width(), toPixels(sum.fullHeight ? scaleHeight : scaleHeight * 0.45f));
     cmdResults->setText(sum.review ? tr("&Review") : tr("&OK"));
-    // Heard with the button that takes the focus.
-    QStringList lines(sum.lines.begin(), sum.lines.end());
-    lines.removeAll(QString());
-    cmdResults->setAccessibleDescription(lines.join(QLatin1Char('\n')));
     m_default = cmdResults;
     fraPractice->setEnabled(false);
     fraFactor->setEnabled(false);
@@ -520,6 +567,7 @@ void frmTable::showReview()
     lblWrong->setText(tr("Correct:"));
     setUnderline(lblProblem, true);
     setUnderline(lblWrong, true);
+    m_reviewFocusMoved = true;
     cmdRevNext->setFocus();
 }
 
@@ -527,6 +575,7 @@ void frmTable::showLastReview()
 {
     cmdRevNext->hide();
     placeReviewButtons(true);
+    m_reviewFocusMoved = true;
     cmdRevStop->setFocus();
 }
 
@@ -534,6 +583,9 @@ void frmTable::showIdle()
 {
     fraReview->hide();
     cmdRevNext->show();
+    for (QPushButton *b : {cmdRevNext, cmdRevStop})
+        b->setAccessibleDescription(QString());
+    picPractice->setAccessibleName(tr("Practice"));
     fraMode->setEnabled(true);
     fraResults->hide();
     fraChoice->show();

@@ -12,7 +12,9 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
+class Announcer;
 class Module1;
 class frmAbout;
 class Frame;
@@ -126,6 +128,8 @@ private:
     // Gives answers still waiting for the file their last chance, and says
     // how many were lost when they could not be written.
     void finishRecord();
+    // What the drill says: to a screen reader, and by Read aloud.
+    void hear(const QString &text, int what);
     void placeReviewButtons(bool last);
 
     Module1 &m;
@@ -135,6 +139,11 @@ private:
     QPointer<QAbstractButton> m_default, m_cancel;
     bool Loading = false;
     QVector<QPair<QString, QString>> m_notices; // held while a drill runs
+    std::unique_ptr<Announcer> m_announcer;
+    // The focus has just gone to Next or Stop, which say the missed problem.
+    bool m_reviewFocusMoved = false;
+    // ... and to the practice box, which says the first problem.
+    bool m_boxFocusMoved = false;
 
     // Controls
     QLabel *lbltitle;

@@ -125,7 +125,7 @@ QWidget *makeControl(const ControlRow &row, QWidget *parent, const QFont &font)
         w = new ImageBox(parent);
         break;
     case ControlRow::ScrollBar:
-        w = new QScrollBar(Qt::Horizontal, parent);
+        w = new SpokenScrollBar(Qt::Horizontal, parent);
         classicButton(w);
         break;
     }
@@ -245,9 +245,11 @@ void frmTable::finishControls()
     cmdPrint->setAccessibleName(lblPrint->text());
     picPractice->setAccessibleName(tr("Practice"));
     // The arrows hold no value, so a screen reader is told what they set by
-    // the names the window already shows; the delay bar says its value.
+    // the names the window already shows; the delay bar is named by its frame
+    // and says its value in words.
     updMax->setAccessibleName(fraMax->caption());
     spnTimer->setAccessibleName(optTimer[2]->text().remove(QLatin1Char('&')));
+    hsbDelay->setAccessibleName(fraDelay->caption());
     hsbDelay->setFocusPolicy(Qt::TabFocus);
 
     showDelay(DesignDelayMs);
