@@ -29,6 +29,7 @@ int main(int argc, char *argv[])
     HelpWindowViewer help;
     DesktopBrowser browser;
     LazyPrinter printer(folder);
+    LazySpeaker speaker(folder);
     Services services;
     services.sound = &sound;
     services.clock = &clock;
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     services.help = &help;
     services.browser = &browser;
     services.printer = &printer;
+    services.speech = &speaker;
 
     Module1 module(services);
     // Before the first window, so that every text it builds is translated.

@@ -9,14 +9,18 @@ packages=(
   qt6-charts-dev libqt6opengl6-dev libqt6charts6 libqt6sql6-sqlite
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core
+  # Read aloud: Qt TextToSpeech through speech-dispatcher and espeak-ng's
+  # voices (Debian's qt6-speech-dev headers need qt6-declarative-dev's)
+  qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng
 )
 if [ "${1:-}" = "--test" ]; then
   # headless runs, screenshots, PDF checks, the sanitizer and fuzz builds, and
-  # the private print server with its PDF printer, and the accessibility bus
+  # the private print server with its PDF printer, the accessibility bus and
+  # the Orca screen reader
   packages+=(xvfb xdotool x11-utils imagemagick poppler-utils clang libclang-rt-14-dev
              desktop-file-utils appstream cups cups-client printer-driver-cups-pdf
              pipewire pipewire-pulse wireplumber dbus pulseaudio pulseaudio-utils python3
-             at-spi2-core python3-pyatspi openssh-server openssh-client sshfs lintian file)
+             at-spi2-core python3-pyatspi orca openssh-server openssh-client sshfs lintian file)
 fi
 
 missing=()

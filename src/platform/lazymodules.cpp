@@ -83,6 +83,29 @@ std::unique_ptr<PageSurface> LazyPrinter::startPage(const QString &documentName,
     return m_real->startPage(documentName, target, error);
 }
 
+LazySpeaker::LazySpeaker(const QString &moduleFolder) : m_folder(moduleFolder) {}
+LazySpeaker::~LazySpeaker() = default;
+
+void LazySpeaker::say(const QString &text, const QString &language)
+{
+    if (!m_tried) {
+        m_tried = true;
+        m_real.reset(create<Speaker>(m_folder, "numbloom-speech.so", "numbloom_create_speaker"));
+        if (m_real)
+            m_real->cannotSpeak = cannotSpeak;
+        else if (cannotSpeak)
+            cannotSpeak(Printing::tr("Read aloud (numbloom-speech.so) is missing from the program's folder."));
+    }
+    if (m_real)
+        m_real->say(text, language);
+}
+
+void LazySpeaker::stop()
+{
+    if (m_real)
+        m_real->stop();
+}
+
 void openMyFacts(Module1 &m, QWidget *owner)
 {
     using Show = void (*)(Module1 &, QWidget *);

@@ -41,6 +41,21 @@ private:
     std::unique_ptr<Printer> m_real;
 };
 
+// Read aloud's voice: its module is loaded at the first thing to say.
+class LazySpeaker : public Speaker
+{
+public:
+    explicit LazySpeaker(const QString &moduleFolder);
+    ~LazySpeaker() override;
+    void say(const QString &text, const QString &language) override;
+    void stop() override;
+
+private:
+    QString m_folder;
+    bool m_tried = false;
+    std::unique_ptr<Speaker> m_real;
+};
+
 // My Facts and the chart library come with their module, loaded the first
 // time the window opens; without it a message says what is missing.
 void openMyFacts(Module1 &m, QWidget *owner);

@@ -63,6 +63,9 @@ frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(modul
     m_announcer = std::make_unique<Announcer>(this);
     connect(m_drill, &PracticeDrill::said, this,
             [this](const QString &text, PracticeDrill::Heard what) { hear(text, int(what)); });
+    // A voice that cannot speak says so once, when no drill is running.
+    if (m.svc.speech)
+        m.svc.speech->cannotSpeak = [this](const QString &why) { showNotice(why, QString()); };
     if (ChildRecord *record = m.svc.record) {
         connect(record, &ChildRecord::currentChanged, this, &frmTable::showChild);
         connect(record, &ChildRecord::notice, this, &frmTable::showNotice);
@@ -86,6 +89,8 @@ frmTable::frmTable(Module1 &module, frmAbout *about) : QWidget(nullptr), m(modul
 void frmTable::showChild(const QString &name)
 {
     setWindowTitle(name.isEmpty() ? QStringLiteral("Numbloom") : QStringLiteral("Numbloom - %1").arg(name));
+    // Read aloud is the child's own: on for one, off for the next.
+    m.ReadAloud = !name.isEmpty() && m.svc.record && m.svc.record->current().readAloud;
     m_options->refreshFacts();
 }
 
