@@ -4,6 +4,8 @@
 #include "app/format.h"
 #include "app/module1.h"
 #include "app/safesave.h"
+#include "app/spoken.h"
+#include "platform/announcer.h"
 #include "platform/drawsurface.h"
 #include "platform/focusmarks.h"
 #include "print/parentpage.h"
@@ -11,6 +13,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeAxis>
 #include <QDir>
@@ -86,6 +89,7 @@ frmFacts::frmFacts(Module1 &module, ChildRecord &record, QWidget *parent)
     setObjectName(QStringLiteral("frmFacts"));
     setWindowTitle(tr("My Facts"));
     buildControls();
+    m_announcer = std::make_unique<Announcer>(this);
     showChildren();
     addHelpKey(this, m, [this] { return helpAnchor(); });
 }
@@ -116,7 +120,8 @@ void frmFacts::buildControls()
     auto *lblChild = new QLabel(tr("&Child:"), this);
     cboChild = new QComboBox(this);
     cboChild->setObjectName(QStringLiteral("cboChild"));
-    cboChild->setAccessibleName(tr("Child", "what a screen reader calls the list of children"));
+    // No name of its own: its label names it ("Child:"), and a screen reader
+    // says its value after the label, "Child: Mia".
     cboChild->setMinimumContentsLength(16);
     lblChild->setBuddy(cboChild);
     cmdAdd = button(tr("&Add..."), "cmdAdd", this);
@@ -125,7 +130,6 @@ void frmFacts::buildControls()
     auto *lblLimit = new QLabel(tr("&Known within:"), this);
     cboLimit = new QComboBox(this);
     cboLimit->setObjectName(QStringLiteral("cboLimit"));
-    cboLimit->setAccessibleName(tr("Known within"));
     for (int ms : TimeLimitChoicesMs)
         cboLimit->addItem(ms ? tr("%n seconds", "a choice of Known within", ms / 1000) : tr("no time limit"), ms);
     lblLimit->setBuddy(cboLimit);
@@ -135,6 +139,10 @@ void frmFacts::buildControls()
     who->addWidget(lblLimit);
     who->addWidget(cboLimit);
     top->addLayout(who);
+    // For a child who cannot read yet: Numbloom says each problem itself.
+    chkReadAloud = new QCheckBox(tr("Rea&d aloud"), this);
+    chkReadAloud->setObjectName(QStringLiteral("chkReadAloud"));
+    top->addWidget(chkReadAloud);
 
     grdFacts = new QTableWidget(FactSide, FactSide, this);
     grdFacts->setObjectName(QStringLiteral("grdFacts"));
@@ -228,6 +236,7 @@ void frmFacts::buildControls()
         showChildren();
     });
     connect(cboLimit, &QComboBox::activated, this, &frmFacts::chooseTimeLimit);
+    connect(chkReadAloud, &QCheckBox::clicked, this, &frmFacts::chooseReadAloud);
     connect(cmdAdd, &QPushButton::clicked, this, &frmFacts::addChild);
     connect(cmdRename, &QPushButton::clicked, this, &frmFacts::renameChild);
     connect(cmdRemove, &QPushButton::clicked, this, &frmFacts::removeChild);
@@ -235,6 +244,13 @@ void frmFacts::buildControls()
     connect(cmdCsv, &QPushButton::clicked, this, &frmFacts::saveCsv);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(grdFacts, &QTableWidget::currentCellChanged, this, &frmFacts::showStory);
+    connect(grdFacts, &QTableWidget::currentCellChanged, this, [this](int o2, int o1) {
+        // Orca reads a table's whole row on Up and Down; the chosen cell and
+        // its story, said at once, cut that short.
+        if (grdFacts->hasFocus() && o1 >= 0 && o2 >= 0)
+            m_announcer->say(grdFacts->item(o2, o1)->data(Qt::AccessibleTextRole).toString() + QStringLiteral(". ")
+                             + spokenStory(o1, o2));
+    });
 }
 
 QString frmFacts::stateName(FactState s) const
@@ -265,7 +281,8 @@ void frmFacts::showChildren()
         if (c.id == current)
             cboChild->setCurrentIndex(cboChild->count() - 1);
     }
-    for (QWidget *w : std::initializer_list<QWidget *>{cboChild, cmdAdd, cmdRename, cboLimit, cmdPrint, cmdCsv, grdFacts})
+    for (QWidget *w : std::initializer_list<QWidget *>{cboChild, cmdAdd, cmdRename, cboLimit, chkReadAloud, cmdPrint,
+                                                      cmdCsv, grdFacts})
         w->setEnabled(ready);
     // The last child stays: someone has to be practising.
     cmdRemove->setEnabled(ready && m_children.size() > 1);
@@ -280,6 +297,7 @@ void frmFacts::showChild()
     m_totals = sum.totals;
     const int limit = timeLimitMs();
     cboLimit->setCurrentIndex(std::max(0, cboLimit->findData(limit)));
+    chkReadAloud->setChecked(m_children.value(cboChild->currentIndex()).readAloud);
 
     int known = 0;
     for (int o2 = 0; o2 < FactSide; ++o2)
@@ -291,9 +309,9 @@ void frmFacts::showChild()
             item->setText(factText(o1, o2) + QLatin1Char('\n') + factMark(s));
             item->setBackground(screenColour(s));
             item->setForeground(Qt::black);
-            item->setData(Qt::AccessibleTextRole, factText(o1, o2) + QStringLiteral(", ") + stateName(s));
-            // Heard as the arrows reach the cell: the line the mouse shows below the map.
-            item->setData(Qt::AccessibleDescriptionRole, factStory(o1, o2));
+            item->setData(Qt::AccessibleTextRole,
+                          tr("%1 times %2, %3", "a cell of the fact map, read out").arg(o1).arg(o2).arg(stateName(s)));
+            item->setData(Qt::AccessibleDescriptionRole, spokenStory(o1, o2));
         }
     // Each count its own text: a noun's form goes with its count.
     lblTotals->setText(QStringList{tr("%n of %1 facts known", "the totals below the map; %1 is all facts, 169", known)
@@ -341,6 +359,21 @@ QString frmFacts::factStory(int operand1, int operand2) const
         .arg(f.right)
         .arg(locale.toString(f.lastAt.toLocalTime().date(), tr("d MMMM", "the day of a fact's last answer, as QDate formats it")))
         .arg(locale.toString(double(f.lastMs) / 1000.0, 'f', 1));
+}
+
+QString frmFacts::spokenStory(int operand1, int operand2) const
+{
+    const FactRecord &f = m_facts[size_t(factIndex(operand1, operand2))];
+    const QString fact = spokenFact(operand1, operand2);
+    if (f.tries == 0)
+        return tr("%1. Not yet tried.", "a fact's story, read out").arg(fact);
+    const QLocale &locale = numberLocale();
+    const QString tries = f.tries == 1 ? tr("1 try") : tr("%1 tries").arg(f.tries);
+    return tr("%1. %2, %3 right, last on %4 in %5.", "a fact's story, read out")
+        .arg(fact, tries)
+        .arg(f.right)
+        .arg(locale.toString(f.lastAt.toLocalTime().date(), tr("d MMMM", "the day of a fact's last answer, as QDate formats it")))
+        .arg(spokenSeconds(float(f.lastMs) / 1000.0f));
 }
 
 void frmFacts::showStory()
@@ -396,6 +429,12 @@ void frmFacts::removeChild()
     if (!r.remove(c.id, &error))
         QMessageBox::warning(this, tr("Remove"), error);
     showChildren();
+}
+
+void frmFacts::chooseReadAloud(bool on)
+{
+    r.setReadAloud(childId(), on);
+    m_children = r.children();
 }
 
 void frmFacts::chooseTimeLimit()

@@ -7,7 +7,10 @@
 #include "progress/childrecord.h"
 
 #include <QDialog>
+#include <memory>
 
+class Announcer;
+class QCheckBox;
 class Module1;
 class QChartView;
 class QComboBox;
@@ -29,6 +32,8 @@ public:
     QString factStory(int operand1, int operand2) const;
     // The part of the help F1 opens, by the control that has the focus.
     QString helpAnchor() const;
+    // The same in words, as a screen reader says it: "7 times 8 is 56. 9 tries, ...".
+    QString spokenStory(int operand1, int operand2) const;
 
 private:
     void buildControls();
@@ -39,6 +44,7 @@ private:
     void renameChild();
     void removeChild();
     void chooseTimeLimit();
+    void chooseReadAloud(bool on);
     void printPage();
     void saveCsv();
     QString stateName(FactState s) const;
@@ -56,6 +62,8 @@ private:
 
     QLabel *lblHealth, *lblTotals, *lblStory;
     QComboBox *cboChild, *cboLimit;
+    QCheckBox *chkReadAloud;
+    std::unique_ptr<Announcer> m_announcer;
     QPushButton *cmdAdd, *cmdRename, *cmdRemove, *cmdPrint, *cmdCsv, *cmdClose;
     QTableWidget *grdFacts;
     QChartView *chtKnown;
