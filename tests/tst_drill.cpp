@@ -633,7 +633,7 @@ void tst_drill::practiceBoxSpeaks()
     r.type("21");
     r.type("99");
     r.start();
-    QCOMPARE(heard, (QStringList{"What is 3 times 7?", "2", "21", "Right. What is 4 times 7?", "9", "99",
+    QCOMPARE(heard, (QStringList{"What is 3 times 7?", "2", "Right. What is 4 times 7?", "9",
                                  "Not quite. 4 times 7 is 28. What is 4 times 7?",
                                  "2 problems tried. 1 right, 50 percent. The clock was off."}));
     QCOMPARE(box->accessibleName(), QStringLiteral("Practice"));

@@ -139,7 +139,8 @@ void PracticeDrill::typeKey(int key, int delayMs)
         Q_EMIT said(m_typed, Heard::Typed);
         return;
     }
-    Q_EMIT said(m_typed, Heard::Typed);
+    // The last digit is not said: the pause that follows holds the window,
+    // so a screen reader would get it only as the next problem cuts it off.
     judgeAnswer(delayMs);
 }
 
