@@ -247,8 +247,9 @@ void tst_progress::readAloudIsKeptPerChild()
     QTemporaryDir dir;
     const QString path = dir.filePath("progress.sqlite");
     {
-        RecordStore s;
-        QCOMPARE(s.open(path, Monday), RecordStore::Opened::Ready);
+        OpenRecord r;
+        RecordStore &s = r.store;
+        QCOMPARE(r.open(path, Monday), RecordFile::Opened::Ready);
         QString error;
         QVERIFY(s.add(QStringLiteral("Mia"), Monday, &error));
         QVERIFY(s.add(QStringLiteral("Leo"), Monday, &error));
@@ -267,8 +268,9 @@ void tst_progress::readAloudIsKeptPerChild()
     }
     qint64 mia = 0;
     {
-        RecordStore s;
-        QCOMPARE(s.open(path, Monday), RecordStore::Opened::Ready);
+        OpenRecord r;
+        RecordStore &s = r.store;
+        QCOMPARE(r.open(path, Monday), RecordFile::Opened::Ready);
         const QVector<Child> kids = s.children();
         QCOMPARE(kids.size(), 3);
         for (const Child &c : kids) {

@@ -24,20 +24,13 @@
 <context>
     <name>PracticeDrill</name>
     <message>
-        <source>%1 x %2 = %3</source>
-        <translation>%1 x %2 = %3</translation>
+        <source>The clock is off.</source>
+        <translation>Die Uhr ist aus.</translation>
     </message>
     <message>
-        <source>right</source>
-        <translation>richtig</translation>
-    </message>
-    <message>
-        <source>wrong, %1</source>
-        <translation>falsch, %1</translation>
-    </message>
-    <message>
-        <source>%1 x %2: your answer %3, correct %4</source>
-        <translation>%1 x %2: deine Antwort %3, richtig ist %4</translation>
+        <source>%1 so far</source>
+        <comment>how long a drill has run</comment>
+        <translation>%1 bisher</translation>
     </message>
 </context>
 <context>
@@ -213,6 +206,17 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <comment>the heading of a worksheet&apos;s answer page</comment>
         <translation>Lösungen</translation>
     </message>
+    <message>
+        <source>Read aloud (numbloom-speech.so) is missing from the program&apos;s folder.</source>
+        <translation>Vorlesen (numbloom-speech.so) fehlt im Ordner des Programms.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadAloud</name>
+    <message>
+        <source>Read aloud needs a voice. Please install the packages speech-dispatcher, speech-dispatcher-espeak-ng and qt6-speech-speechd-plugin.</source>
+        <translation>Zum Vorlesen fehlt eine Stimme. Bitte installieren Sie die Pakete speech-dispatcher, speech-dispatcher-espeak-ng und qt6-speech-speechd-plugin.</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
@@ -287,6 +291,81 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>What is %1 times %2?</source>
+        <comment>a problem read out; never the letter x</comment>
+        <translation>Wie viel ist %1 mal %2?</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3</source>
+        <comment>a fact read out; never the letter x or =</comment>
+        <translation>%1 mal %2 ist %3</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <comment>said after a right answer</comment>
+        <translation>Richtig.</translation>
+    </message>
+    <message>
+        <source>Not quite. %1.</source>
+        <comment>said after a wrong answer, with the fact</comment>
+        <translation>Nicht ganz. %1.</translation>
+    </message>
+    <message>
+        <source>%1. You said %2. The right answer is %3.</source>
+        <comment>a missed problem in the review</comment>
+        <translation>%1. Du hast %2 gesagt. Richtig ist %3.</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <comment>a problem in the review</comment>
+        <translation>%1 mal %2</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>minutes, then seconds: 1 minute 30 seconds</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <comment>the time a count-down has left</comment>
+        <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>Your reward is a gold cup with stars.</source>
+        <translation>Als Belohnung gibt es einen goldenen Pokal mit Sternen.</translation>
+    </message>
+    <message>
+        <source>Your reward is a big smiling sun.</source>
+        <translation>Als Belohnung gibt es eine große lachende Sonne.</translation>
+    </message>
+    <message>
+        <source>Your reward is a smiling flower.</source>
+        <translation>Als Belohnung gibt es eine lachende Blume.</translation>
+    </message>
+    <message>
+        <source>Your reward is a rainbow. Keep going!</source>
+        <translation>Als Belohnung gibt es einen Regenbogen. Weiter so!</translation>
+    </message>
+</context>
+<context>
     <name>SqliteRecord</name>
     <message>
         <source>The record of your children&apos;s answers could not be read, so a new one was started. The old file is kept, untouched, as:
@@ -341,13 +420,6 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     </message>
 </context>
 <context>
-    <name>StudyOptions</name>
-    <message>
-        <source>%1 x %2 = %3</source>
-        <translation>%1 x %2 = %3</translation>
-    </message>
-</context>
-<context>
     <name>Summary</name>
     <message>
         <source>Problems Tried:</source>
@@ -373,6 +445,33 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <source> (%1%)</source>
         <comment>the share of right answers, after their count</comment>
         <translation> (%1&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>1 problem tried</source>
+        <translation>1 Aufgabe gerechnet</translation>
+    </message>
+    <message>
+        <source>%1 problems tried</source>
+        <translation>%1 Aufgaben gerechnet</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 percent</source>
+        <comment>how many were right, and their share</comment>
+        <translation>%1 richtig, %2 Prozent</translation>
+    </message>
+    <message>
+        <source>The clock was off</source>
+        <translation>Die Uhr war aus</translation>
+    </message>
+    <message>
+        <source>It took %1</source>
+        <comment>the time a drill took, in words</comment>
+        <translation>Das hat %1 gedauert</translation>
+    </message>
+    <message>
+        <source>%1 a problem</source>
+        <comment>the time for each problem, in words</comment>
+        <translation>%1 pro Aufgabe</translation>
     </message>
 </context>
 <context>
@@ -431,10 +530,6 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     <message>
         <source>&amp;Known within:</source>
         <translation>&amp;Sicher in höchstens:</translation>
-    </message>
-    <message>
-        <source>Known within</source>
-        <translation>Sicher in höchstens</translation>
     </message>
     <message>
         <source>no time limit</source>
@@ -554,11 +649,6 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <comment>the date on the parent&apos;s page, as QDate formats it</comment>
         <translation>d. MMMM yyyy</translation>
     </message>
-    <message>
-        <source>Child</source>
-        <comment>what a screen reader calls the list of children</comment>
-        <translation>Kind</translation>
-    </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>a choice of Known within</comment>
@@ -635,6 +725,25 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <translation>%1 wurde nicht gespeichert; eine Datei dieses Namens, die schon da war, bleibt, wie sie war.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Rea&amp;d aloud</source>
+        <translation>&amp;Vorlesen</translation>
+    </message>
+    <message>
+        <source>%1 times %2, %3</source>
+        <comment>a cell of the fact map, read out</comment>
+        <translation>%1 mal %2, %3</translation>
+    </message>
+    <message>
+        <source>%1. Not yet tried.</source>
+        <comment>a fact&apos;s story, read out</comment>
+        <translation>%1. Noch nicht geübt.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3 right, last on %4 in %5.</source>
+        <comment>a fact&apos;s story, read out</comment>
+        <translation>%1. %2, %3 richtig, zuletzt am %4 in %5.</translation>
     </message>
 </context>
 <context>

@@ -24,20 +24,13 @@
 <context>
     <name>PracticeDrill</name>
     <message>
-        <source>%1 x %2 = %3</source>
-        <translation>%1 x %2 = %3</translation>
+        <source>The clock is off.</source>
+        <translation>L&apos;horloge est arrêtée.</translation>
     </message>
     <message>
-        <source>right</source>
-        <translation>juste</translation>
-    </message>
-    <message>
-        <source>wrong, %1</source>
-        <translation>faux, %1</translation>
-    </message>
-    <message>
-        <source>%1 x %2: your answer %3, correct %4</source>
-        <translation>%1 x %2&#xa0;: ta réponse %3, la bonne %4</translation>
+        <source>%1 so far</source>
+        <comment>how long a drill has run</comment>
+        <translation>%1 déjà</translation>
     </message>
 </context>
 <context>
@@ -213,6 +206,17 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <comment>the heading of a worksheet&apos;s answer page</comment>
         <translation>Réponses</translation>
     </message>
+    <message>
+        <source>Read aloud (numbloom-speech.so) is missing from the program&apos;s folder.</source>
+        <translation>La lecture à voix haute (numbloom-speech.so) manque dans le dossier du programme.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadAloud</name>
+    <message>
+        <source>Read aloud needs a voice. Please install the packages speech-dispatcher, speech-dispatcher-espeak-ng and qt6-speech-speechd-plugin.</source>
+        <translation>La lecture à voix haute a besoin d&apos;une voix. Installez les paquets speech-dispatcher, speech-dispatcher-espeak-ng et qt6-speech-speechd-plugin.</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
@@ -287,6 +291,81 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>What is %1 times %2?</source>
+        <comment>a problem read out; never the letter x</comment>
+        <translation>Combien font %1 fois %2 ?</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3</source>
+        <comment>a fact read out; never the letter x or =</comment>
+        <translation>%1 fois %2 égale %3</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <comment>said after a right answer</comment>
+        <translation>C&apos;est juste.</translation>
+    </message>
+    <message>
+        <source>Not quite. %1.</source>
+        <comment>said after a wrong answer, with the fact</comment>
+        <translation>Pas tout à fait. %1.</translation>
+    </message>
+    <message>
+        <source>%1. You said %2. The right answer is %3.</source>
+        <comment>a missed problem in the review</comment>
+        <translation>%1. Tu as dit %2. La bonne réponse est %3.</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <comment>a problem in the review</comment>
+        <translation>%1 fois %2</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>minutes, then seconds: 1 minute 30 seconds</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <comment>the time a count-down has left</comment>
+        <translation>encore %1</translation>
+    </message>
+    <message>
+        <source>Your reward is a gold cup with stars.</source>
+        <translation>Ta récompense est une coupe d&apos;or avec des étoiles.</translation>
+    </message>
+    <message>
+        <source>Your reward is a big smiling sun.</source>
+        <translation>Ta récompense est un grand soleil souriant.</translation>
+    </message>
+    <message>
+        <source>Your reward is a smiling flower.</source>
+        <translation>Ta récompense est une fleur souriante.</translation>
+    </message>
+    <message>
+        <source>Your reward is a rainbow. Keep going!</source>
+        <translation>Ta récompense est un arc-en-ciel. Continue !</translation>
+    </message>
+</context>
+<context>
     <name>SqliteRecord</name>
     <message>
         <source>The record of your children&apos;s answers could not be read, so a new one was started. The old file is kept, untouched, as:
@@ -341,13 +420,6 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     </message>
 </context>
 <context>
-    <name>StudyOptions</name>
-    <message>
-        <source>%1 x %2 = %3</source>
-        <translation>%1 x %2 = %3</translation>
-    </message>
-</context>
-<context>
     <name>Summary</name>
     <message>
         <source>Problems Tried:</source>
@@ -373,6 +445,33 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <source> (%1%)</source>
         <comment>the share of right answers, after their count</comment>
         <translation> (%1&#xa0;%)</translation>
+    </message>
+    <message>
+        <source>1 problem tried</source>
+        <translation>1 calcul essayé</translation>
+    </message>
+    <message>
+        <source>%1 problems tried</source>
+        <translation>%1 calculs essayés</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 percent</source>
+        <comment>how many were right, and their share</comment>
+        <translation>%1 justes, %2 pour cent</translation>
+    </message>
+    <message>
+        <source>The clock was off</source>
+        <translation>L&apos;horloge était arrêtée</translation>
+    </message>
+    <message>
+        <source>It took %1</source>
+        <comment>the time a drill took, in words</comment>
+        <translation>Cela a pris %1</translation>
+    </message>
+    <message>
+        <source>%1 a problem</source>
+        <comment>the time for each problem, in words</comment>
+        <translation>%1 par calcul</translation>
     </message>
 </context>
 <context>
@@ -431,10 +530,6 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     <message>
         <source>&amp;Known within:</source>
         <translation>A&amp;cquis en&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Known within</source>
-        <translation>Acquis en</translation>
     </message>
     <message>
         <source>no time limit</source>
@@ -554,11 +649,6 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <comment>the date on the parent&apos;s page, as QDate formats it</comment>
         <translation>d MMMM yyyy</translation>
     </message>
-    <message>
-        <source>Child</source>
-        <comment>what a screen reader calls the list of children</comment>
-        <translation>Enfant</translation>
-    </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>a choice of Known within</comment>
@@ -635,6 +725,25 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation>%1 n&apos;a pas été enregistré, et le fichier de ce nom qui existait déjà est resté tel quel.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Rea&amp;d aloud</source>
+        <translation>Lire à voix &amp;haute</translation>
+    </message>
+    <message>
+        <source>%1 times %2, %3</source>
+        <comment>a cell of the fact map, read out</comment>
+        <translation>%1 fois %2, %3</translation>
+    </message>
+    <message>
+        <source>%1. Not yet tried.</source>
+        <comment>a fact&apos;s story, read out</comment>
+        <translation>%1. Pas encore essayé.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3 right, last on %4 in %5.</source>
+        <comment>a fact&apos;s story, read out</comment>
+        <translation>%1. %2, %3 justes, la dernière fois le %4 en %5.</translation>
     </message>
 </context>
 <context>

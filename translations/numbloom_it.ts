@@ -24,20 +24,13 @@
 <context>
     <name>PracticeDrill</name>
     <message>
-        <source>%1 x %2 = %3</source>
-        <translation>%1 x %2 = %3</translation>
+        <source>The clock is off.</source>
+        <translation>L&apos;orologio è spento.</translation>
     </message>
     <message>
-        <source>right</source>
-        <translation>giusto</translation>
-    </message>
-    <message>
-        <source>wrong, %1</source>
-        <translation>sbagliato, %1</translation>
-    </message>
-    <message>
-        <source>%1 x %2: your answer %3, correct %4</source>
-        <translation>%1 x %2: la tua risposta %3, quella giusta %4</translation>
+        <source>%1 so far</source>
+        <comment>how long a drill has run</comment>
+        <translation>%1 finora</translation>
     </message>
 </context>
 <context>
@@ -213,6 +206,17 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <comment>the heading of a worksheet&apos;s answer page</comment>
         <translation>Soluzioni</translation>
     </message>
+    <message>
+        <source>Read aloud (numbloom-speech.so) is missing from the program&apos;s folder.</source>
+        <translation>La lettura ad alta voce (numbloom-speech.so) manca nella cartella del programma.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadAloud</name>
+    <message>
+        <source>Read aloud needs a voice. Please install the packages speech-dispatcher, speech-dispatcher-espeak-ng and qt6-speech-speechd-plugin.</source>
+        <translation>La lettura ad alta voce ha bisogno di una voce. Installare i pacchetti speech-dispatcher, speech-dispatcher-espeak-ng e qt6-speech-speechd-plugin.</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
@@ -287,6 +291,81 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>What is %1 times %2?</source>
+        <comment>a problem read out; never the letter x</comment>
+        <translation>Quanto fa %1 per %2?</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3</source>
+        <comment>a fact read out; never the letter x or =</comment>
+        <translation>%1 per %2 fa %3</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <comment>said after a right answer</comment>
+        <translation>Giusto.</translation>
+    </message>
+    <message>
+        <source>Not quite. %1.</source>
+        <comment>said after a wrong answer, with the fact</comment>
+        <translation>Quasi. %1.</translation>
+    </message>
+    <message>
+        <source>%1. You said %2. The right answer is %3.</source>
+        <comment>a missed problem in the review</comment>
+        <translation>%1. Hai detto %2. La risposta giusta è %3.</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <comment>a problem in the review</comment>
+        <translation>%1 per %2</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minuti</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 secondo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondi</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>minutes, then seconds: 1 minute 30 seconds</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <comment>the time a count-down has left</comment>
+        <translation>mancano %1</translation>
+    </message>
+    <message>
+        <source>Your reward is a gold cup with stars.</source>
+        <translation>Il tuo premio è una coppa d&apos;oro con le stelle.</translation>
+    </message>
+    <message>
+        <source>Your reward is a big smiling sun.</source>
+        <translation>Il tuo premio è un grande sole sorridente.</translation>
+    </message>
+    <message>
+        <source>Your reward is a smiling flower.</source>
+        <translation>Il tuo premio è un fiore sorridente.</translation>
+    </message>
+    <message>
+        <source>Your reward is a rainbow. Keep going!</source>
+        <translation>Il tuo premio è un arcobaleno. Continua così!</translation>
+    </message>
+</context>
+<context>
     <name>SqliteRecord</name>
     <message>
         <source>The record of your children&apos;s answers could not be read, so a new one was started. The old file is kept, untouched, as:
@@ -341,13 +420,6 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     </message>
 </context>
 <context>
-    <name>StudyOptions</name>
-    <message>
-        <source>%1 x %2 = %3</source>
-        <translation>%1 x %2 = %3</translation>
-    </message>
-</context>
-<context>
     <name>Summary</name>
     <message>
         <source>Problems Tried:</source>
@@ -373,6 +445,33 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <source> (%1%)</source>
         <comment>the share of right answers, after their count</comment>
         <translation> (%1%)</translation>
+    </message>
+    <message>
+        <source>1 problem tried</source>
+        <translation>1 operazione provata</translation>
+    </message>
+    <message>
+        <source>%1 problems tried</source>
+        <translation>%1 operazioni provate</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 percent</source>
+        <comment>how many were right, and their share</comment>
+        <translation>%1 giuste, %2 per cento</translation>
+    </message>
+    <message>
+        <source>The clock was off</source>
+        <translation>L&apos;orologio era spento</translation>
+    </message>
+    <message>
+        <source>It took %1</source>
+        <comment>the time a drill took, in words</comment>
+        <translation>Ci sono voluti %1</translation>
+    </message>
+    <message>
+        <source>%1 a problem</source>
+        <comment>the time for each problem, in words</comment>
+        <translation>%1 per operazione</translation>
     </message>
 </context>
 <context>
@@ -431,10 +530,6 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     <message>
         <source>&amp;Known within:</source>
         <translation>&amp;Imparata entro:</translation>
-    </message>
-    <message>
-        <source>Known within</source>
-        <translation>Imparata entro</translation>
     </message>
     <message>
         <source>no time limit</source>
@@ -554,11 +649,6 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <comment>the date on the parent&apos;s page, as QDate formats it</comment>
         <translation>d MMMM yyyy</translation>
     </message>
-    <message>
-        <source>Child</source>
-        <comment>what a screen reader calls the list of children</comment>
-        <translation>Bambino/a</translation>
-    </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>a choice of Known within</comment>
@@ -635,6 +725,25 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <translation>%1 non è stato salvato, e il file con quel nome che c&apos;era già è rimasto com&apos;era.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Rea&amp;d aloud</source>
+        <translation>Leggi ad alta &amp;voce</translation>
+    </message>
+    <message>
+        <source>%1 times %2, %3</source>
+        <comment>a cell of the fact map, read out</comment>
+        <translation>%1 per %2, %3</translation>
+    </message>
+    <message>
+        <source>%1. Not yet tried.</source>
+        <comment>a fact&apos;s story, read out</comment>
+        <translation>%1. Non ancora provata.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3 right, last on %4 in %5.</source>
+        <comment>a fact&apos;s story, read out</comment>
+        <translation>%1. %2, %3 giuste, l&apos;ultima volta il %4 in %5.</translation>
     </message>
 </context>
 <context>

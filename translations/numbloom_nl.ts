@@ -24,20 +24,13 @@
 <context>
     <name>PracticeDrill</name>
     <message>
-        <source>%1 x %2 = %3</source>
-        <translation>%1 x %2 = %3</translation>
+        <source>The clock is off.</source>
+        <translation>De klok staat uit.</translation>
     </message>
     <message>
-        <source>right</source>
-        <translation>goed</translation>
-    </message>
-    <message>
-        <source>wrong, %1</source>
-        <translation>fout, %1</translation>
-    </message>
-    <message>
-        <source>%1 x %2: your answer %3, correct %4</source>
-        <translation>%1 x %2: jouw antwoord %3, goed is %4</translation>
+        <source>%1 so far</source>
+        <comment>how long a drill has run</comment>
+        <translation>%1 tot nu toe</translation>
     </message>
 </context>
 <context>
@@ -213,6 +206,17 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <comment>the heading of a worksheet&apos;s answer page</comment>
         <translation>Antwoorden</translation>
     </message>
+    <message>
+        <source>Read aloud (numbloom-speech.so) is missing from the program&apos;s folder.</source>
+        <translation>Voorlezen (numbloom-speech.so) ontbreekt in de map van het programma.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadAloud</name>
+    <message>
+        <source>Read aloud needs a voice. Please install the packages speech-dispatcher, speech-dispatcher-espeak-ng and qt6-speech-speechd-plugin.</source>
+        <translation>Voorlezen heeft een stem nodig. Installeer de pakketten speech-dispatcher, speech-dispatcher-espeak-ng en qt6-speech-speechd-plugin.</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
@@ -287,6 +291,81 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>What is %1 times %2?</source>
+        <comment>a problem read out; never the letter x</comment>
+        <translation>Hoeveel is %1 keer %2?</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3</source>
+        <comment>a fact read out; never the letter x or =</comment>
+        <translation>%1 keer %2 is %3</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <comment>said after a right answer</comment>
+        <translation>Goed zo.</translation>
+    </message>
+    <message>
+        <source>Not quite. %1.</source>
+        <comment>said after a wrong answer, with the fact</comment>
+        <translation>Bijna. %1.</translation>
+    </message>
+    <message>
+        <source>%1. You said %2. The right answer is %3.</source>
+        <comment>a missed problem in the review</comment>
+        <translation>%1. Jij zei %2. Het goede antwoord is %3.</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <comment>a problem in the review</comment>
+        <translation>%1 keer %2</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuut</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minuten</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 seconden</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>minutes, then seconds: 1 minute 30 seconds</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <comment>the time a count-down has left</comment>
+        <translation>nog %1</translation>
+    </message>
+    <message>
+        <source>Your reward is a gold cup with stars.</source>
+        <translation>Je beloning is een gouden beker met sterren.</translation>
+    </message>
+    <message>
+        <source>Your reward is a big smiling sun.</source>
+        <translation>Je beloning is een grote lachende zon.</translation>
+    </message>
+    <message>
+        <source>Your reward is a smiling flower.</source>
+        <translation>Je beloning is een lachende bloem.</translation>
+    </message>
+    <message>
+        <source>Your reward is a rainbow. Keep going!</source>
+        <translation>Je beloning is een regenboog. Ga zo door!</translation>
+    </message>
+</context>
+<context>
     <name>SqliteRecord</name>
     <message>
         <source>The record of your children&apos;s answers could not be read, so a new one was started. The old file is kept, untouched, as:
@@ -341,13 +420,6 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
     </message>
 </context>
 <context>
-    <name>StudyOptions</name>
-    <message>
-        <source>%1 x %2 = %3</source>
-        <translation>%1 x %2 = %3</translation>
-    </message>
-</context>
-<context>
     <name>Summary</name>
     <message>
         <source>Problems Tried:</source>
@@ -373,6 +445,33 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <source> (%1%)</source>
         <comment>the share of right answers, after their count</comment>
         <translation> (%1%)</translation>
+    </message>
+    <message>
+        <source>1 problem tried</source>
+        <translation>1 som gemaakt</translation>
+    </message>
+    <message>
+        <source>%1 problems tried</source>
+        <translation>%1 sommen gemaakt</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 percent</source>
+        <comment>how many were right, and their share</comment>
+        <translation>%1 goed, %2 procent</translation>
+    </message>
+    <message>
+        <source>The clock was off</source>
+        <translation>De klok stond uit</translation>
+    </message>
+    <message>
+        <source>It took %1</source>
+        <comment>the time a drill took, in words</comment>
+        <translation>Het duurde %1</translation>
+    </message>
+    <message>
+        <source>%1 a problem</source>
+        <comment>the time for each problem, in words</comment>
+        <translation>%1 per som</translation>
     </message>
 </context>
 <context>
@@ -431,10 +530,6 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
     <message>
         <source>&amp;Known within:</source>
         <translation>&amp;Geleerd binnen:</translation>
-    </message>
-    <message>
-        <source>Known within</source>
-        <translation>Geleerd binnen</translation>
     </message>
     <message>
         <source>no time limit</source>
@@ -554,11 +649,6 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <comment>the date on the parent&apos;s page, as QDate formats it</comment>
         <translation>d MMMM yyyy</translation>
     </message>
-    <message>
-        <source>Child</source>
-        <comment>what a screen reader calls the list of children</comment>
-        <translation>Kind</translation>
-    </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>a choice of Known within</comment>
@@ -635,6 +725,25 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <translation>%1 is niet opgeslagen, en een bestand met die naam dat er al was, is gebleven zoals het was.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Rea&amp;d aloud</source>
+        <translation>Voor&amp;lezen</translation>
+    </message>
+    <message>
+        <source>%1 times %2, %3</source>
+        <comment>a cell of the fact map, read out</comment>
+        <translation>%1 keer %2, %3</translation>
+    </message>
+    <message>
+        <source>%1. Not yet tried.</source>
+        <comment>a fact&apos;s story, read out</comment>
+        <translation>%1. Nog niet geprobeerd.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3 right, last on %4 in %5.</source>
+        <comment>a fact&apos;s story, read out</comment>
+        <translation>%1. %2, %3 goed, laatst op %4 in %5.</translation>
     </message>
 </context>
 <context>

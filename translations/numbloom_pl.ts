@@ -24,20 +24,13 @@
 <context>
     <name>PracticeDrill</name>
     <message>
-        <source>%1 x %2 = %3</source>
-        <translation>%1 x %2 = %3</translation>
+        <source>The clock is off.</source>
+        <translation>Zegar jest wyłączony.</translation>
     </message>
     <message>
-        <source>right</source>
-        <translation>dobrze</translation>
-    </message>
-    <message>
-        <source>wrong, %1</source>
-        <translation>źle, %1</translation>
-    </message>
-    <message>
-        <source>%1 x %2: your answer %3, correct %4</source>
-        <translation>%1 x %2: twój wynik %3, dobry wynik %4</translation>
+        <source>%1 so far</source>
+        <comment>how long a drill has run</comment>
+        <translation>%1 do tej pory</translation>
     </message>
 </context>
 <context>
@@ -213,6 +206,17 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <comment>the heading of a worksheet&apos;s answer page</comment>
         <translation>Odpowiedzi</translation>
     </message>
+    <message>
+        <source>Read aloud (numbloom-speech.so) is missing from the program&apos;s folder.</source>
+        <translation>Czytania na głos (numbloom-speech.so) brakuje w folderze programu.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadAloud</name>
+    <message>
+        <source>Read aloud needs a voice. Please install the packages speech-dispatcher, speech-dispatcher-espeak-ng and qt6-speech-speechd-plugin.</source>
+        <translation>Do czytania na głos potrzebny jest głos. Zainstaluj pakiety speech-dispatcher, speech-dispatcher-espeak-ng i qt6-speech-speechd-plugin.</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
@@ -287,6 +291,81 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>What is %1 times %2?</source>
+        <comment>a problem read out; never the letter x</comment>
+        <translation>Ile to jest %1 razy %2?</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3</source>
+        <comment>a fact read out; never the letter x or =</comment>
+        <translation>%1 razy %2 to %3</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <comment>said after a right answer</comment>
+        <translation>Dobrze.</translation>
+    </message>
+    <message>
+        <source>Not quite. %1.</source>
+        <comment>said after a wrong answer, with the fact</comment>
+        <translation>Prawie. %1.</translation>
+    </message>
+    <message>
+        <source>%1. You said %2. The right answer is %3.</source>
+        <comment>a missed problem in the review</comment>
+        <translation>%1. Twoja odpowiedź to %2. Dobra odpowiedź to %3.</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <comment>a problem in the review</comment>
+        <translation>%1 razy %2</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuta</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minut</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 sekunda</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 sekund</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>minutes, then seconds: 1 minute 30 seconds</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <comment>the time a count-down has left</comment>
+        <translation>zostało %1</translation>
+    </message>
+    <message>
+        <source>Your reward is a gold cup with stars.</source>
+        <translation>Twoja nagroda to złoty puchar z gwiazdkami.</translation>
+    </message>
+    <message>
+        <source>Your reward is a big smiling sun.</source>
+        <translation>Twoja nagroda to duże uśmiechnięte słońce.</translation>
+    </message>
+    <message>
+        <source>Your reward is a smiling flower.</source>
+        <translation>Twoja nagroda to uśmiechnięty kwiatek.</translation>
+    </message>
+    <message>
+        <source>Your reward is a rainbow. Keep going!</source>
+        <translation>Twoja nagroda to tęcza. Tak trzymaj!</translation>
+    </message>
+</context>
+<context>
     <name>SqliteRecord</name>
     <message>
         <source>The record of your children&apos;s answers could not be read, so a new one was started. The old file is kept, untouched, as:
@@ -342,13 +421,6 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     </message>
 </context>
 <context>
-    <name>StudyOptions</name>
-    <message>
-        <source>%1 x %2 = %3</source>
-        <translation>%1 x %2 = %3</translation>
-    </message>
-</context>
-<context>
     <name>Summary</name>
     <message>
         <source>Problems Tried:</source>
@@ -374,6 +446,33 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <source> (%1%)</source>
         <comment>the share of right answers, after their count</comment>
         <translation> (%1%)</translation>
+    </message>
+    <message>
+        <source>1 problem tried</source>
+        <translation>1 działanie</translation>
+    </message>
+    <message>
+        <source>%1 problems tried</source>
+        <translation>%1 działań</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 percent</source>
+        <comment>how many were right, and their share</comment>
+        <translation>%1 dobrze, %2 procent</translation>
+    </message>
+    <message>
+        <source>The clock was off</source>
+        <translation>Zegar był wyłączony</translation>
+    </message>
+    <message>
+        <source>It took %1</source>
+        <comment>the time a drill took, in words</comment>
+        <translation>Zajęło to %1</translation>
+    </message>
+    <message>
+        <source>%1 a problem</source>
+        <comment>the time for each problem, in words</comment>
+        <translation>%1 na działanie</translation>
     </message>
 </context>
 <context>
@@ -432,10 +531,6 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     <message>
         <source>&amp;Known within:</source>
         <translation>&amp;Opanowane w czasie:</translation>
-    </message>
-    <message>
-        <source>Known within</source>
-        <translation>Opanowane w czasie</translation>
     </message>
     <message>
         <source>no time limit</source>
@@ -555,11 +650,6 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <comment>the date on the parent&apos;s page, as QDate formats it</comment>
         <translation>d MMMM yyyy</translation>
     </message>
-    <message>
-        <source>Child</source>
-        <comment>what a screen reader calls the list of children</comment>
-        <translation>Dziecko</translation>
-    </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>a choice of Known within</comment>
@@ -643,6 +733,25 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <translation>Nie zapisano pliku %1, a plik o tej nazwie, który już tam był, pozostał bez zmian.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Rea&amp;d aloud</source>
+        <translation>Czytaj na &amp;głos</translation>
+    </message>
+    <message>
+        <source>%1 times %2, %3</source>
+        <comment>a cell of the fact map, read out</comment>
+        <translation>%1 razy %2, %3</translation>
+    </message>
+    <message>
+        <source>%1. Not yet tried.</source>
+        <comment>a fact&apos;s story, read out</comment>
+        <translation>%1. Jeszcze bez prób.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3 right, last on %4 in %5.</source>
+        <comment>a fact&apos;s story, read out</comment>
+        <translation>%1. %2, dobrze %3, ostatnio %4 w %5.</translation>
     </message>
 </context>
 <context>

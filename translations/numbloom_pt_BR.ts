@@ -24,20 +24,13 @@
 <context>
     <name>PracticeDrill</name>
     <message>
-        <source>%1 x %2 = %3</source>
-        <translation>%1 x %2 = %3</translation>
+        <source>The clock is off.</source>
+        <translation>O relógio está desligado.</translation>
     </message>
     <message>
-        <source>right</source>
-        <translation>certo</translation>
-    </message>
-    <message>
-        <source>wrong, %1</source>
-        <translation>errado, %1</translation>
-    </message>
-    <message>
-        <source>%1 x %2: your answer %3, correct %4</source>
-        <translation>%1 x %2: sua resposta %3, a certa %4</translation>
+        <source>%1 so far</source>
+        <comment>how long a drill has run</comment>
+        <translation>%1 até agora</translation>
     </message>
 </context>
 <context>
@@ -213,6 +206,17 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <comment>the heading of a worksheet&apos;s answer page</comment>
         <translation>Respostas</translation>
     </message>
+    <message>
+        <source>Read aloud (numbloom-speech.so) is missing from the program&apos;s folder.</source>
+        <translation>A leitura em voz alta (numbloom-speech.so) está faltando na pasta do programa.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadAloud</name>
+    <message>
+        <source>Read aloud needs a voice. Please install the packages speech-dispatcher, speech-dispatcher-espeak-ng and qt6-speech-speechd-plugin.</source>
+        <translation>A leitura em voz alta precisa de uma voz. Instale os pacotes speech-dispatcher, speech-dispatcher-espeak-ng e qt6-speech-speechd-plugin.</translation>
+    </message>
 </context>
 <context>
     <name>Record</name>
@@ -287,6 +291,81 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>What is %1 times %2?</source>
+        <comment>a problem read out; never the letter x</comment>
+        <translation>Quanto é %1 vezes %2?</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3</source>
+        <comment>a fact read out; never the letter x or =</comment>
+        <translation>%1 vezes %2 são %3</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <comment>said after a right answer</comment>
+        <translation>Certo.</translation>
+    </message>
+    <message>
+        <source>Not quite. %1.</source>
+        <comment>said after a wrong answer, with the fact</comment>
+        <translation>Quase. %1.</translation>
+    </message>
+    <message>
+        <source>%1. You said %2. The right answer is %3.</source>
+        <comment>a missed problem in the review</comment>
+        <translation>%1. Você disse %2. A resposta certa é %3.</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <comment>a problem in the review</comment>
+        <translation>%1 vezes %2</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>minutes, then seconds: 1 minute 30 seconds</comment>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <comment>the time a count-down has left</comment>
+        <translation>faltam %1</translation>
+    </message>
+    <message>
+        <source>Your reward is a gold cup with stars.</source>
+        <translation>Seu prêmio é uma taça de ouro com estrelas.</translation>
+    </message>
+    <message>
+        <source>Your reward is a big smiling sun.</source>
+        <translation>Seu prêmio é um sol grande e sorridente.</translation>
+    </message>
+    <message>
+        <source>Your reward is a smiling flower.</source>
+        <translation>Seu prêmio é uma flor sorridente.</translation>
+    </message>
+    <message>
+        <source>Your reward is a rainbow. Keep going!</source>
+        <translation>Seu prêmio é um arco-íris. Continue assim!</translation>
+    </message>
+</context>
+<context>
     <name>SqliteRecord</name>
     <message>
         <source>The record of your children&apos;s answers could not be read, so a new one was started. The old file is kept, untouched, as:
@@ -341,13 +420,6 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
     </message>
 </context>
 <context>
-    <name>StudyOptions</name>
-    <message>
-        <source>%1 x %2 = %3</source>
-        <translation>%1 x %2 = %3</translation>
-    </message>
-</context>
-<context>
     <name>Summary</name>
     <message>
         <source>Problems Tried:</source>
@@ -373,6 +445,33 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <source> (%1%)</source>
         <comment>the share of right answers, after their count</comment>
         <translation> (%1%)</translation>
+    </message>
+    <message>
+        <source>1 problem tried</source>
+        <translation>1 conta feita</translation>
+    </message>
+    <message>
+        <source>%1 problems tried</source>
+        <translation>%1 contas feitas</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 percent</source>
+        <comment>how many were right, and their share</comment>
+        <translation>%1 certas, %2 por cento</translation>
+    </message>
+    <message>
+        <source>The clock was off</source>
+        <translation>O relógio estava desligado</translation>
+    </message>
+    <message>
+        <source>It took %1</source>
+        <comment>the time a drill took, in words</comment>
+        <translation>Levou %1</translation>
+    </message>
+    <message>
+        <source>%1 a problem</source>
+        <comment>the time for each problem, in words</comment>
+        <translation>%1 por conta</translation>
     </message>
 </context>
 <context>
@@ -431,10 +530,6 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
     <message>
         <source>&amp;Known within:</source>
         <translation>A&amp;prendida em até:</translation>
-    </message>
-    <message>
-        <source>Known within</source>
-        <translation>Aprendida em até</translation>
     </message>
     <message>
         <source>no time limit</source>
@@ -554,11 +649,6 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <comment>the date on the parent&apos;s page, as QDate formats it</comment>
         <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
-    <message>
-        <source>Child</source>
-        <comment>what a screen reader calls the list of children</comment>
-        <translation>Criança</translation>
-    </message>
     <message numerus="yes">
         <source>%n seconds</source>
         <comment>a choice of Known within</comment>
@@ -635,6 +725,25 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <translation>%1 não foi salvo, e o arquivo com esse nome que já existia ficou como estava.
 
 %2</translation>
+    </message>
+    <message>
+        <source>Rea&amp;d aloud</source>
+        <translation>Ler em &amp;voz alta</translation>
+    </message>
+    <message>
+        <source>%1 times %2, %3</source>
+        <comment>a cell of the fact map, read out</comment>
+        <translation>%1 vezes %2, %3</translation>
+    </message>
+    <message>
+        <source>%1. Not yet tried.</source>
+        <comment>a fact&apos;s story, read out</comment>
+        <translation>%1. Ainda não feita.</translation>
+    </message>
+    <message>
+        <source>%1. %2, %3 right, last on %4 in %5.</source>
+        <comment>a fact&apos;s story, read out</comment>
+        <translation>%1. %2, %3 certas, a última vez em %4 em %5.</translation>
     </message>
 </context>
 <context>

@@ -368,7 +368,7 @@ QString frmFacts::spokenStory(int operand1, int operand2) const
     if (f.tries == 0)
         return tr("%1. Not yet tried.", "a fact's story, read out").arg(fact);
     const QLocale &locale = numberLocale();
-    const QString tries = f.tries == 1 ? tr("1 try") : tr("%1 tries").arg(f.tries);
+    const QString tries = tr("%n tries", "how often a fact was answered, in its story", f.tries);
     return tr("%1. %2, %3 right, last on %4 in %5.", "a fact's story, read out")
         .arg(fact, tries)
         .arg(f.right)
