@@ -6,13 +6,22 @@
 #include "recordingsurface.h"
 #include "render/problemdisplay.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 
 class tst_problems : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    // English counts take their forms from the program's plural catalogue.
+    void initTestCase()
+    {
+        auto *english = new QTranslator(this);
+        QVERIFY(english->load(QStringLiteral("numbloom_en"), QStringLiteral(NUMBLOOM_PROGRAM_DIR "/translations")));
+        QCoreApplication::installTranslator(english);
+    }
     void generation_data();
     void generation();
     void fixedFactorCoversItsTable();

@@ -323,22 +323,6 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <translation>%1 mal %2</translation>
     </message>
     <message>
-        <source>1 minute</source>
-        <translation>1 Minute</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 Minuten</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 Sekunde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 Sekunden</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <comment>minutes, then seconds: 1 minute 30 seconds</comment>
         <translation>%1 %2</translation>
@@ -363,6 +347,27 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
     <message>
         <source>Your reward is a rainbow. Keep going!</source>
         <translation>Als Belohnung gibt es einen Regenbogen. Weiter so!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%L1 seconds</source>
+        <comment>a time with decimals, read out: 1.05 seconds</comment>
+        <translation>%L1 Sekunden</translation>
     </message>
 </context>
 <context>
@@ -447,14 +452,6 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <translation> (%1&#xa0;%)</translation>
     </message>
     <message>
-        <source>1 problem tried</source>
-        <translation>1 Aufgabe gerechnet</translation>
-    </message>
-    <message>
-        <source>%1 problems tried</source>
-        <translation>%1 Aufgaben gerechnet</translation>
-    </message>
-    <message>
         <source>%1 right, %2 percent</source>
         <comment>how many were right, and their share</comment>
         <translation>%1 richtig, %2 Prozent</translation>
@@ -472,6 +469,14 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <source>%1 a problem</source>
         <comment>the time for each problem, in words</comment>
         <translation>%1 pro Aufgabe</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems tried</source>
+        <comment>the results, read out</comment>
+        <translation>
+            <numerusform>%n Aufgabe gerechnet</numerusform>
+            <numerusform>%n Aufgaben gerechnet</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -744,6 +749,16 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <source>%1. %2, %3 right, last on %4 in %5.</source>
         <comment>a fact&apos;s story, read out</comment>
         <translation>%1. %2, %3 richtig, zuletzt am %4 in %5.</translation>
+    </message>
+    <message>
+        <source>Child, %1</source>
+        <comment>the child box&apos;s label as a screen reader says it</comment>
+        <translation>Kind, %1</translation>
+    </message>
+    <message>
+        <source>Known within, %1</source>
+        <comment>the time limit box&apos;s label as a screen reader says it</comment>
+        <translation>Sicher in höchstens, %1</translation>
     </message>
 </context>
 <context>

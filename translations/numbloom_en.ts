@@ -2,12 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Spoken</name>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n second</numerusform>
+            <numerusform>%n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SqliteRecord</name>
     <message numerus="yes">
         <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
         <translation>
             <numerusform>%n answer given for a child who was removed in another window of Numbloom was not kept.</numerusform>
             <numerusform>%n answers given for a child who was removed in another window of Numbloom were not kept.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Summary</name>
+    <message numerus="yes">
+        <source>%n problems tried</source>
+        <comment>the results, read out</comment>
+        <translation>
+            <numerusform>%n problem tried</numerusform>
+            <numerusform>%n problems tried</numerusform>
         </translation>
     </message>
 </context>

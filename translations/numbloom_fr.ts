@@ -323,22 +323,6 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation>%1 fois %2</translation>
     </message>
     <message>
-        <source>1 minute</source>
-        <translation>1 minute</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutes</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 seconde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondes</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <comment>minutes, then seconds: 1 minute 30 seconds</comment>
         <translation>%1 %2</translation>
@@ -363,6 +347,27 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
     <message>
         <source>Your reward is a rainbow. Keep going!</source>
         <translation>Ta récompense est un arc-en-ciel. Continue !</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%L1 seconds</source>
+        <comment>a time with decimals, read out: 1.05 seconds</comment>
+        <translation>%L1 secondes</translation>
     </message>
 </context>
 <context>
@@ -447,14 +452,6 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation> (%1&#xa0;%)</translation>
     </message>
     <message>
-        <source>1 problem tried</source>
-        <translation>1 calcul essayé</translation>
-    </message>
-    <message>
-        <source>%1 problems tried</source>
-        <translation>%1 calculs essayés</translation>
-    </message>
-    <message>
         <source>%1 right, %2 percent</source>
         <comment>how many were right, and their share</comment>
         <translation>%1 justes, %2 pour cent</translation>
@@ -472,6 +469,14 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <source>%1 a problem</source>
         <comment>the time for each problem, in words</comment>
         <translation>%1 par calcul</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems tried</source>
+        <comment>the results, read out</comment>
+        <translation>
+            <numerusform>%n calcul essayé</numerusform>
+            <numerusform>%n calculs essayés</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -744,6 +749,16 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <source>%1. %2, %3 right, last on %4 in %5.</source>
         <comment>a fact&apos;s story, read out</comment>
         <translation>%1. %2, %3 justes, la dernière fois le %4 en %5.</translation>
+    </message>
+    <message>
+        <source>Child, %1</source>
+        <comment>the child box&apos;s label as a screen reader says it</comment>
+        <translation>Enfant&#xa0;, %1</translation>
+    </message>
+    <message>
+        <source>Known within, %1</source>
+        <comment>the time limit box&apos;s label as a screen reader says it</comment>
+        <translation>Acquis en&#xa0;, %1</translation>
     </message>
 </context>
 <context>

@@ -323,22 +323,6 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <translation>%1 per %2</translation>
     </message>
     <message>
-        <source>1 minute</source>
-        <translation>1 minuto</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minuti</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 secondo</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondi</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <comment>minutes, then seconds: 1 minute 30 seconds</comment>
         <translation>%1 %2</translation>
@@ -363,6 +347,27 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
     <message>
         <source>Your reward is a rainbow. Keep going!</source>
         <translation>Il tuo premio è un arcobaleno. Continua così!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minuti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n secondo</numerusform>
+            <numerusform>%n secondi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%L1 seconds</source>
+        <comment>a time with decimals, read out: 1.05 seconds</comment>
+        <translation>%L1 secondi</translation>
     </message>
 </context>
 <context>
@@ -447,14 +452,6 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <translation> (%1%)</translation>
     </message>
     <message>
-        <source>1 problem tried</source>
-        <translation>1 operazione provata</translation>
-    </message>
-    <message>
-        <source>%1 problems tried</source>
-        <translation>%1 operazioni provate</translation>
-    </message>
-    <message>
         <source>%1 right, %2 percent</source>
         <comment>how many were right, and their share</comment>
         <translation>%1 giuste, %2 per cento</translation>
@@ -472,6 +469,14 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <source>%1 a problem</source>
         <comment>the time for each problem, in words</comment>
         <translation>%1 per operazione</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems tried</source>
+        <comment>the results, read out</comment>
+        <translation>
+            <numerusform>%n operazione provata</numerusform>
+            <numerusform>%n operazioni provate</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -744,6 +749,16 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <source>%1. %2, %3 right, last on %4 in %5.</source>
         <comment>a fact&apos;s story, read out</comment>
         <translation>%1. %2, %3 giuste, l&apos;ultima volta il %4 in %5.</translation>
+    </message>
+    <message>
+        <source>Child, %1</source>
+        <comment>the child box&apos;s label as a screen reader says it</comment>
+        <translation>Bambino/a, %1</translation>
+    </message>
+    <message>
+        <source>Known within, %1</source>
+        <comment>the time limit box&apos;s label as a screen reader says it</comment>
+        <translation>Imparata entro, %1</translation>
     </message>
 </context>
 <context>

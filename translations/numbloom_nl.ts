@@ -323,22 +323,6 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <translation>%1 keer %2</translation>
     </message>
     <message>
-        <source>1 minute</source>
-        <translation>1 minuut</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minuten</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 seconde</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 seconden</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <comment>minutes, then seconds: 1 minute 30 seconds</comment>
         <translation>%1 %2</translation>
@@ -363,6 +347,27 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
     <message>
         <source>Your reward is a rainbow. Keep going!</source>
         <translation>Je beloning is een regenboog. Ga zo door!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n minuut</numerusform>
+            <numerusform>%n minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n seconden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%L1 seconds</source>
+        <comment>a time with decimals, read out: 1.05 seconds</comment>
+        <translation>%L1 seconden</translation>
     </message>
 </context>
 <context>
@@ -447,14 +452,6 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <translation> (%1%)</translation>
     </message>
     <message>
-        <source>1 problem tried</source>
-        <translation>1 som gemaakt</translation>
-    </message>
-    <message>
-        <source>%1 problems tried</source>
-        <translation>%1 sommen gemaakt</translation>
-    </message>
-    <message>
         <source>%1 right, %2 percent</source>
         <comment>how many were right, and their share</comment>
         <translation>%1 goed, %2 procent</translation>
@@ -472,6 +469,14 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <source>%1 a problem</source>
         <comment>the time for each problem, in words</comment>
         <translation>%1 per som</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems tried</source>
+        <comment>the results, read out</comment>
+        <translation>
+            <numerusform>%n som gemaakt</numerusform>
+            <numerusform>%n sommen gemaakt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -744,6 +749,16 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <source>%1. %2, %3 right, last on %4 in %5.</source>
         <comment>a fact&apos;s story, read out</comment>
         <translation>%1. %2, %3 goed, laatst op %4 in %5.</translation>
+    </message>
+    <message>
+        <source>Child, %1</source>
+        <comment>the child box&apos;s label as a screen reader says it</comment>
+        <translation>Kind, %1</translation>
+    </message>
+    <message>
+        <source>Known within, %1</source>
+        <comment>the time limit box&apos;s label as a screen reader says it</comment>
+        <translation>Geleerd binnen, %1</translation>
     </message>
 </context>
 <context>

@@ -323,22 +323,6 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <translation>%1 razy %2</translation>
     </message>
     <message>
-        <source>1 minute</source>
-        <translation>1 minuta</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minut</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 sekunda</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 sekund</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <comment>minutes, then seconds: 1 minute 30 seconds</comment>
         <translation>%1 %2</translation>
@@ -363,6 +347,29 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
     <message>
         <source>Your reward is a rainbow. Keep going!</source>
         <translation>Twoja nagroda to tęcza. Tak trzymaj!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n minuta</numerusform>
+            <numerusform>%n minuty</numerusform>
+            <numerusform>%n minut</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n sekunda</numerusform>
+            <numerusform>%n sekundy</numerusform>
+            <numerusform>%n sekund</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%L1 seconds</source>
+        <comment>a time with decimals, read out: 1.05 seconds</comment>
+        <translation>%L1 sekundy</translation>
     </message>
 </context>
 <context>
@@ -448,14 +455,6 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <translation> (%1%)</translation>
     </message>
     <message>
-        <source>1 problem tried</source>
-        <translation>1 działanie</translation>
-    </message>
-    <message>
-        <source>%1 problems tried</source>
-        <translation>%1 działań</translation>
-    </message>
-    <message>
         <source>%1 right, %2 percent</source>
         <comment>how many were right, and their share</comment>
         <translation>%1 dobrze, %2 procent</translation>
@@ -473,6 +472,15 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <source>%1 a problem</source>
         <comment>the time for each problem, in words</comment>
         <translation>%1 na działanie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems tried</source>
+        <comment>the results, read out</comment>
+        <translation>
+            <numerusform>%n działanie</numerusform>
+            <numerusform>%n działania</numerusform>
+            <numerusform>%n działań</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -752,6 +760,16 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <source>%1. %2, %3 right, last on %4 in %5.</source>
         <comment>a fact&apos;s story, read out</comment>
         <translation>%1. %2, dobrze %3, ostatnio %4 w %5.</translation>
+    </message>
+    <message>
+        <source>Child, %1</source>
+        <comment>the child box&apos;s label as a screen reader says it</comment>
+        <translation>Dziecko, %1</translation>
+    </message>
+    <message>
+        <source>Known within, %1</source>
+        <comment>the time limit box&apos;s label as a screen reader says it</comment>
+        <translation>Opanowane w czasie, %1</translation>
     </message>
 </context>
 <context>

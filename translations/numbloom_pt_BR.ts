@@ -323,22 +323,6 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <translation>%1 vezes %2</translation>
     </message>
     <message>
-        <source>1 minute</source>
-        <translation>1 minuto</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutos</translation>
-    </message>
-    <message>
-        <source>1 second</source>
-        <translation>1 segundo</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
-    </message>
-    <message>
         <source>%1 %2</source>
         <comment>minutes, then seconds: 1 minute 30 seconds</comment>
         <translation>%1 e %2</translation>
@@ -363,6 +347,27 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
     <message>
         <source>Your reward is a rainbow. Keep going!</source>
         <translation>Seu prêmio é um arco-íris. Continue assim!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <comment>a length of time, read out</comment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%L1 seconds</source>
+        <comment>a time with decimals, read out: 1.05 seconds</comment>
+        <translation>%L1 segundos</translation>
     </message>
 </context>
 <context>
@@ -447,14 +452,6 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <translation> (%1%)</translation>
     </message>
     <message>
-        <source>1 problem tried</source>
-        <translation>1 conta feita</translation>
-    </message>
-    <message>
-        <source>%1 problems tried</source>
-        <translation>%1 contas feitas</translation>
-    </message>
-    <message>
         <source>%1 right, %2 percent</source>
         <comment>how many were right, and their share</comment>
         <translation>%1 certas, %2 por cento</translation>
@@ -472,6 +469,14 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <source>%1 a problem</source>
         <comment>the time for each problem, in words</comment>
         <translation>%1 por conta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems tried</source>
+        <comment>the results, read out</comment>
+        <translation>
+            <numerusform>%n conta feita</numerusform>
+            <numerusform>%n contas feitas</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -744,6 +749,16 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <source>%1. %2, %3 right, last on %4 in %5.</source>
         <comment>a fact&apos;s story, read out</comment>
         <translation>%1. %2, %3 certas, a última vez em %4 em %5.</translation>
+    </message>
+    <message>
+        <source>Child, %1</source>
+        <comment>the child box&apos;s label as a screen reader says it</comment>
+        <translation>Criança, %1</translation>
+    </message>
+    <message>
+        <source>Known within, %1</source>
+        <comment>the time limit box&apos;s label as a screen reader says it</comment>
+        <translation>Aprendida em até, %1</translation>
     </message>
 </context>
 <context>

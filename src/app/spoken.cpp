@@ -43,8 +43,8 @@ QString spokenReview(int operand1, int operand2, int given)
 QString spokenDuration(int seconds)
 {
     const int m = seconds / 60, s = seconds % 60;
-    const QString minutes = m == 1 ? Spoken::tr("1 minute") : Spoken::tr("%1 minutes").arg(m);
-    const QString secs = s == 1 ? Spoken::tr("1 second") : Spoken::tr("%1 seconds").arg(s);
+    const QString minutes = Spoken::tr("%n minutes", "a length of time, read out", m);
+    const QString secs = Spoken::tr("%n seconds", "a length of time, read out", s);
     if (m == 0)
         return secs;
     if (s == 0)
@@ -65,7 +65,8 @@ QString spokenSeconds(float seconds)
     QString number = numberLocale().toString(double(hundredths) / 100.0, 'f', 2);
     if (hundredths % 10 == 0)
         number.chop(1);
-    return Spoken::tr("%1 seconds").arg(number);
+    // %L1: a number with decimals, not a count; its words follow it anyway.
+    return Spoken::tr("%L1 seconds", "a time with decimals, read out: 1.05 seconds").arg(number);
 }
 
 QString spokenReward(int k)

@@ -25,7 +25,7 @@ DrillSummary summarizeDrill(int tried, int missed, int timerMode, int timerCount
     s.lines[0] = Summary::tr("Problems Tried:") + strNumber(tried);
     // The share is a pattern of its own: French and German set a space
     // before the per cent sign ("80 %").
-    s.spokenLines[0] = tried == 1 ? Summary::tr("1 problem tried") : Summary::tr("%1 problems tried").arg(tried);
+    s.spokenLines[0] = Summary::tr("%n problems tried", "the results, read out", tried);
     s.spokenLines[1] = Summary::tr("%1 right, %2 percent", "how many were right, and their share").arg(tried - missed).arg(s.percent);
     s.lines[1] = Summary::tr("Problems Correct:") + strNumber(tried - missed)
                  + Summary::tr(" (%1%)", "the share of right answers, after their count").arg(s.percent);

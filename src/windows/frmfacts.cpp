@@ -120,8 +120,8 @@ void frmFacts::buildControls()
     auto *lblChild = new QLabel(tr("&Child:"), this);
     cboChild = new QComboBox(this);
     cboChild->setObjectName(QStringLiteral("cboChild"));
-    // No name of its own: its label names it ("Child:"), and a screen reader
-    // says its value after the label, "Child: Mia".
+    // Orca says a combo box by its label and never its value: the label, as
+    // it is heard, carries the value ("Child, Mia").
     cboChild->setMinimumContentsLength(16);
     lblChild->setBuddy(cboChild);
     cmdAdd = button(tr("&Add..."), "cmdAdd", this);
@@ -133,6 +133,14 @@ void frmFacts::buildControls()
     for (int ms : TimeLimitChoicesMs)
         cboLimit->addItem(ms ? tr("%n seconds", "a choice of Known within", ms / 1000) : tr("no time limit"), ms);
     lblLimit->setBuddy(cboLimit);
+    connect(cboChild, &QComboBox::currentTextChanged, lblChild, [lblChild](const QString &name) {
+        lblChild->setAccessibleName(tr("Child, %1", "the child box's label as a screen reader says it").arg(name));
+    });
+    connect(cboLimit, &QComboBox::currentTextChanged, lblLimit, [lblLimit](const QString &limit) {
+        lblLimit->setAccessibleName(tr("Known within, %1", "the time limit box's label as a screen reader says it").arg(limit));
+    });
+    lblLimit->setAccessibleName(
+        tr("Known within, %1", "the time limit box's label as a screen reader says it").arg(cboLimit->currentText()));
     for (QWidget *w : std::initializer_list<QWidget *>{lblChild, cboChild, cmdAdd, cmdRename, cmdRemove})
         who->addWidget(w);
     who->addStretch();
