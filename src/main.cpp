@@ -4,6 +4,7 @@
 #include "platform/lazymodules.h"
 #include "platform/systemclock.h"
 #include "platform/twips.h"
+#include "platform/windowfront.h"
 #include "progress/sqliterecord.h"
 #include "windows/frmabout.h"
 #include "windows/helpwindow.h"
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("example.brightnook.numbloom"));
     installFontSubstitutions();
     FocusMarks focusMarks;
+    ModalKeyboard modalKeyboard;
 
     const QString folder = QCoreApplication::applicationDirPath();
     LazySoundPlayer sound(folder);

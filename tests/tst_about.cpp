@@ -216,8 +216,17 @@ void tst_about::helpOpensTheFile()
     viewer.showHelp(s.prog->help.shown.first(), QString());
     QVERIFY(viewer.window()->isVisible());
     QVERIFY(viewer.window()->toPlainText().contains(QStringLiteral("Practice")));
-    // It has no close button of its own: Esc closes it.
     QVERIFY(QTest::qWaitForWindowActive(viewer.window()));
+    // Asked for again while minimised, it comes back with the keyboard.
+    QWidget *frame = viewer.window()->window();
+    frame->windowHandle()->setWindowStates(Qt::WindowMinimized);
+    QTRY_VERIFY(frame->windowState() & Qt::WindowMinimized);
+    s.main->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.main));
+    viewer.showHelp(s.prog->help.shown.first(), QString());
+    QTRY_VERIFY(!(frame->windowState() & Qt::WindowMinimized));
+    QVERIFY(QTest::qWaitForWindowActive(viewer.window()));
+    // It has no close button of its own: Esc closes it.
     QTest::keyClick(viewer.window(), Qt::Key_Escape);
     QVERIFY(!viewer.window()->isVisible());
 }

@@ -7,7 +7,9 @@
 #include "platform/picturebox.h"
 #include "platform/twips.h"
 #include "platform/widgets.h"
+#include "platform/windowfront.h"
 #include "windows/frmabout.h"
+#include "windows/frmhmath.h"
 #include "windows/frmtable.h"
 #include "windows/frmtablelayout.h"
 
@@ -51,6 +53,8 @@ private Q_SLOTS:
     void exitFailureIsReported();
     void windowsStayWithTheirOwner_data();
     void windowsStayWithTheirOwner();
+    void keysComeBackToTheModalWindow_data();
+    void keysComeBackToTheModalWindow();
     void closeBoxEndsWithoutSaving();
     void badFilesStart_data();
     void badFilesStart();
@@ -345,6 +349,86 @@ void tst_mainwindow::windowsStayWithTheirOwner()
     poll.stop();
     QVERIFY(owner);
     QCOMPARE(owner, s.main->windowHandle());
+}
+
+void tst_mainwindow::keysComeBackToTheModalWindow_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("minimise");
+    QTest::newRow("fact picture") << 0 << "picFactor" << "frmHMath" << int(Qt::Key_Escape) << false;
+    QTest::newRow("About by Info") << 0 << "cmdInfo" << "frmAbout" << int(Qt::Key_Return) << false;
+    QTest::newRow("worksheet question") << 1 << "cmdPrint" << "printConfirm" << int(Qt::Key_Escape) << false;
+    QTest::newRow("fact picture minimised") << 0 << "picFactor" << "frmHMath" << int(Qt::Key_Return) << true;
+    QTest::newRow("worksheet question minimised") << 1 << "cmdPrint" << "printConfirm" << int(Qt::Key_Escape) << true;
+}
+
+void tst_mainwindow::keysComeBackToTheModalWindow()
+{
+    // What GNOME and KDE do on Wayland: a click on the main window, or the
+    // modal window minimised, gives the blocked main window the keyboard. The
+    // key then goes where the desktop sends it, to the focus window, through
+    // Qt's own path that drops keys for a blocked window.
+    QFETCH(int, mode);
+    QFETCH(QString, control);
+    QFETCH(QString, window);
+    QFETCH(int, key);
+    QFETCH(bool, minimise);
+    StartedProgram s(QByteArray::number(mode) + "\r\n3,5\r\n0,0,1,0,7\r\n0,4,1000\r\n12\r\n");
+    s.main->showFactPicture = &frmHMath::showFact;
+    ModalKeyboard keyboard;
+    QPointer<QWidget> modal;
+    bool found = false, mainHadKeyboard = false, keyPressed = false, gaveUp = false;
+    int ticks = 0;
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [&](QWindow *now) {
+        if (modal && now == s.main->windowHandle())
+            mainHadKeyboard = true;
+    });
+    QTimer poll;
+    poll.setInterval(5);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        QWidget *open = QApplication::activeModalWidget();
+        if (!modal) {
+            // The picture takes keys once it has drawn the fact.
+            auto *product = open ? open->findChild<QLabel *>(QStringLiteral("lbltutor_2")) : nullptr;
+            if (!open || open->objectName() != window || QGuiApplication::focusWindow() != open->windowHandle()
+                || (product && product->text().isEmpty()))
+                return;
+            modal = open;
+            found = true;
+            if (minimise)
+                modal->windowHandle()->setWindowStates(Qt::WindowMinimized);
+            s.main->windowHandle()->requestActivate();
+            return;
+        }
+        QWindow *focus = QGuiApplication::focusWindow();
+        if (!keyPressed && mainHadKeyboard && focus == modal->windowHandle()
+            && !(focus->windowStates() & Qt::WindowMinimized)) {
+            keyPressed = true;
+            QTest::keyClick(focus, Qt::Key(key));
+        } else if (modal->isVisible() && ++ticks > 200) {
+            gaveUp = true; // the key would be lost: close the window so the test ends
+            if (auto *box = qobject_cast<QMessageBox *>(modal.data()))
+                box->reject();
+            else
+                QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        }
+    });
+    poll.start();
+    QWidget *c = s.main->findChild<QWidget *>(control);
+    QVERIFY(c);
+    if (c == ui(s.main).picFactor)
+        QTest::mousePress(c, Qt::LeftButton, {}, c->rect().center());
+    else
+        QTest::mouseClick(c, Qt::LeftButton);
+    poll.stop();
+    QVERIFY(found);
+    QVERIFY(!modal || !modal->isVisible());
+    QVERIFY(mainHadKeyboard);
+    QVERIFY2(!gaveUp, "the keyboard stayed with the blocked main window");
+    QVERIFY(keyPressed);
 }
 
 void tst_mainwindow::closeBoxEndsWithoutSaving()

@@ -9,7 +9,8 @@
 #   through_about                - past the About window; sets $main
 copy_program() {
   local f
-  cp "$1/numbloom" "$1/numbloom-sound.so" "$1/numbloom-print.so" "$1/numbloom-facts.so" "$1/numbloom-speech.so" "$2/"
+  cp "$1/numbloom" "$1/numbloom-sound.so" "$1/numbloom-print.so" "$1/numbloom-facts.so" "$1/numbloom-speech.so" \
+     "$1/numbloom-wayland.so" "$2/"
   for f in kwizzo.hlp ding.wav uhoh.wav tada.wav single.wav boing.wav numbloom.svg start.svg stop.svg \
            printer.svg reward0.svg reward1.svg reward2.svg reward3.svg about.svg; do
     cp "$1/$f" "$2/"

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libpulse-dev qt6-svg-dev qt6-qpa-plugins qt6-wayland libqt6svg6 libcups2-dev
+  qt6-base-private-dev libwayland-dev wayland-protocols
   qt6-charts-dev libqt6opengl6-dev libqt6charts6 libqt6sql6-sqlite
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation2 fonts-comic-neue fonts-dejavu-core

@@ -116,3 +116,11 @@ void openMyFacts(Module1 &m, QWidget *owner)
         QMessageBox::warning(owner, QStringLiteral("Numbloom"),
                              Printing::tr("My Facts (numbloom-facts.so) is missing from the program's folder."));
 }
+
+bool activateOnWayland(QWindow *window)
+{
+    using Activate = bool (*)(QWindow *);
+    static const Activate activate =
+        resolve<Activate>(QCoreApplication::applicationDirPath(), "numbloom-wayland.so", "numbloom_wayland_activate");
+    return activate && activate(window);
+}

@@ -1,14 +1,16 @@
 #pragma once
-// The sound player, the printer and My Facts are modules of their own beside the
-// program, loaded when first needed: the multimedia and printing libraries
-// then cost the start-up nothing. Without its module a part goes quiet
-// (silence in the sound's own time) or reports that it cannot print.
+// The sound player, the printer, My Facts and the Wayland keyboard hand-over
+// are modules of their own beside the program, loaded when first needed: the
+// audio, printing and Wayland libraries then cost the start-up nothing.
+// Without its module a part goes quiet (silence in the sound's own time) or
+// reports that it cannot print.
 #include "platform/services.h"
 
 #include <memory>
 
 class Module1;
 class QWidget;
+class QWindow;
 
 class LazySoundPlayer : public SoundPlayer
 {
@@ -59,3 +61,8 @@ private:
 // My Facts and the chart library come with their module, loaded the first
 // time the window opens; without it a message says what is missing.
 void openMyFacts(Module1 &m, QWidget *owner);
+
+// On Wayland, window given the keyboard with a token the desktop accepts
+// (numbloom-wayland.so, loaded on first use, so X11 never loads the Wayland
+// library). False when it could not be asked: without the module, for one.
+bool activateOnWayland(QWindow *window);

@@ -3,6 +3,7 @@
 #include "app/module1.h"
 #include "app/texts.h"
 #include "platform/widgets.h"
+#include "platform/windowfront.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -70,9 +71,10 @@ void HelpWindowViewer::showHelp(const QString &path, const QString &anchor)
     QTextCursor caret(m_window->document());
     caret.setPosition(std::max(at, 0));
     m_window->setTextCursor(caret);
+    // Asked again while it is open, it comes out from behind the main window
+    // (or back from minimised) with the keyboard.
     m_frame->show();
-    m_frame->raise();
-    m_frame->activateWindow();
+    bringToFront(m_frame->windowHandle());
     m_window->setFocus();
     // Its heading at the top of the window.
     if (at >= 0)
