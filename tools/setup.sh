@@ -21,7 +21,7 @@ if [ "${1:-}" = "--test" ]; then
   packages+=(xvfb xdotool x11-utils imagemagick poppler-utils clang libclang-rt-14-dev
              desktop-file-utils appstream cups cups-client printer-driver-cups-pdf
              pipewire pipewire-pulse wireplumber dbus pulseaudio pulseaudio-utils python3
-             at-spi2-core python3-pyatspi orca openssh-server openssh-client sshfs lintian file)
+             at-spi2-core python3-pyatspi orca openssh-server openssh-client sshfs lintian file openbox)
 fi
 
 missing=()
