@@ -1,9 +1,15 @@
 #include "widgets.h"
+#include "twips.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <QEventLoop>
+#include <QWindow>
+#include <QFontMetricsF>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
@@ -412,4 +418,86 @@ void ImageBox::paintEvent(QPaintEvent *)
     const QPixmap pm = m_picture.pixmap(size(), devicePixelRatioF());
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawPixmap(rect(), pm);
+}
+
+LineLayer::LineLayer(QWidget *parent, int width) : QWidget(parent), m_width(width)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(parent->rect());
+}
+
+void LineLayer::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setPen(QPen(Qt::black, m_width, Qt::SolidLine, Qt::FlatCap));
+    p.drawLines(lines);
+}
+
+QLabel *colouredLabel(QWidget *parent, const QString &text, const QRect &geometry, double points, const QColor &back,
+                      const QColor &fore, Qt::Alignment align)
+{
+    auto *l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    l->setFont(layoutFont(QStringLiteral("Arial"), points));
+    l->setAlignment(align);
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, back);
+    p.setColor(QPalette::WindowText, fore);
+    l->setPalette(p);
+    l->setAutoFillBackground(true);
+    return l;
+}
+
+namespace {
+// Ends a modal window's loop when the window hides.
+class UntilHidden : public QObject
+{
+public:
+    explicit UntilHidden(QEventLoop &loop) : m_loop(loop) {}
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        // Hidden by the program; minimised by the desktop is no end.
+        if (e->type() == QEvent::Hide && !e->spontaneous())
+            m_loop.quit();
+        return false;
+    }
+
+private:
+    QEventLoop &m_loop;
+};
+} // namespace
+
+void runModal(QWidget &window, const std::function<void()> &onScreen)
+{
+    window.setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    UntilHidden watch(loop);
+    window.installEventFilter(&watch);
+    window.show();
+    window.raise();
+    window.activateWindow();
+    if (onScreen) {
+        // Drawing straight to the screen needs the window really there: a
+        // moment on X11, at once offscreen.
+        QElapsedTimer waited;
+        waited.start();
+        while (window.windowHandle() && !window.windowHandle()->isExposed() && waited.elapsed() < 1000)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+        onScreen();
+    }
+    if (window.isVisible())
+        loop.exec();
+    window.removeEventFilter(&watch);
+    window.setWindowModality(Qt::NonModal);
+}
+
+void widenToCaption(QAbstractButton *button)
+{
+    const int wanted = int(std::ceil(QFontMetricsF(button->font()).horizontalAdvance(button->text()))) + 12;
+    if (wanted > button->width()) {
+        const QRect g = button->geometry();
+        button->setGeometry(g.center().x() - wanted / 2, g.y(), wanted, g.height());
+    }
 }

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 class QPainter;
 
@@ -135,6 +136,33 @@ protected:
 private:
     bool m_pressed = false;
 };
+
+// Lines that stay when a drawing under them is cleared, as line controls do
+// (the fact picture's grid and the bar under its written fact).
+class LineLayer : public QWidget
+{
+public:
+    LineLayer(QWidget *parent, int width);
+    QVector<QLine> lines;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    int m_width;
+};
+
+// A button as wide as the design made it, or wider about its centre when its
+// caption needs more in a language ("Aceptar" for "OK").
+void widenToCaption(QAbstractButton *button);
+
+// A label in Arial of the given size and colours, at a place in pixels.
+QLabel *colouredLabel(QWidget *parent, const QString &text, const QRect &geometry, double points, const QColor &back,
+                      const QColor &fore, Qt::Alignment align);
+
+// Shows a window modal over the whole program and returns once it has hidden
+// itself, as the classic modal Show did; onScreen runs once it is on the screen.
+void runModal(QWidget &window, const std::function<void()> &onScreen = {});
 
 // Centres a top-level window on its screen's free area by its frame, as far as
 // the window system has told the frame's size yet.

@@ -110,15 +110,8 @@ void frmAbout::showModal(QWidget *owner)
         if (QWindow *w = windowHandle())
             w->setTransientParent(owner->window()->windowHandle());
     }
-    setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    connect(this, &frmAbout::hidden, &loop, &QEventLoop::quit);
-    show();
-    raise();
-    activateWindow();
     Command1->setFocus();
-    loop.exec();
-    setWindowModality(Qt::NonModal);
+    runModal(*this);
 }
 
 void frmAbout::showEvent(QShowEvent *e)
@@ -133,12 +126,6 @@ void frmAbout::showEvent(QShowEvent *e)
                 centreOnScreen(this);
             }
         });
-}
-
-void frmAbout::hideEvent(QHideEvent *e)
-{
-    QWidget::hideEvent(e);
-    Q_EMIT hidden();
 }
 
 void frmAbout::closeEvent(QCloseEvent *e)

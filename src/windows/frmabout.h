@@ -26,12 +26,9 @@ public:
     void showModal(QWidget *owner = nullptr);
     frmTable *mainWindow() const { return m_main.get(); }
 
-Q_SIGNALS:
-    void hidden();
 
 protected:
     void showEvent(QShowEvent *e) override;
-    void hideEvent(QHideEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
 
 private:

@@ -12,55 +12,13 @@
 #include "study/studyoptions.h"
 
 #include <QCloseEvent>
-#include <QElapsedTimer>
-#include <QFontMetricsF>
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
-#include <QWindow>
-
-#include <cmath>
 
 namespace {
-
 const QColor PaleYellow(0xFF, 0xFF, 0xC0);
-
-// The grid and the bar under the written fact: lines that stay when the
-// drawing is cleared, as line controls do.
-class Lines : public QWidget
-{
-public:
-    using QWidget::QWidget;
-    QVector<QLine> lines;
-    int width = 1;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap));
-        p.drawLines(lines);
-    }
-};
-
-QLabel *label(QWidget *parent, const QString &text, const QRect &geo, double points, const QColor &back,
-              const QColor &fore, Qt::Alignment align)
-{
-    auto *l = new QLabel(text, parent);
-    l->setGeometry(geo);
-    l->setFont(layoutFont(QStringLiteral("Arial"), points));
-    l->setAlignment(align);
-    QPalette p = l->palette();
-    p.setColor(QPalette::Window, back);
-    p.setColor(QPalette::WindowText, fore);
-    l->setPalette(p);
-    l->setAutoFillBackground(true);
-    return l;
-}
-
+constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
 } // namespace
 
 // The owner's window is the parent, so that the compositor is told the
@@ -73,8 +31,8 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner)
     setObjectName(QStringLiteral("frmHMath"));
     // No title bar at all; the title is for task switchers, which would list
     // a second "Numbloom" otherwise.
-    setWindowTitle(QStringLiteral("%1 x %2").arg(FactPicture::onGrid(m.PictureMultiplier))
-                       .arg(FactPicture::onGrid(m.PictureFactor)));
+    const int a = FactPicture::onGrid(m.PictureMultiplier), b = FactPicture::onGrid(m.PictureFactor);
+    setWindowTitle(QStringLiteral("%1 x %2").arg(a).arg(b));
     setFixedSize(toPixels(7125), toPixels(4965));
     addHelpKey(this, m, [] { return QStringLiteral("fact-picture"); });
     QPalette pal = palette();
@@ -87,6 +45,87 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner)
     canvas->setGeometry(rect());
     canvas->setBackColor(Qt::white);
     m_picture = new FactPicture(m, *canvas, this);
+    auto *grid = buildGrid();
+    buildTutor();
+    buildOk();
+    buildCounts();
+    // The labels overlap their neighbours by a few pixels: the grid's top line
+    // and the frame's right edge. Lines and the frame stay in front, as line
+    // controls and containers do, so a label that comes up never cuts them.
+    grid->raise();
+    Frame1->raise();
+    Command1->raise();
+    // The fact the picture shows, in the words the study grid reads it with:
+    // heard as the window opens, and with OK when the focus comes to it.
+    m_fact = spokenFact(a, b);
+    setAccessibleName(m_fact);
+    canvas->setAccessibleName(m_fact);
+    Command1->setAccessibleDescription(m_fact);
+    m_announcer = std::make_unique<Announcer>(this);
+    followPicture();
+}
+
+QWidget *frmHMath::buildGrid()
+{
+    auto *grid = new LineLayer(this, 1);
+    for (int k = 0; k <= 12; ++k) {
+        grid->lines << QLine(FactPicture::columnLineX(k), FactPicture::rowLineY(0), FactPicture::columnLineX(k),
+                             FactPicture::rowLineY(12));
+        grid->lines << QLine(FactPicture::columnLineX(0), FactPicture::rowLineY(k), FactPicture::columnLineX(12),
+                             FactPicture::rowLineY(k));
+    }
+    return grid;
+}
+
+void frmHMath::buildTutor()
+{
+    Frame1 = new Frame(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipsRect(240, 240, 1815, 3615));
+    Frame1->setColors(PaleYellow, Qt::black);
+    const int tops[3] = {360, 1320, 2520};
+    for (int i = 0; i < 3; ++i) {
+        lbltutor[size_t(i)] = colouredLabel(Frame1, QString(), twipsRect(120, tops[i], 1515, 975), 36, PaleYellow,
+                                            Qt::red, Right);
+        lbltutor[size_t(i)]->setObjectName(QStringLiteral("lbltutor_%1").arg(i));
+    }
+    auto *bar = new LineLayer(Frame1, 3);
+    bar->lines << QLine(toPixels(120), toPixels(2400), toPixels(1680), toPixels(2400));
+    bar->setObjectName(QStringLiteral("Line1"));
+}
+
+void frmHMath::buildOk()
+{
+    Command1 = new QPushButton(tr("OK"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(twipsRect(780, 4020, 675, 435));
+    Command1->setAutoDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &frmHMath::Command1_Click);
+    widenToCaption(Command1);
+}
+
+void frmHMath::buildCounts()
+{
+    // Hidden until the picture reaches their row or column.
+    auto count = [this](int n, const QRect &place, Qt::Alignment align, const QString &name) {
+        QLabel *l = colouredLabel(this, QString::number(n), place, 14.25, Qt::white, Qt::black, align);
+        l->setObjectName(name);
+        l->hide();
+        return l;
+    };
+    for (int r = 0; r < 12; ++r)
+        lblFact[size_t(r)] = count(r + 1, twipsRect(1920, 480 + 360 * r, 615, 375), Right, QStringLiteral("lblFact_%1").arg(r));
+    // Made in this order, each overlapping the one before by a pixel.
+    lblFact99 = count(0, twipsRect(2280, 120, 375, 375), Qt::AlignCenter, QStringLiteral("lblFact_99"));
+    lblFact99->show();
+    lblFact1[0] = nullptr;
+    for (int c = 1; c <= 12; ++c)
+        lblFact1[size_t(c)] = count(c, twipsRect(2640 + 360 * (c - 1), 120, 375, 375), Qt::AlignCenter,
+                                    QStringLiteral("lblFact1_%1").arg(c));
+}
+
+void frmHMath::followPicture()
+{
     connect(m_picture, &FactPicture::cleared, this, &frmHMath::clearFact);
     connect(m_picture, &FactPicture::columnShown, this, [this](int c) { showLabel(lblFact1[size_t(c)]); });
     connect(m_picture, &FactPicture::rowShown, this, [this](int r) { showLabel(lblFact[size_t(r)]); });
@@ -107,77 +146,6 @@ frmHMath::frmHMath(Module1 &module, QWidget *owner)
         setFocus();
         Command1->setFocus();
     });
-
-    auto *grid = new Lines(this);
-    grid->setAttribute(Qt::WA_TransparentForMouseEvents);
-    grid->setGeometry(rect());
-    for (int k = 0; k <= 12; ++k) {
-        grid->lines << QLine(FactPicture::columnLineX(k), FactPicture::rowLineY(0), FactPicture::columnLineX(k),
-                             FactPicture::rowLineY(12));
-        grid->lines << QLine(FactPicture::columnLineX(0), FactPicture::rowLineY(k), FactPicture::columnLineX(12),
-                             FactPicture::rowLineY(k));
-    }
-
-    Frame1 = new Frame(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipsRect(240, 240, 1815, 3615));
-    Frame1->setColors(PaleYellow, Qt::black);
-    const int tops[3] = {360, 1320, 2520};
-    for (int i = 0; i < 3; ++i) {
-        lbltutor[size_t(i)] = label(Frame1, QString(), twipsRect(120, tops[i], 1515, 975), 36,
-                                    PaleYellow, Qt::red, Qt::AlignRight | Qt::AlignVCenter);
-        lbltutor[size_t(i)]->setObjectName(QStringLiteral("lbltutor_%1").arg(i));
-    }
-    auto *bar = new Lines(Frame1);
-    bar->width = 3;
-    bar->setGeometry(Frame1->rect());
-    bar->setAttribute(Qt::WA_TransparentForMouseEvents);
-    bar->lines << QLine(toPixels(120), toPixels(2400), toPixels(1680), toPixels(2400));
-    bar->setObjectName(QStringLiteral("Line1"));
-
-    Command1 = new QPushButton(tr("OK"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(twipsRect(780, 4020, 675, 435));
-    Command1->setAutoDefault(false);
-    connect(Command1, &QPushButton::clicked, this, &frmHMath::Command1_Click);
-    // The fact the picture shows, in the words the study grid reads it with:
-    // heard as the window opens, and with OK when the focus comes to it.
-    const int a = FactPicture::onGrid(m.PictureMultiplier), b = FactPicture::onGrid(m.PictureFactor);
-    m_fact = spokenFact(a, b);
-    setAccessibleName(m_fact);
-    canvas->setAccessibleName(m_fact);
-    Command1->setAccessibleDescription(m_fact);
-    m_announcer = std::make_unique<Announcer>(this);
-    // The design's 45 px button holds "OK" but not every language's word for
-    // it ("Aceptar"): a caption that needs more widens it about its centre.
-    const int wanted = int(std::ceil(QFontMetricsF(Command1->font()).horizontalAdvance(Command1->text()))) + 12;
-    if (wanted > Command1->width()) {
-        const QRect g = Command1->geometry();
-        Command1->setGeometry(g.center().x() - wanted / 2, g.y(), wanted, g.height());
-    }
-
-    for (int r = 0; r < 12; ++r) {
-        lblFact[size_t(r)] = label(this, QString::number(r + 1), twipsRect(1920, 480 + 360 * r, 615, 375), 14.25,
-                                   Qt::white, Qt::black, Qt::AlignRight | Qt::AlignVCenter);
-        lblFact[size_t(r)]->setObjectName(QStringLiteral("lblFact_%1").arg(r));
-        lblFact[size_t(r)]->hide();
-    }
-    lblFact99 = label(this, QStringLiteral("0"), twipsRect(2280, 120, 375, 375), 14.25, Qt::white, Qt::black,
-                      Qt::AlignCenter);
-    lblFact99->setObjectName(QStringLiteral("lblFact_99"));
-    lblFact1[0] = nullptr;
-    for (int c = 1; c <= 12; ++c) {
-        lblFact1[size_t(c)] = label(this, QString::number(c), twipsRect(2640 + 360 * (c - 1), 120, 375, 375), 14.25,
-                                    Qt::white, Qt::black, Qt::AlignCenter);
-        lblFact1[size_t(c)]->setObjectName(QStringLiteral("lblFact1_%1").arg(c));
-        lblFact1[size_t(c)]->hide();
-    }
-    // The labels overlap their neighbours by a few pixels: the grid's top line
-    // and the frame's right edge. Lines and the frame stay in front, as line
-    // controls and containers do, so a label that comes up never cuts them.
-    grid->raise();
-    Frame1->raise();
-    Command1->raise();
 }
 
 frmHMath::~frmHMath() = default;
@@ -186,21 +154,7 @@ void frmHMath::showFact(Module1 &module, QWidget *owner)
 {
     frmHMath w(module, owner);
     w.Form_Load();
-    w.setWindowModality(Qt::ApplicationModal);
-    QEventLoop loop;
-    connect(&w, &frmHMath::closed, &loop, &QEventLoop::quit);
-    w.show();
-    w.raise();
-    w.activateWindow();
-    // The animation draws straight to the screen, so wait until the window
-    // is really there (a moment on X11; at once offscreen).
-    QElapsedTimer waited;
-    waited.start();
-    while (w.windowHandle() && !w.windowHandle()->isExposed() && waited.elapsed() < 1000)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
-    w.Form_Activate();
-    if (w.isVisible())
-        loop.exec();
+    runModal(w, [&w] { w.Form_Activate(); });
 }
 
 void frmHMath::Form_Load()
@@ -239,7 +193,6 @@ void frmHMath::changeEvent(QEvent *e)
 void frmHMath::Command1_Click()
 {
     hide();
-    Q_EMIT closed();
     if (m_owner) {
         m_owner->show();
         m_owner->raise();

@@ -34,8 +34,6 @@ public:
 
     const FactPicture &picture() const { return *m_picture; }
 
-Q_SIGNALS:
-    void closed();
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -43,6 +41,11 @@ protected:
     void closeEvent(QCloseEvent *e) override;
 
 private:
+    QWidget *buildGrid();
+    void buildTutor();
+    void buildOk();
+    void buildCounts();
+    void followPicture();
     void clearFact();
     void showLabel(QLabel *label);
 

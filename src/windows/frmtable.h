@@ -3,6 +3,7 @@
 // right, Info, Help and Exit below. It holds the controls and their handlers;
 // the drill and the options keep their rules in practice/ and study/, and the
 // window shows what their signals say.
+#include "frmtablelayout.h"
 #include "study/studyoptions.h"
 
 #include <QAbstractButton>
@@ -31,7 +32,9 @@ class QRadioButton;
 class QScrollBar;
 struct DrillSummary;
 
-class frmTable : public QWidget
+// The controls are the members of MainControls (frmtablelayout.h), made and
+// filled from the layout table.
+class frmTable : public QWidget, private MainControls
 {
     Q_OBJECT
 public:
@@ -85,6 +88,8 @@ public:
     std::function<void(Module1 &, QWidget *)> showMyFacts;
 
     const PracticeDrill &practice() const { return *m_drill; }
+    // The controls, for the tests.
+    const MainControls &controls() const { return *this; }
     // The part of the help F1 opens: about the mode and factor shown, or the
     // results and review.
     QString helpAnchor() const;
@@ -100,13 +105,10 @@ protected:
 
 private:
     // frmtablecontrols.cpp: the controls built from their table
-    // (frmtablelayout.cpp), then found, finished and connected.
+    // (frmtablelayout.cpp), then finished and connected.
     void buildControls();
-    void findControls();
     void finishControls();
     void connectControls();
-    template <class T> T *control(const char *name) const;
-    template <class T, size_t N> void controls(const char *name, std::array<T *, N> &items) const;
     void onClick(QAbstractButton *button, void (frmTable::*handler)());
     void selectOption(QRadioButton *option);
 
@@ -145,32 +147,6 @@ private:
     // ... and to the practice box, which says the first problem.
     bool m_boxFocusMoved = false;
 
-    // Controls
-    QLabel *lbltitle;
-    Frame *fraMode, *fraFactor, *fraStudy, *fraMax, *fraChoice, *fraPractice, *fraTimer, *fraDelay;
-    std::array<QRadioButton *, 2> optMode;
-    std::array<QRadioButton *, FactorOptionCount> optFactor;
-    QLabel *Label1;
-    QPushButton *cmdPrintFacts;
-    QLabel *lblMax;
-    SpinButton *updMax;
-    PictureBox *picFactor, *picPractice;
-    PushButton3D *cmdInfo, *cmdHelp, *cmdExit;
-    QPushButton *cmdFacts;
-    QLabel *lblStart, *lblPrint;
-    PushButton3D *cmdStart, *cmdPrint;
-    std::array<QRadioButton *, 3> optTimer;
-    QLabel *lblTimer;
-    SpinButton *spnTimer;
-    QLabel *lblDelay;
-    QScrollBar *hsbDelay;
     std::array<QIcon, 2> imgButton;
     std::array<QIcon, 4> imgReward;
-    QLabel *lblProblem, *lblWrong;
-    Frame *fraKey, *fraResults, *fraReview;
-    std::array<ClickLabel *, 10> lblKey;
-    std::array<QLabel *, 4> lblResults;
-    QPushButton *cmdResults;
-    ImageBox *imgResults;
-    QPushButton *cmdRevNext, *cmdRevStop;
 };

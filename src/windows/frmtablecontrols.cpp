@@ -166,66 +166,14 @@ void frmTable::buildControls()
         if (!row.shown)
             w->hide();
         made.insert(QLatin1String(row.name), w);
+        row.fill(*this, w);
     }
-    findControls();
+    // Each row fills one member and none twice: as many rows as members
+    // means none is left empty.
+    if (mainWindowRows().size() != MainControlCount)
+        qFatal("main window: %zu rows for %zu controls", mainWindowRows().size(), MainControlCount);
     finishControls();
     connectControls();
-}
-
-template <class T> T *frmTable::control(const char *name) const
-{
-    return findChild<T *>(QLatin1String(name));
-}
-
-template <class T, size_t N> void frmTable::controls(const char *name, std::array<T *, N> &items) const
-{
-    for (size_t i = 0; i < N; ++i)
-        items[i] = findChild<T *>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
-}
-
-void frmTable::findControls()
-{
-    lbltitle = control<QLabel>("lbltitle");
-    fraMode = control<Frame>("fraMode");
-    controls("optMode", optMode);
-    fraFactor = control<Frame>("fraFactor");
-    controls("optFactor", optFactor);
-    fraStudy = control<Frame>("fraStudy");
-    Label1 = control<QLabel>("Label1");
-    cmdPrintFacts = control<QPushButton>("cmdPrintFacts");
-    cmdFacts = control<QPushButton>("cmdFacts");
-    fraMax = control<Frame>("fraMax");
-    lblMax = control<QLabel>("lblMax");
-    updMax = control<SpinButton>("updMax");
-    picFactor = control<PictureBox>("picFactor");
-    picPractice = control<PictureBox>("picPractice");
-    lblProblem = control<QLabel>("lblProblem");
-    lblWrong = control<QLabel>("lblWrong");
-    fraKey = control<Frame>("fraKey");
-    controls("lblKey", lblKey);
-    fraResults = control<Frame>("fraResults");
-    controls("lblResults", lblResults);
-    cmdResults = control<QPushButton>("cmdResults");
-    imgResults = control<ImageBox>("imgResults");
-    fraReview = control<Frame>("fraReview");
-    cmdRevNext = control<QPushButton>("cmdRevNext");
-    cmdRevStop = control<QPushButton>("cmdRevStop");
-    fraChoice = control<Frame>("fraChoice");
-    cmdInfo = control<PushButton3D>("cmdInfo");
-    cmdHelp = control<PushButton3D>("cmdHelp");
-    cmdExit = control<PushButton3D>("cmdExit");
-    fraPractice = control<Frame>("fraPractice");
-    lblStart = control<QLabel>("lblStart");
-    cmdStart = control<PushButton3D>("cmdStart");
-    lblPrint = control<QLabel>("lblPrint");
-    cmdPrint = control<PushButton3D>("cmdPrint");
-    fraTimer = control<Frame>("fraTimer");
-    controls("optTimer", optTimer);
-    lblTimer = control<QLabel>("lblTimer");
-    spnTimer = control<SpinButton>("spnTimer");
-    fraDelay = control<Frame>("fraDelay");
-    lblDelay = control<QLabel>("lblDelay");
-    hsbDelay = control<QScrollBar>("hsbDelay");
 }
 
 void frmTable::finishControls()

@@ -48,34 +48,12 @@ struct StartedProgram
 };
 
 
-struct MainControls
+// The main window's controls, as the window holds them.
+inline const MainControls &ui(QWidget *w)
 {
-    explicit MainControls(QWidget *w);
+    auto *main = qobject_cast<frmTable *>(w);
+    if (!main)
+        qFatal("not the main window");
+    return main->controls();
+}
 
-    QLabel *lbltitle;
-    Frame *fraMode, *fraFactor, *fraStudy, *fraMax, *fraChoice, *fraPractice, *fraTimer, *fraDelay;
-    std::array<QRadioButton *, 2> optMode;
-    std::array<QRadioButton *, FactorOptionCount> optFactor;
-    QLabel *Label1;
-    QPushButton *cmdPrintFacts;
-    QLabel *lblMax;
-    SpinButton *updMax;
-    PictureBox *picFactor, *picPractice;
-    PushButton3D *cmdInfo, *cmdHelp, *cmdExit;
-    QLabel *lblStart, *lblPrint;
-    PushButton3D *cmdStart, *cmdPrint;
-    std::array<QRadioButton *, 3> optTimer;
-    QLabel *lblTimer;
-    SpinButton *spnTimer;
-    QLabel *lblDelay;
-    QScrollBar *hsbDelay;
-    QLabel *lblProblem, *lblWrong;
-    Frame *fraKey, *fraResults, *fraReview;
-    std::array<ClickLabel *, 10> lblKey;
-    std::array<QLabel *, 4> lblResults;
-    QPushButton *cmdResults;
-    ImageBox *imgResults;
-    QPushButton *cmdRevNext, *cmdRevStop;
-};
-
-inline MainControls ui(QWidget *w) { return MainControls(w); }
