@@ -289,6 +289,14 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <source>The record could not be changed: %1.</source>
         <translation>Die Datei mit den Antworten konnte nicht geändert werden, denn %1.</translation>
     </message>
+    <message>
+        <source>another program&apos;s file beside it would have changed it</source>
+        <translation>eine Datei eines anderen Programms daneben hätte sie verändert</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
 </context>
 <context>
     <name>Spoken</name>
@@ -405,23 +413,24 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
 %2</translation>
     </message>
     <message>
-        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
-        <translation>%1 wurde in einem anderen Fenster von Numbloom entfernt. Deshalb übt jetzt %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
-        <translation>
-            <numerusform>%n Antwort eines Kindes, das in einem anderen Fenster von Numbloom entfernt wurde, wurde nicht gespeichert.</numerusform>
-            <numerusform>%n Antworten eines Kindes, das in einem anderen Fenster von Numbloom entfernt wurde, wurden nicht gespeichert.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
         <translation>Antworten können im Moment nicht gespeichert werden, denn %1. Das Üben geht weiter: Die Antworten warten und werden gespeichert, sobald die Datei wieder geschrieben werden kann, und alles bisher Gespeicherte bleibt erhalten.</translation>
     </message>
     <message>
         <source>The record could not be changed: %1.</source>
         <translation>Die Datei mit den Antworten konnte nicht geändert werden, denn %1.</translation>
+    </message>
+    <message>
+        <source>Another program&apos;s file was found beside the record of your children&apos;s answers, where it would have changed the record, so a new one was started. The record, with your children&apos;s earlier answers, is kept untouched together with that file (%2) as:
+
+%1</source>
+        <translation>Neben der Datei mit den Antworten Ihrer Kinder lag eine Datei eines anderen Programms, die sie verändert hätte. Deshalb wurde eine neue angelegt. Die alte Datei mit den bisherigen Antworten Ihrer Kinder bleibt zusammen mit dieser Datei (%2) unverändert erhalten als:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now, and the answers given since are kept for %2.</source>
+        <translation>%1 wurde in einem anderen Numbloom-Fenster entfernt. Deshalb übt jetzt %2, und die seitdem gegebenen Antworten werden für %2 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -724,14 +733,6 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <translation>%1 - Einmaleins - %2</translation>
     </message>
     <message>
-        <source>%1 was not saved, and a file of that name that was there is left as it was.
-
-%2</source>
-        <translation>%1 wurde nicht gespeichert; eine Datei dieses Namens, die schon da war, bleibt, wie sie war.
-
-%2</translation>
-    </message>
-    <message>
         <source>Rea&amp;d aloud</source>
         <translation>&amp;Vorlesen</translation>
     </message>
@@ -759,6 +760,22 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <source>Known within, %1</source>
         <comment>the time limit box&apos;s label as a screen reader says it</comment>
         <translation>Sicher in höchstens, %1</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and the file of that name that was there is left as it was.
+
+%2</source>
+        <translation>%1 wurde nicht gespeichert; die Datei, die unter diesem Namen schon da war, bleibt unverändert.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved.
+
+%2</source>
+        <translation>%1 wurde nicht gespeichert.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -946,6 +963,10 @@ kann nicht geschrieben werden, und es gibt keinen persönlichen Ordner, in dem s
             <numerusform>%n Antwort konnte nicht gespeichert werden: Die Datei mit den Antworten konnte vor dem Beenden von Numbloom nicht geschrieben werden.</numerusform>
             <numerusform>%n Antworten konnten nicht gespeichert werden: Die Datei mit den Antworten konnte vor dem Beenden von Numbloom nicht geschrieben werden.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The answers that waited are saved now.</source>
+        <translation>Die Antworten, die gewartet haben, sind jetzt gespeichert.</translation>
     </message>
 </context>
 </TS>

@@ -21,16 +21,6 @@
     </message>
 </context>
 <context>
-    <name>SqliteRecord</name>
-    <message numerus="yes">
-        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
-        <translation>
-            <numerusform>%n answer given for a child who was removed in another window of Numbloom was not kept.</numerusform>
-            <numerusform>%n answers given for a child who was removed in another window of Numbloom were not kept.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>Summary</name>
     <message numerus="yes">
         <source>%n problems tried</source>

@@ -289,6 +289,14 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <source>The record could not be changed: %1.</source>
         <translation>No se pudo cambiar el registro: %1.</translation>
     </message>
+    <message>
+        <source>another program&apos;s file beside it would have changed it</source>
+        <translation>un archivo de otro programa junto a él lo habría cambiado</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
 </context>
 <context>
     <name>Spoken</name>
@@ -405,23 +413,24 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
 %2</translation>
     </message>
     <message>
-        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
-        <translation>%1 se eliminó en otra ventana de Numbloom, así que ahora practica %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
-        <translation>
-            <numerusform>No se guardó %n respuesta de alguien que se eliminó en otra ventana de Numbloom.</numerusform>
-            <numerusform>No se guardaron %n respuestas de alguien que se eliminó en otra ventana de Numbloom.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
         <translation>Por ahora no se pueden guardar las respuestas: %1. Se puede seguir practicando: las respuestas esperan y se guardarán en cuanto se pueda escribir en el registro, y todo lo guardado antes está a salvo.</translation>
     </message>
     <message>
         <source>The record could not be changed: %1.</source>
         <translation>No se pudo cambiar el registro: %1.</translation>
+    </message>
+    <message>
+        <source>Another program&apos;s file was found beside the record of your children&apos;s answers, where it would have changed the record, so a new one was started. The record, with your children&apos;s earlier answers, is kept untouched together with that file (%2) as:
+
+%1</source>
+        <translation>Junto al registro de respuestas de los niños había un archivo de otro programa que lo habría cambiado, así que se ha empezado uno nuevo. El registro, con las respuestas anteriores de los niños, se conserva intacto junto con ese archivo (%2) como:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now, and the answers given since are kept for %2.</source>
+        <translation>%1 se ha quitado en otra ventana de Numbloom, así que ahora practica %2, y las respuestas dadas desde entonces se guardan para %2.</translation>
     </message>
 </context>
 <context>
@@ -724,14 +733,6 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <translation>%1 - Mis tablas - %2</translation>
     </message>
     <message>
-        <source>%1 was not saved, and a file of that name that was there is left as it was.
-
-%2</source>
-        <translation>%1 no se guardó, y el archivo con ese nombre que ya había se ha quedado como estaba.
-
-%2</translation>
-    </message>
-    <message>
         <source>Rea&amp;d aloud</source>
         <translation>&amp;Leer en voz alta</translation>
     </message>
@@ -759,6 +760,22 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <source>Known within, %1</source>
         <comment>the time limit box&apos;s label as a screen reader says it</comment>
         <translation>Dominada en, %1</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and the file of that name that was there is left as it was.
+
+%2</source>
+        <translation>%1 no se ha guardado, y el archivo que ya tenía ese nombre se queda como estaba.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved.
+
+%2</source>
+        <translation>%1 no se ha guardado.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -946,6 +963,10 @@ y no hay carpeta personal donde guardarlos.</translation>
             <numerusform>No se pudo guardar %n respuesta: el registro no se pudo escribir antes de que Numbloom se cerrara.</numerusform>
             <numerusform>No se pudieron guardar %n respuestas: el registro no se pudo escribir antes de que Numbloom se cerrara.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The answers that waited are saved now.</source>
+        <translation>Las respuestas que esperaban ya están guardadas.</translation>
     </message>
 </context>
 </TS>

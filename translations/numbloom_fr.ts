@@ -289,6 +289,14 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <source>The record could not be changed: %1.</source>
         <translation>Impossible de modifier le fichier des réponses&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>another program&apos;s file beside it would have changed it</source>
+        <translation>le fichier d&apos;un autre programme placé à côté l&apos;aurait modifié</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
 </context>
 <context>
     <name>Spoken</name>
@@ -405,23 +413,24 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
 %2</translation>
     </message>
     <message>
-        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
-        <translation>Le prénom %1 a été supprimé dans une autre fenêtre de Numbloom&#xa0;; c&apos;est donc %2 qui s&apos;exerce maintenant.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
-        <translation>
-            <numerusform>%n réponse d&apos;un enfant supprimé dans une autre fenêtre de Numbloom n&apos;a pas été gardée.</numerusform>
-            <numerusform>%n réponses d&apos;un enfant supprimé dans une autre fenêtre de Numbloom n&apos;ont pas été gardées.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
         <translation>Les réponses ne peuvent pas être enregistrées pour le moment&#xa0;: %1. L&apos;entraînement continue&#xa0;: les réponses attendent et seront enregistrées dès que le fichier pourra être écrit, et tout ce qui a été enregistré avant est en sécurité.</translation>
     </message>
     <message>
         <source>The record could not be changed: %1.</source>
         <translation>Impossible de modifier le fichier des réponses&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Another program&apos;s file was found beside the record of your children&apos;s answers, where it would have changed the record, so a new one was started. The record, with your children&apos;s earlier answers, is kept untouched together with that file (%2) as:
+
+%1</source>
+        <translation>Un fichier d&apos;un autre programme se trouvait à côté du fichier des réponses de vos enfants et l&apos;aurait modifié&#xa0;; un nouveau fichier a donc été créé. L&apos;ancien fichier, avec les réponses précédentes de vos enfants, est conservé intact avec ce fichier (%2) sous le nom&#xa0;:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now, and the answers given since are kept for %2.</source>
+        <translation>La fiche de %1 a été supprimée dans une autre fenêtre de Numbloom&#xa0;; c&apos;est donc %2 qui s&apos;entraîne maintenant, et les réponses données depuis sont gardées pour %2.</translation>
     </message>
 </context>
 <context>
@@ -724,14 +733,6 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation>%1 - Mes tables - %2</translation>
     </message>
     <message>
-        <source>%1 was not saved, and a file of that name that was there is left as it was.
-
-%2</source>
-        <translation>%1 n&apos;a pas été enregistré, et le fichier de ce nom qui existait déjà est resté tel quel.
-
-%2</translation>
-    </message>
-    <message>
         <source>Rea&amp;d aloud</source>
         <translation>Lire à voix &amp;haute</translation>
     </message>
@@ -759,6 +760,22 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <source>Known within, %1</source>
         <comment>the time limit box&apos;s label as a screen reader says it</comment>
         <translation>Acquis en&#xa0;, %1</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and the file of that name that was there is left as it was.
+
+%2</source>
+        <translation>%1 n&apos;a pas été enregistré, et le fichier qui portait déjà ce nom reste tel qu&apos;il était.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved.
+
+%2</source>
+        <translation>%1 n&apos;a pas été enregistré.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -946,6 +963,10 @@ n&apos;est pas accessible en écriture, et il n&apos;y a pas de dossier personne
             <numerusform>%n réponse n&apos;a pas pu être enregistrée&#xa0;: le fichier des réponses n&apos;a pas pu être écrit avant la fermeture de Numbloom.</numerusform>
             <numerusform>%n réponses n&apos;ont pas pu être enregistrées&#xa0;: le fichier des réponses n&apos;a pas pu être écrit avant la fermeture de Numbloom.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The answers that waited are saved now.</source>
+        <translation>Les réponses en attente sont maintenant enregistrées.</translation>
     </message>
 </context>
 </TS>

@@ -289,6 +289,14 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <source>The record could not be changed: %1.</source>
         <translation>Impossibile modificare l&apos;archivio: %1.</translation>
     </message>
+    <message>
+        <source>another program&apos;s file beside it would have changed it</source>
+        <translation>un file di un altro programma accanto l&apos;avrebbe modificato</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>il file è di sola lettura</translation>
+    </message>
 </context>
 <context>
     <name>Spoken</name>
@@ -405,23 +413,24 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
 %2</translation>
     </message>
     <message>
-        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
-        <translation>Il nome %1 è stato eliminato in un&apos;altra finestra di Numbloom, quindi ora si allena %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
-        <translation>
-            <numerusform>%n risposta di un bambino eliminato in un&apos;altra finestra di Numbloom non è stata salvata.</numerusform>
-            <numerusform>%n risposte di un bambino eliminato in un&apos;altra finestra di Numbloom non sono state salvate.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
         <translation>Per ora le risposte non possono essere salvate: %1. L&apos;allenamento continua: le risposte aspettano e verranno salvate appena sarà possibile scrivere nell&apos;archivio, e tutto ciò che è stato salvato prima è al sicuro.</translation>
     </message>
     <message>
         <source>The record could not be changed: %1.</source>
         <translation>Impossibile modificare l&apos;archivio: %1.</translation>
+    </message>
+    <message>
+        <source>Another program&apos;s file was found beside the record of your children&apos;s answers, where it would have changed the record, so a new one was started. The record, with your children&apos;s earlier answers, is kept untouched together with that file (%2) as:
+
+%1</source>
+        <translation>Accanto all&apos;archivio delle risposte dei bambini c&apos;era un file di un altro programma che l&apos;avrebbe modificato, quindi ne è stato creato uno nuovo. L&apos;archivio, con le risposte precedenti dei bambini, è conservato intatto insieme a quel file (%2) come:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now, and the answers given since are kept for %2.</source>
+        <translation>Il profilo di %1 è stato rimosso in un&apos;altra finestra di Numbloom, quindi ora si allena %2 e le risposte date da allora sono conservate per %2.</translation>
     </message>
 </context>
 <context>
@@ -724,14 +733,6 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <translation>%1 - Le mie tabelline - %2</translation>
     </message>
     <message>
-        <source>%1 was not saved, and a file of that name that was there is left as it was.
-
-%2</source>
-        <translation>%1 non è stato salvato, e il file con quel nome che c&apos;era già è rimasto com&apos;era.
-
-%2</translation>
-    </message>
-    <message>
         <source>Rea&amp;d aloud</source>
         <translation>Leggi ad alta &amp;voce</translation>
     </message>
@@ -759,6 +760,22 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <source>Known within, %1</source>
         <comment>the time limit box&apos;s label as a screen reader says it</comment>
         <translation>Imparata entro, %1</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and the file of that name that was there is left as it was.
+
+%2</source>
+        <translation>%1 non è stato salvato, e il file che aveva già quel nome resta com&apos;era.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved.
+
+%2</source>
+        <translation>%1 non è stato salvato.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -946,6 +963,10 @@ non è scrivibile e non c&apos;è una cartella personale in cui conservarle.</tr
             <numerusform>%n risposta non è stata salvata: non è stato possibile scrivere l&apos;archivio prima della chiusura di Numbloom.</numerusform>
             <numerusform>%n risposte non sono state salvate: non è stato possibile scrivere l&apos;archivio prima della chiusura di Numbloom.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The answers that waited are saved now.</source>
+        <translation>Le risposte in attesa ora sono salvate.</translation>
     </message>
 </context>
 </TS>

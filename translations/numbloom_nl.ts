@@ -289,6 +289,14 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <source>The record could not be changed: %1.</source>
         <translation>Het bestand met de antwoorden kon niet worden gewijzigd: %1.</translation>
     </message>
+    <message>
+        <source>another program&apos;s file beside it would have changed it</source>
+        <translation>een bestand van een ander programma ernaast zou het hebben veranderd</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>het bestand is alleen-lezen</translation>
+    </message>
 </context>
 <context>
     <name>Spoken</name>
@@ -405,23 +413,24 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
 %2</translation>
     </message>
     <message>
-        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
-        <translation>%1 is verwijderd in een ander venster van Numbloom, dus oefent nu %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
-        <translation>
-            <numerusform>%n antwoord van een kind dat in een ander venster van Numbloom is verwijderd, is niet bewaard.</numerusform>
-            <numerusform>%n antwoorden van een kind dat in een ander venster van Numbloom is verwijderd, zijn niet bewaard.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
         <translation>Antwoorden kunnen nu niet worden opgeslagen: %1. Het oefenen gaat door: de antwoorden wachten en worden opgeslagen zodra er naar het bestand geschreven kan worden, en alles wat eerder is opgeslagen, is veilig.</translation>
     </message>
     <message>
         <source>The record could not be changed: %1.</source>
         <translation>Het bestand met de antwoorden kon niet worden gewijzigd: %1.</translation>
+    </message>
+    <message>
+        <source>Another program&apos;s file was found beside the record of your children&apos;s answers, where it would have changed the record, so a new one was started. The record, with your children&apos;s earlier answers, is kept untouched together with that file (%2) as:
+
+%1</source>
+        <translation>Naast het bestand met de antwoorden van uw kinderen stond een bestand van een ander programma dat het zou hebben veranderd, dus is er een nieuw begonnen. Het oude bestand, met de eerdere antwoorden van uw kinderen, is samen met dat bestand (%2) onaangeroerd bewaard als:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now, and the answers given since are kept for %2.</source>
+        <translation>%1 is in een ander venster van Numbloom verwijderd, dus oefent nu %2, en de antwoorden die sindsdien zijn gegeven, worden voor %2 bewaard.</translation>
     </message>
 </context>
 <context>
@@ -724,14 +733,6 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <translation>%1 - Mijn sommen - %2</translation>
     </message>
     <message>
-        <source>%1 was not saved, and a file of that name that was there is left as it was.
-
-%2</source>
-        <translation>%1 is niet opgeslagen, en een bestand met die naam dat er al was, is gebleven zoals het was.
-
-%2</translation>
-    </message>
-    <message>
         <source>Rea&amp;d aloud</source>
         <translation>Voor&amp;lezen</translation>
     </message>
@@ -759,6 +760,22 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <source>Known within, %1</source>
         <comment>the time limit box&apos;s label as a screen reader says it</comment>
         <translation>Geleerd binnen, %1</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and the file of that name that was there is left as it was.
+
+%2</source>
+        <translation>%1 is niet opgeslagen, en het bestand dat al zo heette, blijft zoals het was.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved.
+
+%2</source>
+        <translation>%1 is niet opgeslagen.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -946,6 +963,10 @@ kan niet worden geschreven, en er is geen persoonlijke map om ze in te bewaren.<
             <numerusform>%n antwoord kon niet worden opgeslagen: het bestand met de antwoorden kon niet worden geschreven voordat Numbloom sloot.</numerusform>
             <numerusform>%n antwoorden konden niet worden opgeslagen: het bestand met de antwoorden kon niet worden geschreven voordat Numbloom sloot.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The answers that waited are saved now.</source>
+        <translation>De antwoorden die wachtten, zijn nu opgeslagen.</translation>
     </message>
 </context>
 </TS>

@@ -289,6 +289,14 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <source>The record could not be changed: %1.</source>
         <translation>Nie udało się zmienić pliku z odpowiedziami: %1.</translation>
     </message>
+    <message>
+        <source>another program&apos;s file beside it would have changed it</source>
+        <translation>plik innego programu obok niego zmieniłby go</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>plik jest tylko do odczytu</translation>
+    </message>
 </context>
 <context>
     <name>Spoken</name>
@@ -407,24 +415,24 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
 %2</translation>
     </message>
     <message>
-        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
-        <translation>Dziecko o imieniu %1 zostało usunięte w innym oknie programu Numbloom, więc teraz ćwiczy %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
-        <translation>
-            <numerusform>%n odpowiedź dziecka usuniętego w innym oknie programu Numbloom nie została zachowana.</numerusform>
-            <numerusform>%n odpowiedzi dziecka usuniętego w innym oknie programu Numbloom nie zostały zachowane.</numerusform>
-            <numerusform>%n odpowiedzi dziecka usuniętego w innym oknie programu Numbloom nie zostało zachowanych.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
         <translation>Na razie nie można zapisywać odpowiedzi: %1. Ćwiczenie trwa dalej: odpowiedzi czekają i zostaną zapisane, gdy tylko da się zapisać plik, a wszystko, co zapisano wcześniej, jest bezpieczne.</translation>
     </message>
     <message>
         <source>The record could not be changed: %1.</source>
         <translation>Nie udało się zmienić pliku z odpowiedziami: %1.</translation>
+    </message>
+    <message>
+        <source>Another program&apos;s file was found beside the record of your children&apos;s answers, where it would have changed the record, so a new one was started. The record, with your children&apos;s earlier answers, is kept untouched together with that file (%2) as:
+
+%1</source>
+        <translation>Obok pliku z odpowiedziami Twoich dzieci znaleziono plik innego programu, który by go zmienił, więc utworzono nowy. Stary plik z wcześniejszymi odpowiedziami Twoich dzieci został zachowany bez zmian razem z tamtym plikiem (%2) jako:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now, and the answers given since are kept for %2.</source>
+        <translation>W innym oknie Numbloom usunięto: %1. Teraz ćwiczy %2, a odpowiedzi udzielone od tej chwili są zapisywane dla: %2.</translation>
     </message>
 </context>
 <context>
@@ -735,14 +743,6 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <translation>%1 - Moje działania - %2</translation>
     </message>
     <message>
-        <source>%1 was not saved, and a file of that name that was there is left as it was.
-
-%2</source>
-        <translation>Nie zapisano pliku %1, a plik o tej nazwie, który już tam był, pozostał bez zmian.
-
-%2</translation>
-    </message>
-    <message>
         <source>Rea&amp;d aloud</source>
         <translation>Czytaj na &amp;głos</translation>
     </message>
@@ -770,6 +770,22 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <source>Known within, %1</source>
         <comment>the time limit box&apos;s label as a screen reader says it</comment>
         <translation>Opanowane w czasie, %1</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and the file of that name that was there is left as it was.
+
+%2</source>
+        <translation>Nie zapisano pliku %1, a plik, który już miał tę nazwę, pozostał bez zmian.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved.
+
+%2</source>
+        <translation>Nie zapisano pliku %1.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -958,6 +974,10 @@ nie można zapisywać, a nie ma folderu domowego, w którym można by je przecho
             <numerusform>%n odpowiedzi nie zostały zapisane: nie udało się zapisać pliku z odpowiedziami przed zamknięciem programu Numbloom.</numerusform>
             <numerusform>%n odpowiedzi nie zostało zapisanych: nie udało się zapisać pliku z odpowiedziami przed zamknięciem programu Numbloom.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The answers that waited are saved now.</source>
+        <translation>Odpowiedzi, które czekały, są już zapisane.</translation>
     </message>
 </context>
 </TS>

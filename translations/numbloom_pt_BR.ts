@@ -289,6 +289,14 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <source>The record could not be changed: %1.</source>
         <translation>Não foi possível alterar o registro: %1.</translation>
     </message>
+    <message>
+        <source>another program&apos;s file beside it would have changed it</source>
+        <translation>um arquivo de outro programa ao lado dele o teria alterado</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>o arquivo é somente leitura</translation>
+    </message>
 </context>
 <context>
     <name>Spoken</name>
@@ -405,23 +413,24 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
 %2</translation>
     </message>
     <message>
-        <source>%1 was removed in another window of Numbloom, so %2 practises now.</source>
-        <translation>O nome %1 foi removido em outra janela do Numbloom, então agora quem pratica é %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n answer(s) given for a child who was removed in another window of Numbloom were not kept.</source>
-        <translation>
-            <numerusform>%n resposta de uma criança removida em outra janela do Numbloom não foi guardada.</numerusform>
-            <numerusform>%n respostas de uma criança removida em outra janela do Numbloom não foram guardadas.</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>Answers cannot be saved for now: %1. Practice goes on: the answers wait and are saved as soon as the record can be written, and everything saved before is safe.</source>
         <translation>Por enquanto, as respostas não podem ser salvas: %1. A prática continua: as respostas aguardam e serão salvas assim que o registro puder ser gravado, e tudo o que foi salvo antes está seguro.</translation>
     </message>
     <message>
         <source>The record could not be changed: %1.</source>
         <translation>Não foi possível alterar o registro: %1.</translation>
+    </message>
+    <message>
+        <source>Another program&apos;s file was found beside the record of your children&apos;s answers, where it would have changed the record, so a new one was started. The record, with your children&apos;s earlier answers, is kept untouched together with that file (%2) as:
+
+%1</source>
+        <translation>Ao lado do registro das respostas das crianças havia um arquivo de outro programa que o teria alterado, então um novo registro foi criado. O registro, com as respostas anteriores das crianças, foi mantido intacto junto com esse arquivo (%2) como:
+
+%1</translation>
+    </message>
+    <message>
+        <source>%1 was removed in another window of Numbloom, so %2 practises now, and the answers given since are kept for %2.</source>
+        <translation>O registro de %1 foi removido em outra janela do Numbloom, então agora quem pratica é %2, e as respostas dadas desde então são guardadas para %2.</translation>
     </message>
 </context>
 <context>
@@ -724,14 +733,6 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <translation>%1 - Minhas tabuadas - %2</translation>
     </message>
     <message>
-        <source>%1 was not saved, and a file of that name that was there is left as it was.
-
-%2</source>
-        <translation>%1 não foi salvo, e o arquivo com esse nome que já existia ficou como estava.
-
-%2</translation>
-    </message>
-    <message>
         <source>Rea&amp;d aloud</source>
         <translation>Ler em &amp;voz alta</translation>
     </message>
@@ -759,6 +760,22 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <source>Known within, %1</source>
         <comment>the time limit box&apos;s label as a screen reader says it</comment>
         <translation>Aprendida em até, %1</translation>
+    </message>
+    <message>
+        <source>%1 was not saved, and the file of that name that was there is left as it was.
+
+%2</source>
+        <translation>%1 não foi salvo, e o arquivo que já tinha esse nome continua como estava.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1 was not saved.
+
+%2</source>
+        <translation>%1 não foi salvo.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -946,6 +963,10 @@ e não há uma pasta pessoal para guardá-las.</translation>
             <numerusform>%n resposta não pôde ser salva: o registro não pôde ser gravado antes de o Numbloom fechar.</numerusform>
             <numerusform>%n respostas não puderam ser salvas: o registro não pôde ser gravado antes de o Numbloom fechar.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The answers that waited are saved now.</source>
+        <translation>As respostas que aguardavam agora estão salvas.</translation>
     </message>
 </context>
 </TS>
