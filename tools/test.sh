@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs the whole test suite headless: first the release
-# build, then the same suite under AddressSanitizer and UBSan.
+# build with warnings as errors (and clang-tidy on what changed), then the
+# same suite under AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh --test
@@ -13,6 +14,8 @@ bash tools/fuzz-settings.sh 200000 || status=1
 for preset in ci asan; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
+  # clang-tidy on the files this round of work changed.
+  [ "$preset" = ci ] && { bash tools/tidy.sh || status=1; }
   # The tests that run the whole program against real servers (X, audio,
   # print, screen reader, SSH) run once, in the release build: under the
   # sanitizers they would double the run for no code the unit tests miss.

@@ -34,7 +34,7 @@ constexpr int CountUpEndSeconds = 1800;
 // default, and the controls that change a setting stop at the same ends.
 struct SettingRange
 {
-    int lo, hi;
+    int lo = 0, hi = 0;
     int extra = lo; // one value below lo that is also taken
     constexpr bool contains(int v) const { return (v >= lo && v <= hi) || v == extra; }
 };

@@ -55,11 +55,11 @@ private:
     QString m_fact; // in words
     FactPicture *m_picture;
 
-    PictureBox *canvas;
-    Frame *Frame1;
-    std::array<QLabel *, 3> lbltutor;
-    QPushButton *Command1;
-    std::array<QLabel *, 12> lblFact;  // row labels, item r reads r + 1
-    QLabel *lblFact99;                 // the corner label
-    std::array<QLabel *, 13> lblFact1; // column labels 1..12; 0 unused
+    PictureBox *canvas = nullptr;
+    Frame *Frame1 = nullptr;
+    std::array<QLabel *, 3> lbltutor{};
+    QPushButton *Command1 = nullptr;
+    std::array<QLabel *, 12> lblFact{}; // row labels, item r reads r + 1
+    QLabel *lblFact99 = nullptr;       // the corner label
+    std::array<QLabel *, 13> lblFact1{}; // column labels 1..12; 0 unused
 };

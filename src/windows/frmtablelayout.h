@@ -57,26 +57,26 @@ struct MainControls
     QPushButton *cmdRevNext = nullptr, *cmdRevStop = nullptr;
 };
 // Every member is one control: as many members as rows.
-constexpr size_t MainControlCount = sizeof(MainControls) / sizeof(QWidget *);
+constexpr size_t MainControlCount = sizeof(MainControls) / sizeof(void *);
 
 struct ControlRow
 {
     enum Kind { Label, Frame, Option, Button, Button3D, Spin, Picture, Key, Image, ScrollBar };
 
-    const char *name;      // the object name; items of an array end in "_<index>"
+    const char *name = nullptr;      // the object name; items of an array end in "_<index>"
     // Puts the control made from the row into its member.
-    void (*fill)(MainControls &controls, QWidget *made);
-    Kind kind;
-    const char *container; // a control above it in the table; null for the window
-    const char *caption;   // English, translated in the window's context; null for none
+    void (*fill)(MainControls &controls, QWidget *made) = nullptr;
+    Kind kind = Label;
+    const char *container = nullptr; // a control above it in the table; null for the window
+    const char *caption = nullptr; // English, translated in the window's context; null for none
     QRect twips;           // left, top, width, height
-    const char *face;      // null: the window's own font
-    double points;
-    bool bold;
+    const char *face = nullptr; // null: the window's own font
+    double points = 0;
+    bool bold = false;
     QColor back, fore;     // invalid: as the kind has it
     Qt::Alignment align;   // labels and keys
-    bool sunken;           // labels with a sunken border
-    bool shown;            // shown when the window is made
+    bool sunken = false;   // labels with a sunken border
+    bool shown = true;     // shown when the window is made
 };
 
 // The rows, top to bottom, left column first.
