@@ -1,0 +1,49 @@
+#pragma once
+// The five schedules the simulated children practise under. Tricky and
+// Random are the program's own code; the others are written here.
+#include "model.h"
+
+#include "progress/factstanding.h"
+
+#include <QDateTime>
+#include <memory>
+#include <vector>
+
+// One answer as the child's record keeps it.
+struct RecordedAnswer
+{
+    int operand1 = 0, operand2 = 0;
+    bool correct = false;
+    int ms = 0;
+    QDateTime at; // UTC
+};
+using Record = std::vector<RecordedAnswer>;
+
+// What a drill's start knows: the record, the time, and (for the oracle
+// only, which no program can) the child's true memory.
+struct DrillContext
+{
+    const Record &record;
+    QDateTime now;
+    int day = 0;   // calendar days since the first drill
+    int drill = 0; // drills before this one
+    int limitMs = 6000;
+    const SimulatedChild &child;
+};
+
+class Schedule
+{
+public:
+    virtual ~Schedule() = default;
+    virtual void startDrill(const DrillContext &c) = 0;
+    virtual FactPair next() = 0;
+    virtual void judged(const FactPair &fact, bool correct, int ms, const QDateTime &at, const SimulatedChild &child) = 0;
+};
+
+enum class ScheduleKind { Tricky, Random, TableADay, Leitner, Oracle };
+constexpr int ScheduleCount = 5;
+const char *scheduleName(ScheduleKind k);
+std::unique_ptr<Schedule> makeSchedule(ScheduleKind k, uint32_t seed);
+
+// How many facts My Facts would show as known, from the record alone.
+int knownOnRecord(const Record &record, int limitMs, const QDateTime &now);
