@@ -1,5 +1,6 @@
-// The drill without its window: the order of its steps, and the steps that
-// must do nothing in a state where no control can ask for them.
+// The drill without its window: the order of its steps, the steps that must
+// do nothing in a state where no control can ask for them, and the right
+// answer shown after a miss when the factor is Tricky.
 #include "fakes.h"
 #include "practice/practicedrill.h"
 #include "recordingsurface.h"
@@ -73,6 +74,8 @@ private Q_SLOTS:
     void stepsInOrder();
     void unreachableStepsDoNothing_data();
     void unreachableStepsDoNothing();
+    void missShowsTheRightAnswer_data();
+    void missShowsTheRightAnswer();
 };
 
 void tst_practicedrill::stepsInOrder_data()
@@ -160,6 +163,54 @@ void tst_practicedrill::unreachableStepsDoNothing()
     QCOMPARE(b.log.steps, QStringList());
     QCOMPARE(b.drill->counts().Tried, before.Tried);
     QCOMPARE(b.drill->ReviewIndex(), index);
+}
+
+void tst_practicedrill::missShowsTheRightAnswer_data()
+{
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<bool>("shown");
+    // 3 x 4 each time: with no record Tricky draws as Random does.
+    QTest::newRow("Tricky, wrong") << int(FactorTricky) << "13" << true;
+    QTest::newRow("Tricky, right") << int(FactorTricky) << "12" << false;
+    QTest::newRow("a factor, wrong: as the original") << 3 << "13" << false;
+    QTest::newRow("Random, wrong: as the original") << int(FactorRandom) << "13" << false;
+}
+
+void tst_practicedrill::missShowsTheRightAnswer()
+{
+    QFETCH(int, factor);
+    QFETCH(QString, keys);
+    QFETCH(bool, shown);
+    Bench b;
+    b.module->settings.PracticeFactor = int16_t(factor);
+    QStringList said;
+    QObject::connect(b.drill.get(), &PracticeDrill::said,
+                     [&said](const QString &t, PracticeDrill::Heard what) {
+                         if (what == PracticeDrill::Heard::Problem)
+                             said << t;
+                     });
+    b.drill->startOrStop();
+    // What the box holds when the pause begins.
+    QString red, black;
+    QObject::connect(b.drill.get(), &PracticeDrill::countersChanged, [&b, &red, &black] {
+        const auto clear = std::find_if(b.box.ops.rbegin(), b.box.ops.rend(), [](const Op &o) { return o.kind == Op::Clear; });
+        for (auto o = clear.base(); o != b.box.ops.end(); ++o)
+            if (o->kind == Op::Text)
+                (o->colour == QColor(Qt::red) ? red : black).prepend(o->text);
+    });
+    b.type(keys.toLatin1().constData());
+    QCOMPARE(red, shown ? QStringLiteral("13") : QString());
+    QCOMPARE(black.startsWith(QStringLiteral("12")), shown);
+    // Heard as the next problem comes, as the review says it: the window
+    // sleeps through the pause.
+    const QString next = said.last();
+    if (shown)
+        QVERIFY2(next.startsWith(QStringLiteral("3 times 4. You said 13. The right answer is 12. ")), qPrintable(next));
+    else
+        QVERIFY2(next.startsWith(keys == QLatin1String("13") ? QStringLiteral("Not quite. ") : QStringLiteral("Right. ")),
+                 qPrintable(next));
+    QVERIFY2(next.endsWith(QLatin1Char('?')), qPrintable(next));
 }
 
 QTEST_MAIN(tst_practicedrill)

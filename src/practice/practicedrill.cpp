@@ -22,7 +22,8 @@ PracticeDrill::PracticeDrill(Module1 &module, DrawSurface &box, QObject *parent)
 void PracticeDrill::newProblem()
 {
     const Settings &s = m.settings;
-    if (s.PracticeFactor == FactorTricky) {
+    m_trickyProblem = s.PracticeFactor == FactorTricky;
+    if (m_trickyProblem) {
         // Made at the first Tricky problem, which may come mid-drill.
         if (!m_tricky)
             m_tricky.emplace(trickyChooserFor(m.svc.record, QDateTime::currentDateTimeUtc()));
@@ -154,6 +155,16 @@ void PracticeDrill::judgeAnswer(int delayMs)
     if (m_tricky)
         m_tricky->judged({m_problem.Operand1, m_problem.Operand2}, given == m_problem.Answer, ms, at);
     m_judgement = given == m_problem.Answer ? spokenRight() : spokenWrong(m_problem.Operand1, m_problem.Operand2);
+    if (given != m_problem.Answer && m_trickyProblem) {
+        // Tricky shows the right answer through the pause, as the review
+        // does: the child's answer in red, the problem again with its product;
+        // and it is said as the review says it, before the next problem.
+        m_box.clear();
+        drawProblem(0.25f, QString::number(given), Qt::red);
+        drawProblem(0.75f, QString::number(m_problem.Answer), Qt::black);
+        m_box.refresh();
+        m_judgement = spokenReview(m_problem.Operand1, m_problem.Operand2, given);
+    }
     if (given != m_problem.Answer) {
         m.PlaySound(Module1::Sound::UhOh, SoundPlayer::Wait);
         m_drill.countWrong(m_problem, int16_t(given));

@@ -107,5 +107,6 @@ private:
     int64_t m_posedMs = 0;
     QTimer m_timer;
     std::optional<TrickyChooser> m_tricky; // while the factor is Tricky
+    bool m_trickyProblem = false;          // the problem on show is Tricky's
     QString m_judgement; // said again with the problem that follows it
 };
