@@ -1,13 +1,19 @@
-// The child's record: how a fact stands, and the real SQLite file through
-// what families' computers do to it (damage, a newer program, a full disk,
-// two copies at once), and the drill writing into it.
+// The child's record: what My Facts is worked out from it, and the real
+// SQLite file through what families' computers do to it (damage, a newer
+// program, a full disk, two copies at once), the drill writing into it, the
+// current child's answers held in memory for a drill's start, and the one
+// ranking of a child's facts that everything takes from it.
 #include "fakes.h"
 #include "practice/practicedrill.h"
 #include "openrecord.h"
+#include "practice/trickychooser.h"
+#include "progress/childprogress.h"
 #include "progress/sqliterecord.h"
 #include "recordingsurface.h"
 #include "app/module1.h"
+#include "platform/systemclock.h"
 #include "smalldisk.h"
+#include "study/studyoptions.h"
 
 #include <QFile>
 #include <QProcess>
@@ -16,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeZone>
+#include <map>
 
 namespace {
 const QDateTime Monday(QDate(2026, 12, 7), QTime(16, 0), Qt::UTC);
@@ -46,9 +53,7 @@ class tst_progress : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void factState_data();
-    void factState();
-    void knownCounterFollowsTheRule();
+    void chartCountsTheStates();
     void childNames_data();
     void childNames();
     void answersMakeFactsAndDays();
@@ -61,49 +66,37 @@ private Q_SLOTS:
     void twoCopiesBothRecord();
     void drillRecordsEveryJudgedAnswer();
     void trickyDrillAsksFromTheRecord();
+    void currentAnswersWithoutWaiting_data();
+    void currentAnswersWithoutWaiting();
+    void oneRankingEverywhere();
 };
 
-void tst_progress::factState_data()
+void tst_progress::chartCountsTheStates()
 {
-    QTest::addColumn<QString>("answers"); // newest first: R right, W wrong, r right but slow
-    QTest::addColumn<int>("limitMs");
-    QTest::addColumn<int>("state");
-    const int untried = int(FactState::Untried), tricky = int(FactState::Tricky),
-              there = int(FactState::GettingThere), known = int(FactState::Known);
-    QTest::newRow("no answer") << "" << 6000 << untried;
-    QTest::newRow("last wrong after many right") << "WRRRR" << 6000 << tricky;
-    QTest::newRow("two of the last three wrong") << "RWW" << 6000 << tricky;
-    QTest::newRow("one of three wrong, the oldest") << "RRW" << 6000 << there;
-    QTest::newRow("three right in time") << "RRRW" << 6000 << known;
-    QTest::newRow("only two answers") << "RR" << 6000 << there;
-    QTest::newRow("three right, one slow") << "RrR" << 6000 << there;
-    QTest::newRow("three right, slow, no limit") << "rrr" << 0 << known;
-    QTest::newRow("a wrong fourth answer back does not count") << "RRRWW" << 3000 << known;
-}
-
-void tst_progress::factState()
-{
-    QFETCH(QString, answers);
-    QFETCH(int, limitMs);
-    QFETCH(int, state);
-    std::vector<Attempt> a;
-    for (QChar c : answers)
-        a.push_back({c != QLatin1Char('W'), c == QLatin1Char('r') ? 7000 : 2000});
-    QCOMPARE(int(::factState(a, limitMs)), state);
-}
-
-void tst_progress::knownCounterFollowsTheRule()
-{
-    // 7 x 8 becomes known at its third right answer and stops at a wrong one;
-    // 3 x 4 never gets there because one answer is slow.
-    KnownCounter c(6000);
-    const std::vector<std::tuple<int, int, bool, int, int>> steps{
-        {7, 8, true, 1000, 0}, {7, 8, true, 1000, 0}, {3, 4, true, 9000, 0}, {7, 8, true, 1000, 1},
-        {3, 4, true, 1000, 1}, {3, 4, true, 1000, 1}, {7, 8, false, 1000, 0}, {7, 8, true, 1000, 0}};
-    for (const auto &[o1, o2, ok, ms, known] : steps) {
-        c.add(o1, o2, {ok, ms});
-        QCOMPARE(c.known(), known);
-    }
+    // 7 x 8 right in time on Tuesday and Wednesday is known from Wednesday;
+    // 3 x 4 right on Tuesday only is never known; then nothing for a month:
+    // the chart counts what the states say at each day's end, and 7 x 8
+    // fades out of it again. The last day is today, as the totals are.
+    FactAnswers a;
+    const QDateTime tuesday = Monday.addDays(1);
+    for (int d = 1; d <= 2; ++d)
+        for (int k = 0; k < 3; ++k)
+            a.push_back({7, 8, true, 1500, Monday.addDays(d).addSecs(30 * k)});
+    a.insert(a.begin() + 3, {3, 4, true, 1500, tuesday.addSecs(200)});
+    const int days = 40;
+    const QDateTime now = Monday.addDays(days - 1);
+    const ChildSummary sum = summarizeAnswers(a, 6000, now, days);
+    const QDate first = now.toLocalTime().date().addDays(1 - days);
+    QCOMPARE(sum.totals.knownByDay.size(), days);
+    QCOMPARE(sum.totals.knownByDay[int(first.daysTo(Monday.toLocalTime().date()))], 0);
+    QCOMPARE(sum.totals.knownByDay[int(first.daysTo(tuesday.toLocalTime().date()))], 0);
+    QCOMPARE(sum.totals.knownByDay[int(first.daysTo(tuesday.toLocalTime().date())) + 1], 1);
+    QCOMPARE(sum.totals.knownByDay.back(), sum.totals.facts[size_t(FactState::Known)]);
+    QCOMPARE(sum.totals.knownByDay.back(), 0);
+    QCOMPARE(sum.states[size_t(factIndex(7, 8))], FactState::Tricky);
+    QCOMPARE(sum.totals.answers, 7);
+    QCOMPARE(sum.totals.days, 2);
+    QCOMPARE(sum.totals.facts[size_t(FactState::Untried)], FactCount - 2);
 }
 
 void tst_progress::childNames_data()
@@ -145,8 +138,8 @@ void tst_progress::answersMakeFactsAndDays()
 
     QCOMPARE(s.beginDrill({Monday, 7, 12, ClockOff, 0}), RecordStore::Write::Ok);
     const QDateTime tuesday = Monday.addDays(1), thursday = Monday.addDays(3);
-    for (const JudgedAnswer &a : {answer(7, 8, false, 4000), answer(7, 8, true, 2000, tuesday),
-                                  answer(7, 8, true, 2400, tuesday), answer(7, 8, true, 2400, thursday),
+    for (const JudgedAnswer &a : {answer(7, 8, false, 4000), answer(7, 8, true, 2000, tuesday.addMSecs(123)),
+                                  answer(7, 8, true, 2400, tuesday.addSecs(20)), answer(7, 8, true, 2400, thursday),
                                   answer(2, 3, true, 1000, thursday)})
         QCOMPARE(s.addAnswer(a), RecordStore::Write::Ok);
     QCOMPARE(s.endDrill(thursday), RecordStore::Write::Ok);
@@ -159,15 +152,29 @@ void tst_progress::answersMakeFactsAndDays()
     QCOMPARE(f.right, 3);
     QCOMPARE(f.lastMs, 2400);
     QCOMPARE(f.lastAt, thursday);
-    QCOMPARE(f.state(6000), FactState::Known);
-    QCOMPARE(f.state(2000), FactState::GettingThere);
+    // Right in time on Tuesday and on Thursday, the last two days it came.
+    QCOMPARE(sum.states[size_t(factIndex(7, 8))], FactState::Known);
     QCOMPARE(facts[size_t(factIndex(8, 7))].tries, 0); // the pair is ordered
+    QCOMPARE(sum.states[size_t(factIndex(8, 7))], FactState::Untried);
+    QCOMPARE(sum.states[size_t(factIndex(2, 3))], FactState::GettingThere);
+    QCOMPARE(sum.trickiest, (std::vector<FactPair>{{2, 3}}));
 
     const ChildTotals &t = sum.totals;
     QCOMPARE(t.answers, 5);
     QCOMPARE(t.days, 3);
-    // Monday none known, Tuesday two right so far, Thursday known; Friday keeps it.
+    QCOMPARE(t.facts, (std::array<int, 4>{FactCount - 2, 0, 1, 1}));
+    // Monday none known, Tuesday one day in time so far, Thursday known;
+    // Friday keeps it.
     QCOMPARE(t.knownByDay, QVector<int>({0, 0, 0, 1, 1}));
+    // With a limit of 2 s the answers in 2.4 s are slow: not known.
+    QVERIFY(s.setTimeLimit(bob, 2000));
+    QVERIFY(r.reports.summary(bob, friday, 5).states[size_t(factIndex(7, 8))] != FactState::Known);
+    // The answers as the record reads them back: in order, to the millisecond.
+    const FactAnswers answers = s.answers(bob);
+    QCOMPARE(int(answers.size()), 5);
+    QCOMPARE(answers.front().at, Monday);
+    QCOMPARE(answers[2].ms, 2400);
+    QCOMPARE(answers.back().operand1, 2);
     QCOMPARE(s.answerCount(bob), 5);
     QVERIFY(s.remove(bob, &error));
     QCOMPARE(s.answerCount(bob), 0);
@@ -402,44 +409,208 @@ void tst_progress::drillRecordsEveryJudgedAnswer()
     QCOMPARE(f.tries, 2);
     QCOMPARE(f.right, 1);
     QCOMPARE(f.lastMs, 1100);
-    QCOMPARE(f.recent.front().correct, false);
-    QCOMPARE(f.recent.back().ms, 2300);
+    // The drill's start reads the same answers from memory, once the
+    // record has told the window who practises.
+    QTRY_VERIFY(record.currentAnswers());
+    const std::optional<CurrentAnswers> held = record.currentAnswers();
+    QCOMPARE(int(held->answers.size()), 2);
+    QCOMPARE(held->answers.front().ms, 2300);
+    QCOMPARE(held->answers.front().correct, true);
+    QCOMPARE(held->answers.back().correct, false);
 }
 
 void tst_progress::trickyDrillAsksFromTheRecord()
 {
-    // A record with 7 x 8 missed and 3 x 4 known: a Tricky drill asks 7 x 8
-    // first; missed again, it is the fourth problem; a factor changed to 5
-    // mid-drill applies from the next problem.
+    // A record with every fact right in time on two days but 7 x 8, missed
+    // yesterday: a Tricky drill asks 7 x 8 first, the one tricky fact, as no
+    // fact is new; missed again, the pause shows the right answer beside the
+    // child's, and it comes back as the fifth problem after; a factor changed
+    // to 5 mid-drill applies from the next problem.
     WithRecord w;
     SqliteRecord &record = w.record;
     Module1 &m = w.module;
-    record.answerJudged(answer(7, 8, false, 3000));
-    for (int i = 0; i < 3; ++i)
-        record.answerJudged(answer(3, 4, true, 1000));
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    for (int day = 2; day >= 1; --day)
+        for (int o2 = 0; o2 < FactSide; ++o2)
+            for (int o1 = 0; o1 < FactSide; ++o1)
+                record.answerJudged(answer(o1, o2, !(o1 == 7 && o2 == 8 && day == 1), 1500,
+                                           now.addDays(-day).addSecs(o2 * 13 + o1)));
     record.flush();
+    QTRY_VERIFY(record.currentAnswers());
     m.settings.PracticeFactor = FactorTricky;
     m.settings.MaxMultiplier = 12;
     RecordingSurface box{5175, 4575};
     PracticeDrill drill(m, box);
+    QStringList said;
+    connect(&drill, &PracticeDrill::said, this, [&said](const QString &text, PracticeDrill::Heard) { said << text; });
     const auto answerWith = [&drill](int value) {
         for (QChar c : QString::number(value))
             drill.typeKey(c.unicode(), 0);
     };
     QList<QPair<int, int>> posed;
+    QVector<Op> pause; // what the box showed between the first answer and the next problem
     drill.startOrStop();
-    for (int n = 0; n < 5; ++n) {
+    for (int n = 0; n < 8; ++n) {
         posed << qMakePair(int(drill.problem().Operand1), int(drill.problem().Operand2));
-        if (n == 3)
+        if (n == 6)
             m.settings.PracticeFactor = 5;
-        answerWith(n == 0 ? drill.problem().Answer + 1 : drill.problem().Answer);
+        const qsizetype from = box.ops.size();
+        const bool miss = posed.back() == qMakePair(7, 8);
+        answerWith(miss ? drill.problem().Answer + 1 : drill.problem().Answer);
+        if (n == 0)
+            pause = box.ops.mid(from);
     }
     drill.startOrStop();
     QCOMPARE(posed[0], qMakePair(7, 8));
-    QCOMPARE(posed[3], qMakePair(7, 8));
-    QCOMPARE(posed[4].second, 5);
+    QCOMPARE(posed[5], qMakePair(7, 8));
+    QCOMPARE(std::count(posed.begin(), posed.end(), qMakePair(7, 8)), 2);
+    QCOMPARE(posed[7].second, 5);
+    // The pause: the box cleared, the child's 57 in red, the product 56 in black.
+    QString red, black;
+    bool cleared = false;
+    for (const Op &o : pause) {
+        if (o.kind == Op::Clear) {
+            if (cleared)
+                break; // the next problem
+            cleared = true;
+        } else if (o.kind == Op::Text && cleared) {
+            (o.colour == QColor(Qt::red) ? red : black).prepend(o.text);
+        }
+    }
+    QCOMPARE(red, QStringLiteral("57"));
+    QVERIFY2(black.startsWith(QStringLiteral("56")), qPrintable(black));
+    QVERIFY(std::any_of(said.begin(), said.end(), [](const QString &t) {
+        return t.startsWith(QStringLiteral("7 times 8. You said 57. The right answer is 56."));
+    }));
     record.flush();
-    QCOMPARE(record.answerCount(record.current().id), 4 + 5);
+    QCOMPARE(record.answerCount(record.current().id), 2 * FactCount + 8);
+}
+
+void tst_progress::currentAnswersWithoutWaiting_data()
+{
+    // What the record holds in memory for the child practising, after each
+    // way the family changes it.
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("answers"); // held for the child practising after it
+    QTest::addColumn<int>("limitMs");
+    QTest::newRow("opened") << "open" << 3 << 6000;
+    QTest::newRow("answers judged after opening") << "judge" << 5 << 6000;
+    QTest::newRow("another child chosen") << "choose" << 1 << 6000;
+    QTest::newRow("an answer judged at once after choosing") << "choose and judge" << 2 << 6000;
+    QTest::newRow("time limit changed") << "limit" << 3 << 3000;
+    // The first child, made from the desktop user, practises next.
+    QTest::newRow("the child practising removed") << "remove" << 0 << 6000;
+}
+
+void tst_progress::currentAnswersWithoutWaiting()
+{
+    QFETCH(QString, change);
+    QFETCH(int, answers);
+    QFETCH(int, limitMs);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("progress.sqlite");
+    qint64 mia = 0, other = 0;
+    {
+        // Mia has three answers, Leo one, before the program starts.
+        OpenRecord r;
+        QCOMPARE(r.open(path, Monday), RecordFile::Opened::Ready);
+        RecordStore &s = r.store;
+        QString error;
+        QVERIFY(s.add(QStringLiteral("Mia"), Monday, &error, &mia));
+        QVERIFY(s.add(QStringLiteral("Leo"), Monday, &error, &other));
+        QVERIFY(s.choose(other));
+        QCOMPARE(s.addAnswer(answer(2, 2, true, 900)), RecordStore::Write::Ok);
+        QVERIFY(s.choose(mia));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(s.addAnswer(answer(3, i, i != 1, 1000 + i)), RecordStore::Write::Ok);
+    }
+    SqliteRecord r(path);
+    r.flush();
+    QTRY_VERIFY(r.currentAnswers());
+    if (change == QLatin1String("judge")) {
+        r.answerJudged(answer(4, 4, true, 1200, Monday.addSecs(60)));
+        r.answerJudged(answer(4, 5, false, 1300, Monday.addSecs(70)));
+    } else if (change.startsWith(QLatin1String("choose"))) {
+        r.choose(other);
+        // Judged before the record's thread has read Leo's answers: held
+        // after them, once, and written once.
+        if (change.endsWith(QLatin1String("judge")))
+            r.answerJudged(answer(9, 9, true, 1100, Monday.addSecs(60)));
+    } else if (change == QLatin1String("limit")) {
+        r.setTimeLimit(mia, 3000);
+    } else if (change == QLatin1String("remove")) {
+        QString error;
+        QVERIFY(r.remove(mia, &error));
+    }
+    r.flush();
+    const std::optional<CurrentAnswers> held = r.currentAnswers();
+    QVERIFY(held);
+    QCOMPARE(held->child, r.current().id);
+    QCOMPARE(held->limitMs, limitMs);
+    QCOMPARE(int(held->answers.size()), answers);
+    QCOMPARE(int(held->answers.size()), r.answerCount(held->child));
+    // The same answers, in the same order, as the file holds them.
+    OpenRecord check;
+    QCOMPARE(check.open(path, Monday), RecordFile::Opened::Ready);
+    const FactAnswers onFile = check.store.answers(held->child);
+    for (size_t i = 0; i < onFile.size(); ++i) {
+        QCOMPARE(held->answers[i].operand1, onFile[i].operand1);
+        QCOMPARE(held->answers[i].operand2, onFile[i].operand2);
+        QCOMPARE(held->answers[i].correct, onFile[i].correct);
+        QCOMPARE(held->answers[i].ms, onFile[i].ms);
+        QCOMPARE(held->answers[i].at, onFile[i].at);
+    }
+}
+
+void tst_progress::oneRankingEverywhere()
+{
+    // A child with a few tricky facts, some getting there and the rest known,
+    // in a real record: the parent's page and My Facts (the summary), the
+    // study grid and the facts sheet (studyCells), the worksheet and the
+    // drill's first problem all follow the same ranking.
+    WithRecord w;
+    SqliteRecord &record = w.record;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const std::vector<FactPair> missed{{7, 8}, {6, 7}, {8, 8}, {12, 7}, {4, 9}, {3, 3}};
+    for (int day = 3; day >= 1; --day)
+        for (int o2 = 0; o2 < FactSide; ++o2)
+            for (int o1 = 0; o1 < FactSide; ++o1) {
+                const auto k = std::find(missed.begin(), missed.end(), FactPair{o1, o2}) - missed.begin();
+                // The first three missed on the last day, the others slow on one day.
+                const bool wrong = k < 3 && day <= k + 1;
+                const int ms = k >= 3 && k < 6 && day == 2 ? 9000 : 1500;
+                record.answerJudged(answer(o1, o2, !wrong, ms, now.addDays(-day).addSecs(o2 * 13 + o1)));
+            }
+    record.flush();
+    QTRY_VERIFY(record.currentAnswers());
+    const std::vector<FactPair> summary = record.summary(record.current().id, QDate::currentDate(), 30).trickiest;
+    QVERIFY2(summary.size() >= missed.size(), qPrintable(QString::number(summary.size())));
+    for (const FactPair &f : missed)
+        QVERIFY(std::find(summary.begin(), summary.end(), f) != summary.end());
+    const std::vector<FactPair> grid = currentTroubleFacts(&record, now, FactSide);
+    QCOMPARE(grid, std::vector<FactPair>(summary.begin(), summary.begin() + long(std::min<size_t>(summary.size(), 13))));
+    Module1 &m = w.module;
+    m.settings.StudyFactor = FactorTricky;
+    QCOMPARE(studyCells(m), grid);
+    // The worksheet: the tricky ones as often as any fact, the first of
+    // them among its first problems.
+    MtRandom random;
+    random.seed(1);
+    TrickyChooser chooser = trickyChooserFor(&record, now);
+    const std::vector<FactPair> sheet = chooser.worksheet(random, 12);
+    std::map<int, int> times;
+    for (const FactPair &f : sheet)
+        ++times[factIndex(f.operand1, f.operand2)];
+    int most = 0;
+    for (const auto &[i, t] : times)
+        most = std::max(most, t);
+    QCOMPARE(most, 4);
+    for (const FactPair &f : summary)
+        if (record.summary(record.current().id, QDate::currentDate(), 1).states[size_t(factIndex(f.operand1, f.operand2))] ==
+            FactState::Tricky)
+            QCOMPARE(times[factIndex(f.operand1, f.operand2)], most);
+    // The drill: no fact is new, so its first problem is the ranking's first.
+    QCOMPARE(chooser.next(random, 12), summary.front());
 }
 
 // "--write-answers PATH N": one copy of the program recording N answers.

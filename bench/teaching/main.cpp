@@ -43,7 +43,15 @@ struct Figures
     double start = 0, known4 = 0, known8 = 0, known16 = Nan, holiday = 0, record8 = 0, atRecord169 = Nan;
     double easyShare = 0, neverAsked = 0, mostAsks = 0, wrongShare = 0, halfWrongShare = 0;
     double days150 = Nan, newPerDrill = 0, untried4 = 0, secure8 = 0;
+    // The schedule's own estimate against what came, where it has one.
+    struct Bin
+    {
+        double predicted = 0;
+        int inTime = 0, asked = 0;
+    };
+    std::array<Bin, 10> calibration{};
 };
+constexpr double CalibrationBins = 10;
 
 struct Row
 {
@@ -51,23 +59,24 @@ struct Row
     double Figures::*field;
     int decimals;
     bool percent;
+    bool largest = false; // the largest child's figure too
 };
 
 const Row Rows[] = {
-    {"truly known at the start", &Figures::start, 0, false},
-    {"truly known after 4 weeks", &Figures::known4, 0, false},
-    {"truly known after 8 weeks", &Figures::known8, 0, false},
-    {"after the 2-week holiday", &Figures::holiday, 0, false},
-    {"truly known after 16 weeks (the long run)", &Figures::known16, 0, false},
+    {"truly known at the start", &Figures::start, 1, false},
+    {"truly known after 4 weeks", &Figures::known4, 1, false},
+    {"truly known after 8 weeks", &Figures::known8, 1, false},
+    {"after the 2-week holiday", &Figures::holiday, 1, false},
+    {"truly known after 16 weeks (the long run)", &Figures::known16, 1, false},
     {"secure (P >= 0.9) after 8 weeks", &Figures::secure8, 0, false},
-    {"known on the record after 8 weeks", &Figures::record8, 0, false},
-    {"truly known when the record first says 169", &Figures::atRecord169, 0, false},
+    {"known on the record after 8 weeks", &Figures::record8, 1, false},
+    {"truly known when the record first says 169", &Figures::atRecord169, 1, false},
     {"problems on facts already answered in time (P >= 0.95)", &Figures::easyShare, 0, true},
     {"facts never asked in 8 weeks", &Figures::neverAsked, 1, false},
     {"untried after 4 weeks", &Figures::untried4, 1, false},
     {"new facts per drill (first 4 weeks)", &Figures::newPerDrill, 1, false},
-    {"most asks of one fact in one drill", &Figures::mostAsks, 1, false},
-    {"wrong answers per drill", &Figures::wrongShare, 0, true},
+    {"most asks of one fact in one drill", &Figures::mostAsks, 1, false, true},
+    {"wrong answers per drill", &Figures::wrongShare, 1, true},
     {"drills with half or more wrong", &Figures::halfWrongShare, 1, true},
     {"drill days until 150 truly known", &Figures::days150, 0, false},
 };
@@ -78,6 +87,9 @@ Figures runChild(const ModelSettings &settings, int index, ScheduleKind kind, in
     SimulatedChild child(settings, seed);
     std::unique_ptr<Schedule> schedule = makeSchedule(kind, seed ^ 0x5bd1e995u);
     Record record;
+    // What My Facts would show, followed answer by answer as the record's
+    // summary reads it.
+    MemoryEstimate onRecord(LimitMs);
     Figures f;
     f.start = child.trulyKnown(LimitSeconds);
 
@@ -107,7 +119,17 @@ Figures runChild(const ModelSettings &settings, int index, ScheduleKind kind, in
             const int answerMs = int(std::lround(a.seconds * 1000));
             ms += answerMs;
             const QDateTime at = now.addMSecs(ms);
+            if (measuring) {
+                const double predicted = schedule->predicted(p);
+                if (predicted >= 0) {
+                    const size_t bin = size_t(std::min(predicted * CalibrationBins, CalibrationBins - 1.0));
+                    f.calibration[bin].predicted += predicted;
+                    f.calibration[bin].inTime += a.correct && answerMs <= LimitMs;
+                    ++f.calibration[bin].asked;
+                }
+            }
             record.push_back({p.operand1, p.operand2, a.correct, answerMs, at});
+            onRecord.add(record.back());
             schedule->judged(p, a.correct, answerMs, at, child);
             ++asks[size_t(i)];
             wrong += !a.correct;
@@ -128,7 +150,7 @@ Figures runChild(const ModelSettings &settings, int index, ScheduleKind kind, in
             f.known8 = child.trulyKnown(LimitSeconds);
             f.secure8 = child.secure(LimitSeconds);
             f.holiday = child.trulyKnown(LimitSeconds, 14 * DaySeconds);
-            f.record8 = knownOnRecord(record, LimitMs, lastEnd);
+            f.record8 = knownOnRecord(onRecord, lastEnd);
             f.neverAsked = double(std::count(askedBefore.begin(), askedBefore.end(), 0));
         }
         if (d + 1 == 80)
@@ -139,7 +161,7 @@ Figures runChild(const ModelSettings &settings, int index, ScheduleKind kind, in
             wrongShares += double(wrong) / ProblemsPerDrill;
             halfWrong += wrong * 2 >= ProblemsPerDrill;
         }
-        if (std::isnan(f.atRecord169) && knownOnRecord(record, LimitMs, lastEnd) == Facts)
+        if (std::isnan(f.atRecord169) && knownOnRecord(onRecord, lastEnd) == Facts)
             f.atRecord169 = child.trulyKnown(LimitSeconds);
         if (std::isnan(f.days150) && child.trulyKnown(LimitSeconds) >= 150)
             f.days150 = d + 1;
@@ -156,7 +178,7 @@ Figures runChild(const ModelSettings &settings, int index, ScheduleKind kind, in
 
 struct Stat
 {
-    double mean = Nan, sd = Nan;
+    double mean = Nan, sd = Nan, largest = Nan;
     int count = 0;
 };
 
@@ -168,6 +190,7 @@ Stat statOf(const std::vector<Figures> &all, double Figures::*field)
         if (!std::isnan(f.*field)) {
             sum += f.*field;
             sq += f.*field * f.*field;
+            s.largest = s.count ? std::max(s.largest, f.*field) : f.*field;
             ++s.count;
         }
     if (s.count) {
@@ -185,6 +208,10 @@ std::string cell(const Stat &s, const Row &r, int children)
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*f%s ± %.*f", r.decimals, s.mean * k, r.percent ? " %" : "", r.decimals, s.sd * k);
     std::string out = buf;
+    if (r.largest) {
+        std::snprintf(buf, sizeof buf, ", at most %.*f", r.decimals, s.largest * k);
+        out += buf;
+    }
     if (s.count < children) {
         std::snprintf(buf, sizeof buf, " (%d)", s.count);
         out += buf;
@@ -195,6 +222,10 @@ std::string cell(const Stat &s, const Row &r, int children)
 
 int main(int argc, char *argv[])
 {
+    // The drills are at 16:00 UTC, and the days the record counts are UTC
+    // days: the same figures on any machine, and no time-zone lookups for
+    // the two threads to queue for.
+    qputenv("TZ", "UTC");
     QCoreApplication app(argc, argv);
     int children = 200, threads = int(std::max(2u, std::thread::hardware_concurrency())), weeks = 40;
     ModelSettings settings;
@@ -243,6 +274,22 @@ int main(int argc, char *argv[])
         for (int k = 0; k < ScheduleCount; ++k)
             std::printf(" %s |", cell(statOf(results[size_t(k)], r.field), r, children).c_str());
         std::printf("\n");
+    }
+    for (int k = 0; k < ScheduleCount; ++k) {
+        std::array<Figures::Bin, 10> sum{};
+        for (const Figures &f : results[size_t(k)])
+            for (size_t b = 0; b < sum.size(); ++b) {
+                sum[b].predicted += f.calibration[b].predicted;
+                sum[b].inTime += f.calibration[b].inTime;
+                sum[b].asked += f.calibration[b].asked;
+            }
+        if (std::all_of(sum.begin(), sum.end(), [](const Figures::Bin &b) { return b.asked == 0; }))
+            continue;
+        std::printf("\n%s's estimate at each ask, first 8 weeks: predicted -> right in time (asks)\n",
+                    scheduleName(ScheduleKind(k)));
+        for (const Figures::Bin &b : sum)
+            if (b.asked)
+                std::printf("  %.2f -> %.2f (%d)\n", b.predicted / b.asked, double(b.inTime) / b.asked, b.asked);
     }
     std::printf("\n%.1f s on %d threads\n", double(timer.elapsed()) / 1000.0, threads);
     return 0;

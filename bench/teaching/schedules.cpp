@@ -12,21 +12,6 @@
 namespace {
 constexpr int MaxMultiplier = 12;
 
-// The facts as the record's summary gives them to the chooser.
-TrickyChooser::Facts factsOf(const Record &record, int limitMs)
-{
-    KnownCounter counter(limitMs);
-    std::array<QDateTime, FactCount> lastAt;
-    for (const RecordedAnswer &a : record) {
-        counter.add(a.operand1, a.operand2, {a.correct, a.ms});
-        lastAt[size_t(factIndex(a.operand1, a.operand2))] = a.at;
-    }
-    TrickyChooser::Facts facts = counter.facts();
-    for (size_t i = 0; i < facts.size(); ++i)
-        facts[i].lastAt = lastAt[i];
-    return facts;
-}
-
 // The program's chooser, made at each drill's start from the record as a
 // drill makes it, and told each answer as a drill tells it.
 class Tricky : public Schedule
@@ -35,13 +20,14 @@ public:
     explicit Tricky(uint32_t seed) { m_random.seed(seed); }
     void startDrill(const DrillContext &c) override
     {
-        m_chooser.emplace(factsOf(c.record, c.limitMs), c.limitMs, c.now);
+        m_chooser.emplace(c.record, c.limitMs, c.now);
     }
     FactPair next() override { return m_chooser->next(m_random, MaxMultiplier); }
     void judged(const FactPair &f, bool correct, int ms, const QDateTime &at, const SimulatedChild &) override
     {
         m_chooser->judged(f, correct, ms, at);
     }
+    double predicted(const FactPair &f) const override { return m_chooser->recall(f); }
 
 private:
     MtRandom m_random;
@@ -169,9 +155,10 @@ std::unique_ptr<Schedule> makeSchedule(ScheduleKind k, uint32_t seed)
     return nullptr;
 }
 
-int knownOnRecord(const Record &record, int limitMs, const QDateTime &)
+int knownOnRecord(const MemoryEstimate &estimate, const QDateTime &now)
 {
-    const TrickyChooser::Facts facts = factsOf(record, limitMs);
-    return int(std::count_if(facts.begin(), facts.end(),
-                             [limitMs](const FactRecord &f) { return f.state(limitMs) == FactState::Known; }));
+    int known = 0;
+    for (int i = 0; i < Facts; ++i)
+        known += estimate.state(i, now.toMSecsSinceEpoch()) == FactState::Known;
+    return known;
 }

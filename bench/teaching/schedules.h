@@ -3,21 +3,14 @@
 // Random are the program's own code; the others are written here.
 #include "model.h"
 
-#include "progress/factstanding.h"
+#include "progress/memoryestimate.h"
 
 #include <QDateTime>
 #include <memory>
 #include <vector>
 
-// One answer as the child's record keeps it.
-struct RecordedAnswer
-{
-    int operand1 = 0, operand2 = 0;
-    bool correct = false;
-    int ms = 0;
-    QDateTime at; // UTC
-};
-using Record = std::vector<RecordedAnswer>;
+// The child's record: their answers, oldest first, as the program keeps them.
+using Record = FactAnswers;
 
 // What a drill's start knows: the record, the time, and (for the oracle
 // only, which no program can) the child's true memory.
@@ -38,6 +31,8 @@ public:
     virtual void startDrill(const DrillContext &c) = 0;
     virtual FactPair next() = 0;
     virtual void judged(const FactPair &fact, bool correct, int ms, const QDateTime &at, const SimulatedChild &child) = 0;
+    // The schedule's own estimate of a right answer in time, where it has one.
+    virtual double predicted(const FactPair &) const { return -1; }
 };
 
 enum class ScheduleKind { Tricky, Random, TableADay, Leitner, Oracle };
@@ -46,4 +41,4 @@ const char *scheduleName(ScheduleKind k);
 std::unique_ptr<Schedule> makeSchedule(ScheduleKind k, uint32_t seed);
 
 // How many facts My Facts would show as known, from the record alone.
-int knownOnRecord(const Record &record, int limitMs, const QDateTime &now);
+int knownOnRecord(const MemoryEstimate &estimate, const QDateTime &now);

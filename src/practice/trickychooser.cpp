@@ -5,50 +5,48 @@
 #include "problem.h"
 
 #include <algorithm>
-#include <array>
-#include <tuple>
 
 namespace {
-constexpr int ComesBackAfter = 3; // a miss is the third problem after it
-constexpr int PoolRetries = 20;   // Random's draw, redrawn when it repeats the last fact
+// A miss comes back as the fifth problem after it, or soon after, once.
+constexpr int ComesBackAfter = 5;
+constexpr int ComesBackTimes = 1;
+constexpr int NewEvery = 2;       // one turn in two brings in an untried fact, while any is left
+constexpr int KindEvery = 5;      // one turn in five is a fact likely right
+constexpr double DueRecall = 0.9; // a fact is worth asking once its recall has fallen below
+constexpr double KindRecall = 0.8;
+// A drill with more than half its answers wrong after its first few
+// problems gets facts likely right until it recovers.
+constexpr int BadStart = 4;
+constexpr double BadShare = 0.5;
+constexpr int PoolRetries = 20; // Random's draw, redrawn when it repeats the last fact
 
-int misses(const FactRecord &f) { return f.tries - f.right; }
+int indexOf(const FactPair &f) { return factIndex(f.operand1, f.operand2); }
 } // namespace
 
-int daysUntilDue(int run)
+TrickyChooser::TrickyChooser(const FactAnswers &answers, int limitMs, const QDateTime &now)
+    : m_estimate(limitMs), m_nowMs(now.toMSecsSinceEpoch())
 {
-    constexpr std::array<int, 4> Gaps{1, 3, 7, 21}; // for a run of 3, 4, 5, 6+
-    return run < 3 ? 0 : Gaps[size_t(std::min(run - 3, 3))];
-}
-
-bool knownFactDue(const FactRecord &f, const QDateTime &now)
-{
-    return f.lastAt.isValid() && f.lastAt.addDays(daysUntilDue(f.run)) <= now;
-}
-
-TrickyChooser::TrickyChooser(std::optional<Facts> facts, int limitMs, const QDateTime &now, int knownEvery)
-    : m_facts(std::move(facts)), m_limitMs(limitMs), m_now(now), m_knownEvery(std::max(knownEvery, 1))
-{
+    for (const FactAnswer &a : answers)
+        m_estimate.add(a);
     // A child's first drill stays Random's to its end: one fact answered in
-    // it would otherwise be all the record knows, and asked every other time.
-    m_asRandom = !m_facts || std::none_of(m_facts->begin(), m_facts->end(), [](const FactRecord &f) { return f.tries > 0; });
+    // it would otherwise be all the chooser knows of them.
+    m_asRandom = m_estimate.answers() == 0;
 }
 
-const FactRecord &TrickyChooser::record(const FactPair &f) const
-{
-    return (*m_facts)[size_t(factIndex(f.operand1, f.operand2))];
-}
+FactState TrickyChooser::state(const FactPair &f) const { return m_estimate.state(indexOf(f), m_nowMs); }
 
-FactState TrickyChooser::state(const FactPair &f) const
-{
-    return m_facts ? record(f).state(m_limitMs) : FactState::Untried;
-}
-
-int TrickyChooser::asked(const FactPair &f) const { return m_asked[size_t(factIndex(f.operand1, f.operand2))]; }
+double TrickyChooser::recall(const FactPair &f) const { return m_estimate.recall(indexOf(f), m_nowMs); }
 
 bool TrickyChooser::isWaiting(const FactPair &f) const
 {
     return std::any_of(m_waiting.begin(), m_waiting.end(), [&f](const Waiting &w) { return w.fact == f; });
+}
+
+bool TrickyChooser::open(const FactPair &f, int maxMultiplier) const
+{
+    const size_t i = size_t(indexOf(f));
+    return f.operand1 <= maxMultiplier && !(m_last && *m_last == f) && !m_done[i] && !isWaiting(f) &&
+           m_asked[i] < MostAsksPerDrill;
 }
 
 std::optional<FactPair> TrickyChooser::dueMiss(int maxMultiplier) const
@@ -60,47 +58,82 @@ std::optional<FactPair> TrickyChooser::dueMiss(int maxMultiplier) const
     return std::nullopt;
 }
 
-std::vector<FactPair> TrickyChooser::candidates(int maxMultiplier, FactState wanted) const
+std::optional<FactPair> TrickyChooser::newFact(RandomSource &random, int maxMultiplier) const
 {
-    std::vector<FactPair> out;
+    // The least likely right first, as the fact's usual difficulty and its
+    // twin tell: the longer a fact takes to learn, the sooner it starts. The
+    // easy ones come in as the kind share.
+    std::vector<FactPair> best;
+    double least = 2;
     for (int o2 = 0; o2 < FactSide; ++o2)
-        for (int o1 = 0; o1 <= maxMultiplier && o1 < FactSide; ++o1) {
+        for (int o1 = 0; o1 <= maxMultiplier; ++o1) {
             const FactPair f{o1, o2};
-            // The pool always holds 13 factors or more, so skipping the last
-            // fact never empties it.
-            if (state(f) == wanted && !isWaiting(f) && !(m_last && *m_last == f))
-                out.push_back(f);
+            const int i = indexOf(f);
+            if (m_estimate.fact(i).tries > 0 || !open(f, maxMultiplier))
+                continue;
+            const double r = m_estimate.recall(i, m_nowMs);
+            if (r < least - 1e-9) {
+                least = r;
+                best.clear();
+            }
+            if (r < least + 1e-9)
+                best.push_back(f);
         }
-    return out;
+    if (best.empty())
+        return std::nullopt;
+    return best[size_t(drawBelow(random, int(best.size())))];
 }
 
-FactPair TrickyChooser::pick(RandomSource &random, const std::vector<FactPair> &from, bool known) const
+std::optional<FactPair> TrickyChooser::kindFact(const std::vector<RankedFact> &ranking, int maxMultiplier) const
 {
-    // A known fact that is due comes before one that is not. Then each fact
-    // in turn before any comes again, so that one tricky fact cannot fill a
-    // worksheet; within a turn, tricky before getting there, the most missed
-    // first, or the longest overdue. The lot decides between equals.
-    const auto key = [this, known](const FactPair &f) {
-        const FactRecord &r = record(f);
-        int notDue = 0;
-        qint64 urgency = misses(r);
-        if (known) {
-            notDue = !knownFactDue(r, m_now);
-            urgency = notDue ? 0 : r.lastAt.addDays(daysUntilDue(r.run)).secsTo(m_now);
+    // A fact answered right in time on one day needs another day to be
+    // known: the surest of those first; then the easiest fact not met yet;
+    // then the one among the likely right that is nearest to fading.
+    std::optional<FactPair> confirm, fresh, nearest;
+    double confirmRecall = 0, freshRecall = 0;
+    for (const RankedFact &r : ranking) {
+        if (r.recall < KindRecall || !open(r.fact, maxMultiplier))
+            continue;
+        if (r.state == FactState::Untried) {
+            if (r.recall > freshRecall) {
+                fresh = r.fact;
+                freshRecall = r.recall;
+            }
+            continue;
         }
-        const int later = r.state(m_limitMs) == FactState::GettingThere;
-        return std::make_tuple(notDue, asked(f), later, -urgency);
-    };
-    using Key = decltype(key(from.front()));
-    std::vector<Key> keys;
-    for (const FactPair &f : from)
-        keys.push_back(key(f));
-    const Key best = *std::min_element(keys.begin(), keys.end());
-    std::vector<FactPair> ties;
-    for (size_t i = 0; i < from.size(); ++i)
-        if (keys[i] == best)
-            ties.push_back(from[i]);
-    return ties[size_t(drawBelow(random, int(ties.size())))];
+        if (m_estimate.fact(indexOf(r.fact)).daysInTime == 1 && r.recall > confirmRecall) {
+            confirm = r.fact;
+            confirmRecall = r.recall;
+        }
+        if (!nearest)
+            nearest = r.fact;
+    }
+    return confirm ? confirm : fresh ? fresh : nearest;
+}
+
+std::optional<FactPair> TrickyChooser::dueFact(const std::vector<RankedFact> &ranking, int maxMultiplier) const
+{
+    // The weakest first, as the ranking has them; a fact missed last time
+    // is worth asking however likely the estimate finds it.
+    for (const RankedFact &r : ranking)
+        if ((r.state == FactState::Tricky || (r.state != FactState::Untried && r.recall < DueRecall)) &&
+            open(r.fact, maxMultiplier))
+            return r.fact;
+    return std::nullopt;
+}
+
+FactPair TrickyChooser::anyFact(const std::vector<RankedFact> &ranking, int maxMultiplier) const
+{
+    for (const RankedFact &r : ranking)
+        if (open(r.fact, maxMultiplier))
+            return r.fact;
+    // Everything within the maximum is done for this drill: the least asked
+    // of the weakest, never the last one (each maximum leaves 13 facts).
+    const RankedFact *best = nullptr;
+    for (const RankedFact &r : ranking)
+        if (r.fact.operand1 <= maxMultiplier && !(m_last && *m_last == r.fact) && (!best || asked(r.fact) < asked(best->fact)))
+            best = &r;
+    return best->fact;
 }
 
 FactPair TrickyChooser::randomDraw(RandomSource &random, int maxMultiplier) const
@@ -119,7 +152,7 @@ FactPair TrickyChooser::randomDraw(RandomSource &random, int maxMultiplier) cons
 FactPair TrickyChooser::posed(const FactPair &f)
 {
     ++m_count;
-    ++m_asked[size_t(factIndex(f.operand1, f.operand2))];
+    ++m_asked[size_t(indexOf(f))];
     m_last = f;
     return f;
 }
@@ -132,89 +165,64 @@ FactPair TrickyChooser::next(RandomSource &random, int maxMultiplier)
     if (m_asRandom)
         return posed(randomDraw(random, maxMultiplier));
 
-    const std::vector<FactPair> known = candidates(maxMultiplier, FactState::Known);
-    const bool knownTurn = !known.empty() && m_ruleTwo % m_knownEvery == m_knownEvery - 1;
-    ++m_ruleTwo;
-    if (knownTurn)
-        return posed(pick(random, known, true));
-    std::vector<FactPair> toLearn = candidates(maxMultiplier, FactState::Tricky);
-    const std::vector<FactPair> there = candidates(maxMultiplier, FactState::GettingThere);
-    toLearn.insert(toLearn.end(), there.begin(), there.end());
-    if (!toLearn.empty())
-        return posed(pick(random, toLearn, false));
-    // Only here when no tricky or getting-there fact can be asked now, so
-    // the untried ones are limited only while such facts wait their turn.
-    std::vector<FactPair> untried = candidates(maxMultiplier, FactState::Untried);
-    const bool othersWait = std::any_of(m_facts->begin(), m_facts->end(), [this](const FactRecord &r) {
-        const FactState s = r.state(m_limitMs);
-        return s == FactState::Tricky || s == FactState::GettingThere;
-    });
-    if (!untried.empty() && (m_untried < UntriedPerDrill || !othersWait)) {
-        ++m_untried;
-        return posed(pick(random, untried, false));
-    }
-    // A worksheet judges nothing, so the untried facts it brought in stay
-    // untried: those may come again, no others.
-    untried.erase(std::remove_if(untried.begin(), untried.end(),
-                                 [this](const FactPair &f) { return asked(f) == 0; }),
-                  untried.end());
-    if (!untried.empty())
-        return posed(pick(random, untried, false));
-    if (!known.empty())
-        return posed(pick(random, known, true));
-    return posed(randomDraw(random, maxMultiplier));
+    const std::vector<RankedFact> ranking = rankFacts(m_estimate, m_nowMs);
+    const int turn = m_turns++;
+    const bool badDrill = m_count >= BadStart && m_wrong > BadShare * m_count;
+    std::optional<FactPair> f;
+    if (turn % KindEvery == KindEvery - 1 || badDrill)
+        f = kindFact(ranking, maxMultiplier);
+    if (!f && turn % NewEvery == 0)
+        f = newFact(random, maxMultiplier);
+    if (!f)
+        f = dueFact(ranking, maxMultiplier);
+    if (!f)
+        f = newFact(random, maxMultiplier);
+    return posed(f ? *f : anyFact(ranking, maxMultiplier));
 }
 
 void TrickyChooser::judged(const FactPair &fact, bool correct, int ms, const QDateTime &at)
 {
+    const size_t i = size_t(indexOf(fact));
     m_waiting.erase(std::remove_if(m_waiting.begin(), m_waiting.end(), [&fact](const Waiting &w) { return w.fact == fact; }),
                     m_waiting.end());
-    if (!correct)
+    if (!correct && m_asked[i] <= ComesBackTimes)
         m_waiting.push_back({fact, m_count - 1});
-    if (!m_facts)
-        m_facts.emplace();
-    FactRecord &r = (*m_facts)[size_t(factIndex(fact.operand1, fact.operand2))];
-    r.add({correct, ms}, m_limitMs);
-    r.lastAt = at;
+    m_wrong += !correct;
+    m_done[i] = m_done[i] || m_estimate.inTime(correct, ms);
+    const qint64 atMs = at.toMSecsSinceEpoch();
+    m_estimate.add(fact.operand1, fact.operand2, correct, ms, atMs);
+    m_nowMs = std::max(m_nowMs, atMs);
 }
 
-std::optional<ChildFacts> currentChildFacts(const ChildRecord *record, const QDate &today)
+std::vector<FactPair> TrickyChooser::worksheet(RandomSource &random, int maxMultiplier, int count) const
 {
-    if (!record || record->health() != ChildRecord::Health::Ready)
-        return std::nullopt;
-    const Child child = record->current();
-    if (!child.id)
-        return std::nullopt;
-    return ChildFacts{record->summary(child.id, today, 1).facts, child.timeLimitMs};
-}
-
-TrickyChooser trickyChooserFor(const ChildRecord *record, const QDateTime &now, int knownEvery)
-{
-    std::optional<ChildFacts> child = currentChildFacts(record, now.toLocalTime().date());
-    if (!child)
-        return TrickyChooser(std::nullopt, DefaultTimeLimitMs, now, knownEvery);
-    return TrickyChooser(std::move(child->facts), child->limitMs, now, knownEvery);
-}
-
-std::vector<FactPair> trickiestFacts(const TrickyChooser::Facts &facts, int limitMs, int count)
-{
-    std::vector<std::pair<FactPair, const FactRecord *>> tricky, there;
-    for (int o2 = 0; o2 < FactSide; ++o2)
-        for (int o1 = 0; o1 < FactSide; ++o1) {
-            const FactRecord &r = facts[size_t(factIndex(o1, o2))];
-            const FactState s = r.state(limitMs);
-            if (s == FactState::Tricky)
-                tricky.push_back({{o1, o2}, &r});
-            else if (s == FactState::GettingThere)
-                there.push_back({{o1, o2}, &r});
+    maxMultiplier = std::clamp(maxMultiplier, 0, FactSide - 1);
+    if (m_asRandom) {
+        std::vector<FactPair> out;
+        for (int n = 0; n < count; ++n) {
+            const Problem p = makeProblem(random, -1, int16_t(maxMultiplier));
+            out.push_back({p.Operand1, p.Operand2});
         }
-    const auto mostMissed = [](const auto &a, const auto &b) { return misses(*a.second) > misses(*b.second); };
-    std::stable_sort(tricky.begin(), tricky.end(), mostMissed);
-    std::stable_sort(there.begin(), there.end(), mostMissed);
-    std::vector<FactPair> out;
-    for (const auto *group : {&tricky, &there})
-        for (const auto &[f, r] : *group)
-            if (int(out.size()) < count)
-                out.push_back(f);
-    return out;
+        return out;
+    }
+    return worksheetFacts(rankFacts(m_estimate, m_nowMs), maxMultiplier, random, count);
+}
+
+TrickyChooser trickyChooserFor(const ChildRecord *record, const QDateTime &now)
+{
+    const std::optional<CurrentAnswers> child = currentAnswersOf(record);
+    if (!child)
+        return TrickyChooser({}, DefaultTimeLimitMs, now);
+    return TrickyChooser(child->answers, child->limitMs, now);
+}
+
+std::vector<FactPair> currentTroubleFacts(const ChildRecord *record, const QDateTime &now, int count)
+{
+    const std::optional<CurrentAnswers> child = currentAnswersOf(record);
+    if (!child)
+        return {};
+    MemoryEstimate estimate(child->limitMs);
+    for (const FactAnswer &a : child->answers)
+        estimate.add(a);
+    return troubleFacts(rankFacts(estimate, now.toMSecsSinceEpoch()), count);
 }

@@ -1,15 +1,24 @@
 #pragma once
-// The next problem when the factor is Tricky. A child learns a fact by
-// meeting it again soon after a miss, a few new facts at a time among the
-// ones they know, and a known fact again after growing gaps of days. So:
-// - a fact missed in this drill comes back as the third problem after it,
-//   until it is answered right;
-// - one problem in three is a known fact, those due again first;
-// - the others come from the tricky facts, then those getting there, then
-//   at most four untried ones a drill;
-// - never the same fact twice in a row.
-// With no record yet it draws as Random does.
-#include "progress/factstanding.h"
+// The next problem when the factor is Tricky, chosen from the estimate of how
+// well the child remembers each fact (progress/memoryestimate.h), made from
+// the child's own answers and following each answer of the drill:
+// - a fact missed in this drill comes back later in it, as the fifth problem
+//   after the miss or soon after, once;
+// - a fact answered right within the time limit is not asked again in it,
+//   and no fact more than three times;
+// - one turn in two, while any is left, brings in a fact the child has not
+//   met yet, the least likely right first, since it takes longest to learn;
+// - one turn in five is a fact the child will likely get right: one right in
+//   time on a single day first, so it can become known, then an easy fact
+//   not met yet; and every turn while more than half of the drill is wrong;
+// - the other turns ask the facts whose recall has fallen below 90 %, the
+//   weakest first in the one ranking of the child's facts
+//   (progress/factranking.h);
+// - never the same fact twice in a row; first numbers up to the maximum.
+// A child with no record yet gets Random's problems for a first drill.
+// How well this teaches is measured by bench/teaching.
+#include "progress/factranking.h"
+#include "progress/memoryestimate.h"
 
 #include <QDateTime>
 #include <array>
@@ -18,33 +27,29 @@
 
 class RandomSource;
 
-// How many days after its last answer a known fact is due again, by its run
-// of right answers in time: 1, 3, 7, then 21 days for a run of 3, 4, 5, 6+.
-int daysUntilDue(int run);
-// Whether a known fact's gap since its last answer has run out.
-bool knownFactDue(const FactRecord &f, const QDateTime &now);
-
 class TrickyChooser
 {
 public:
-    using Facts = std::array<FactRecord, FactCount>;
-    // Untried facts a drill may bring in while tricky or getting-there ones remain.
-    static constexpr int UntriedPerDrill = 4;
+    static constexpr int MostAsksPerDrill = 3;
 
-    // facts: the child's record as the drill starts, none when there is no
-    // record. knownEvery: one problem in that many is a known fact (3 in a
-    // drill; a worksheet asks 4, so that most of it is the child's own trouble).
-    TrickyChooser(std::optional<Facts> facts, int limitMs, const QDateTime &now, int knownEvery = 3);
+    // answers: the child's record, oldest first (empty: no record yet);
+    // limitMs: their time limit for "known" (0: none); now: the drill's start.
+    TrickyChooser(const FactAnswers &answers, int limitMs, const QDateTime &now);
 
     // The next fact, its first number within 0..maxMultiplier, which is read
     // afresh for every problem.
     FactPair next(RandomSource &random, int maxMultiplier);
-    // The answer to the fact just chosen: a miss waits to come back; the
-    // fact's standing follows the answer for the rest of the drill.
+    // The answer to the fact just chosen, added to the estimate: a miss
+    // waits to come back, a right answer in time is done for this drill.
     void judged(const FactPair &fact, bool correct, int ms, const QDateTime &at);
 
     // The child's facts as they stand now.
     FactState state(const FactPair &fact) const;
+    double recall(const FactPair &fact) const;
+    const MemoryEstimate &estimate() const { return m_estimate; }
+    // The worksheet of count problems for this child: their weakest facts,
+    // spread (progress/factranking.h).
+    std::vector<FactPair> worksheet(RandomSource &random, int maxMultiplier, int count = 100) const;
 
 private:
     struct Waiting
@@ -53,43 +58,34 @@ private:
         int missedAt = 0; // the problem's number in the drill
     };
 
+    int asked(const FactPair &f) const { return m_asked[size_t(factIndex(f.operand1, f.operand2))]; }
     bool isWaiting(const FactPair &f) const;
-    int asked(const FactPair &f) const; // times posed in this drill
-    const FactRecord &record(const FactPair &f) const;
+    // May be asked now: within the maximum, not the last one, not done or
+    // waiting in this drill, not asked too often in it.
+    bool open(const FactPair &f, int maxMultiplier) const;
     std::optional<FactPair> dueMiss(int maxMultiplier) const;
-    // The facts in a state that may be asked now: within the maximum, not
-    // waiting to come back, not the last one.
-    std::vector<FactPair> candidates(int maxMultiplier, FactState state) const;
-    FactPair pick(RandomSource &random, const std::vector<FactPair> &from, bool known) const;
+    std::optional<FactPair> newFact(RandomSource &random, int maxMultiplier) const;
+    std::optional<FactPair> kindFact(const std::vector<RankedFact> &ranking, int maxMultiplier) const;
+    std::optional<FactPair> dueFact(const std::vector<RankedFact> &ranking, int maxMultiplier) const;
+    FactPair anyFact(const std::vector<RankedFact> &ranking, int maxMultiplier) const;
     FactPair randomDraw(RandomSource &random, int maxMultiplier) const;
     FactPair posed(const FactPair &f);
 
-    std::optional<Facts> m_facts;
-    int m_limitMs;
-    QDateTime m_now;
-    int m_knownEvery;
+    MemoryEstimate m_estimate;
+    qint64 m_nowMs;
     bool m_asRandom = false;
-    int m_count = 0;     // problems posed
-    int m_ruleTwo = 0;   // problems chosen by their standing
-    int m_untried = 0;   // untried facts brought in
+    int m_count = 0;  // problems posed
+    int m_turns = 0;  // problems not a miss come back
+    int m_wrong = 0;  // misses in this drill
     std::optional<FactPair> m_last;
     std::vector<Waiting> m_waiting;
     std::array<int, FactCount> m_asked{};
+    std::array<bool, FactCount> m_done{}; // answered right in time in this drill
 };
 
 class ChildRecord;
-// The facts of the child practising now and their time limit; none when the
-// record is not open or has no child.
-struct ChildFacts
-{
-    TrickyChooser::Facts facts;
-    int limitMs = DefaultTimeLimitMs;
-};
-std::optional<ChildFacts> currentChildFacts(const ChildRecord *record, const QDate &today);
-// The chooser for the child practising now, from their record as it stands;
-// Random's draw when there is none.
-TrickyChooser trickyChooserFor(const ChildRecord *record, const QDateTime &now, int knownEvery = 3);
-
-// The study grid's facts in Tricky: tricky ones first (most misses first),
-// then getting there, at most count of them.
-std::vector<FactPair> trickiestFacts(const TrickyChooser::Facts &facts, int limitMs, int count);
+// The chooser for the child practising now, from their answers as the record
+// holds them, without waiting for its file; Random's draw when there are none.
+TrickyChooser trickyChooserFor(const ChildRecord *record, const QDateTime &now);
+// The first count tricky or getting-there facts of that child's ranking.
+std::vector<FactPair> currentTroubleFacts(const ChildRecord *record, const QDateTime &now, int count);

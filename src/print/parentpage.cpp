@@ -6,19 +6,25 @@
 #include <algorithm>
 
 namespace {
-// The page's own grey for each state: the map reads on any printer.
+// The page's own grey for each state, from white for a fact not met yet to
+// the darkest for a tricky one, so each reads on any printer; the marks say
+// it again.
 QColor paperShade(FactState s)
 {
     switch (s) {
-    case FactState::Known: return QColor(0x90, 0x90, 0x90);
-    case FactState::GettingThere: return QColor(0xD0, 0xD0, 0xD0);
-    case FactState::Tricky: return QColor(0xFF, 0xFF, 0xFF);
+    case FactState::Known: return QColor(0xB4, 0xB4, 0xB4);
+    case FactState::GettingThere: return QColor(0xDC, 0xDC, 0xDC);
+    case FactState::Tricky: return QColor(0x6E, 0x6E, 0x6E);
     case FactState::Untried: break;
     }
-    return QColor(0xF2, 0xF2, 0xF2);
+    return QColor(0xFF, 0xFF, 0xFF);
 }
 
+// Black text on the light greys, white on the dark one.
+QColor paperInk(FactState s) { return s == FactState::Tricky ? Qt::white : Qt::black; }
+
 constexpr float MapLeft = 50, MapTop = 100, CellW = 57, CellH = 30;
+constexpr float ChartTop = 760, ChartBottom = 1050;
 
 void drawMap(DrawSurface &p, const ParentPage &pp)
 {
@@ -31,66 +37,87 @@ void drawMap(DrawSurface &p, const ParentPage &pp)
             p.setFillColor(paperShade(s));
             p.rectangle(x, y, x + CellW, y + CellH);
             const QString text = factText(o1, o2) + QLatin1Char(' ') + factMark(s);
+            p.setForeColor(paperInk(s));
             p.setCurrentX(x + (CellW - p.textWidth(text)) / 2);
             p.setCurrentY(y + (CellH - p.textHeight(text)) / 2);
             p.printText(text);
         }
     }
     p.setFillColor(QColor());
+    p.setForeColor(Qt::black);
 }
 
-void drawLegend(DrawSurface &p, const ParentPage &pp, float y)
+// A swatch of each state with its mark, name and meaning, a line each.
+float drawLegend(DrawSurface &p, const ParentPage &pp, float y)
 {
     p.setFont(QStringLiteral("Arial"), 9);
-    float x = MapLeft;
-    for (int i = 0; i < 4; ++i) {
+    for (const FactState s : {FactState::Known, FactState::GettingThere, FactState::Tricky, FactState::Untried}) {
+        const size_t i = size_t(s);
         p.setForeColor(Qt::black);
-        p.setFillColor(paperShade(FactState(i)));
-        p.rectangle(x, y, x + 14, y + 14);
+        p.setFillColor(paperShade(s));
+        p.rectangle(MapLeft, y, MapLeft + 26, y + 14);
         p.setFillColor(QColor());
-        p.setCurrentX(x + 20);
+        p.setForeColor(paperInk(s));
+        p.setCurrentX(MapLeft + 13 - p.textWidth(factMark(s)) / 2);
         p.setCurrentY(y);
-        const QString text = factMark(FactState(i)) + QLatin1Char(' ') + pp.legend[size_t(i)];
-        p.printText(text);
-        x += 20 + p.textWidth(text) + 24;
+        p.printText(factMark(s));
+        p.setForeColor(Qt::black);
+        p.setCurrentX(MapLeft + 34);
+        p.setCurrentY(y);
+        p.printText(pp.legend[i] + QStringLiteral(": ") + pp.meaning[i]);
+        y += 18;
     }
+    return y;
 }
 
-void drawChart(DrawSurface &p, const ParentPage &pp, float left, float top, float width, float height)
+// Facts known at the end of each day across the page: a grid line every 25
+// facts, a date under every fifth day, and a mark on each day's count.
+void drawChart(DrawSurface &p, const ParentPage &pp, float left, float top, float right, float bottom)
 {
-    p.setFont(QStringLiteral("Arial"), 10);
+    p.setFont(QStringLiteral("Arial"), 11);
     p.setForeColor(Qt::black);
     p.setCurrentX(left);
     p.setCurrentY(top);
     p.printText(pp.chartHeading);
-    const float x0 = left + 30, y0 = top + height, y1 = top + 25, x1 = left + width;
-    p.setFont(QStringLiteral("Arial"), 8);
-    p.line(x0, y1, x0, y0, Qt::black);
-    p.line(x0, y0, x1, y0, Qt::black);
-    const int top169 = FactCount;
-    for (int v : {0, top169}) {
-        const QString t = QString::number(v);
-        const float y = y0 - (y0 - y1) * float(v) / float(top169);
-        p.setCurrentX(x0 - 4 - p.textWidth(t));
-        p.setCurrentY(y - p.textHeight(t) / 2);
+    p.setFont(QStringLiteral("Arial"), 9);
+    const float x0 = left + 34, x1 = right, y1 = top + 26, y0 = bottom - 18;
+    const auto yOf = [&](int v) { return y0 - (y0 - y1) * float(v) / float(FactCount); };
+    for (int v = 0; v <= FactCount; v += 25) {
+        const int shown = std::min(v, FactCount);
+        p.line(x0, yOf(shown), x1, yOf(shown), QColor(0xC0, 0xC0, 0xC0));
+        const QString t = QString::number(shown);
+        p.setCurrentX(x0 - 5 - p.textWidth(t));
+        p.setCurrentY(yOf(shown) - p.textHeight(t) / 2);
         p.printText(t);
     }
-    p.setCurrentX(x0);
-    p.setCurrentY(y0 + 4);
-    p.printText(pp.firstDay);
-    p.setCurrentX(x1 - p.textWidth(pp.lastDay));
-    p.setCurrentY(y0 + 4);
-    p.printText(pp.lastDay);
+    p.line(x0, yOf(FactCount), x1, yOf(FactCount), QColor(0xC0, 0xC0, 0xC0));
+    p.line(x0, y1, x0, y0, Qt::black);
+    p.line(x0, y0, x1, y0, Qt::black);
     const int n = int(pp.knownByDay.size());
-    if (n < 2)
+    const auto xOf = [&](int k) { return n < 2 ? x0 : x0 + (x1 - x0) * float(k) / float(n - 1); };
+    for (int k = 0; k < n && k < pp.dayLabels.size(); ++k) {
+        if (pp.dayLabels[k].isEmpty())
+            continue;
+        p.line(xOf(k), y0, xOf(k), y0 + 4, Qt::black);
+        p.setCurrentX(std::clamp(xOf(k) - p.textWidth(pp.dayLabels[k]) / 2, x0, x1 - p.textWidth(pp.dayLabels[k])));
+        p.setCurrentY(y0 + 5);
+        p.printText(pp.dayLabels[k]);
+    }
+    if (n == 0)
         return;
-    auto at = [&](int k) {
-        return QPointF(x0 + (x1 - x0) * float(k) / float(n - 1), y0 - (y0 - y1) * float(pp.knownByDay[k]) / float(top169));
-    };
-    p.setDrawWidth(2);
-    for (int i = 1; i < n; ++i)
-        p.line(float(at(i - 1).x()), float(at(i - 1).y()), float(at(i).x()), float(at(i).y()), Qt::black);
+    p.setDrawWidth(3);
+    for (int k = 1; k < n; ++k)
+        p.line(xOf(k - 1), yOf(pp.knownByDay[k - 1]), xOf(k), yOf(pp.knownByDay[k]), Qt::black);
     p.setDrawWidth(1);
+    p.setFillColor(Qt::black);
+    for (int k = 0; k < n; ++k)
+        p.rectangle(xOf(k) - 2.5f, yOf(pp.knownByDay[k]) - 2.5f, xOf(k) + 2.5f, yOf(pp.knownByDay[k]) + 2.5f);
+    p.setFillColor(QColor());
+    // The last count in words beside its mark, for a reader who wants the number.
+    const QString last = QString::number(pp.knownByDay.back());
+    p.setCurrentX(std::min(xOf(n - 1) - p.textWidth(last) / 2, x1 - p.textWidth(last)));
+    p.setCurrentY(yOf(pp.knownByDay.back()) - p.textHeight(last) - 4);
+    p.printText(last);
 }
 } // namespace
 
@@ -120,19 +147,17 @@ void drawParentPage(DrawSurface &p, const ParentPage &pp)
     p.printText(printNotice());
 
     drawMap(p, pp);
-    const float legendY = MapTop + FactSide * CellH + 10;
-    drawLegend(p, pp, legendY);
-
-    // The trickiest facts on the left, the chart on the right.
-    const float listTop = legendY + 40;
+    const float listTop = drawLegend(p, pp, MapTop + FactSide * CellH + 12) + 14;
     p.setFont(QStringLiteral("Arial"), 10);
     p.setForeColor(Qt::black);
     p.setCurrentX(50);
     p.setCurrentY(listTop);
     p.printText(pp.trickyHeading);
-    for (const QString &line : pp.tricky) {
-        p.setCurrentX(60);
-        p.printText(line);
+    // Two columns of five, under the map.
+    for (int i = 0; i < pp.tricky.size(); ++i) {
+        p.setCurrentX(i < 5 ? 60 : 430);
+        p.setCurrentY(listTop + 18 + 16 * float(i % 5));
+        p.printText(pp.tricky[i]);
     }
-    drawChart(p, pp, 430, listTop, 370, 280);
+    drawChart(p, pp, 50, ChartTop, 800, ChartBottom);
 }

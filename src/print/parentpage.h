@@ -1,7 +1,8 @@
 #pragma once
 // The page a parent prints from My Facts: the child's name and the date, the
-// fact map, the trickiest facts and the chart of facts known, in black and
-// white. The window gathers the texts; this draws them.
+// fact map, what each state means, the trickiest facts and the chart of facts
+// known, in black and white: each state has a grey and a mark of its own,
+// and the chart spans the page. The window gathers the texts; this draws them.
 #include "progress/factstanding.h"
 
 #include <QString>
@@ -15,12 +16,13 @@ struct ParentPage
 {
     QString heading;                              // "Mia - 9 December 2026"
     std::array<FactState, FactCount> states{};    // by factIndex
-    std::array<QString, 4> legend;                // one line per state, in FactState order
+    std::array<QString, 4> legend;                // the states' names, in FactState order
+    std::array<QString, 4> meaning;               // what each state means, in plain words
     QString trickyHeading;
     QStringList tricky;                           // at most ten lines
     QString chartHeading;
     QVector<int> knownByDay;                      // oldest first
-    QString firstDay, lastDay;                    // the chart's ends
+    QStringList dayLabels;                        // a day's date under the chart, or empty
 };
 
 // The mark that tells a state without its colour, on screen and paper.

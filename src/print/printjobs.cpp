@@ -62,10 +62,7 @@ void printWorksheetJob(Module1 &m, QWidget *owner)
         // Drawn once the job has started, as the sheet has always been.
         std::vector<FactPair> problems;
         if (tricky) {
-            constexpr int KnownEvery = 4; // three in four the child's own trouble
-            TrickyChooser sheet = trickyChooserFor(m.svc.record, QDateTime::currentDateTimeUtc(), KnownEvery);
-            for (int n = 0; n < 100; ++n)
-                problems.push_back(sheet.next(*m.svc.random, max));
+            problems = trickyChooserFor(m.svc.record, QDateTime::currentDateTimeUtc()).worksheet(*m.svc.random, max);
         } else {
             problems = worksheetProblems(*m.svc.random, factor, max);
         }

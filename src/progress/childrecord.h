@@ -4,6 +4,7 @@
 // it (sqliterecord.h) is opened on a thread of its own once the first window
 // is up; until then, and in tests that do not give one, the program has none.
 #include "factstanding.h"
+#include "memoryestimate.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -12,6 +13,8 @@
 #include <QString>
 #include <QVector>
 #include <array>
+#include <optional>
+#include <vector>
 
 struct DrillStart
 {
@@ -43,6 +46,8 @@ struct ChildTotals
 {
     int answers = 0;
     int days = 0;
+    // The facts in each state now, by FactState.
+    std::array<int, 4> facts{};
     // Facts known at the end of each of the last days, oldest first; the last
     // one is today.
     QVector<int> knownByDay;
@@ -51,7 +56,18 @@ struct ChildTotals
 struct ChildSummary
 {
     std::array<FactRecord, FactCount> facts{};
+    std::array<FactState, FactCount> states{};
+    // The tricky and getting-there facts, weakest first (progress/factranking.h).
+    std::vector<FactPair> trickiest;
     ChildTotals totals;
+};
+
+// The answers of the child practising now, oldest first, and their time limit.
+struct CurrentAnswers
+{
+    qint64 child = 0;
+    int limitMs = DefaultTimeLimitMs;
+    FactAnswers answers;
 };
 
 class ChildRecord : public QObject
@@ -91,6 +107,11 @@ public:
     virtual void setTimeLimit(qint64 child, int ms) = 0;
     virtual void setReadAloud(qint64 child, bool on) = 0;
 
+    // The answers of the child practising now, kept in memory: does not wait
+    // for the file. None while they are being read, and when the record
+    // cannot be kept.
+    virtual std::optional<CurrentAnswers> currentAnswers() const = 0;
+
     // Every fact of the child, and the totals up to today over the last days.
     virtual ChildSummary summary(qint64 child, const QDate &today, int days) const = 0;
     // Every answer of the child as CSV (RFC 4180, UTF-8, a header line).
@@ -110,3 +131,11 @@ Q_SIGNALS:
     // The answers that waited (the notice with this text) are all written now.
     void waitingSaved(const QString &waitingNotice);
 };
+
+// The current child's answers when the record is open and ready.
+inline std::optional<CurrentAnswers> currentAnswersOf(const ChildRecord *record)
+{
+    if (!record || record->health() != ChildRecord::Health::Ready)
+        return std::nullopt;
+    return record->currentAnswers();
+}

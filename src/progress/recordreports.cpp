@@ -1,10 +1,12 @@
 #include "recordreports.h"
 #include "recordfile.h"
+#include "recordstore.h"
+
+#include "childprogress.h"
 
 #include "app/safesave.h"
 
 #include <QCoreApplication>
-#include <QSet>
 #include <QSqlError>
 #include <algorithm>
 
@@ -14,14 +16,6 @@ struct Record
 {
     Q_DECLARE_TR_FUNCTIONS(Record)
 };
-
-QDateTime fromIso(const QString &s)
-{
-    QDateTime t = QDateTime::fromString(s, Qt::ISODateWithMs);
-    if (!t.isValid())
-        t = QDateTime::fromString(s, Qt::ISODate);
-    return t;
-}
 
 // The drill's factor and clock as a spreadsheet shows them.
 QString factorWord(const QVariant &factor)
@@ -69,53 +63,14 @@ QString csvField(const QString &value)
 
 ChildSummary RecordReports::summary(qint64 child, const QDate &today, int days) const
 {
-    ChildSummary sum;
-    ChildTotals &t = sum.totals;
-    t.knownByDay.fill(0, days);
     QSqlQuery limit = m_file.run(QStringLiteral("SELECT time_limit_ms FROM children WHERE id = ?"), {child});
-    KnownCounter counter(limit.next() ? limit.value(0).toInt() : DefaultTimeLimitMs);
-    // One pass in time order gives the facts, the days and the chart; SQLite
-    // finds each answer's local day, which is the costly part in Qt.
-    QSqlQuery q = m_file.run(QStringLiteral("SELECT operand1, operand2, correct, ms, at, date(at, 'localtime')"
-                                            " FROM answer_rows WHERE child_id = ? ORDER BY id"),
-                             {child});
-    const QDate first = today.addDays(1 - days);
-    QDate day; // the local day of the answers being read
-    QString dayText;
-    // Days practised are the days themselves: a clock set back and forward
-    // again must not count one day twice.
-    QSet<QString> practised;
-    std::array<QString, FactCount> lastAt;
-    auto closeDay = [&](const QDate &until) {
-        // The count at the end of `day` holds for every day up to the next answer's.
-        for (QDate d = std::max(day, first); d < until && d <= today; d = d.addDays(1))
-            t.knownByDay[int(first.daysTo(d))] = counter.known();
-    };
-    while (q.next()) {
-        const QString localDay = q.value(5).toString();
-        if (localDay != dayText) {
-            const QDate next = QDate::fromString(localDay, Qt::ISODate);
-            if (day.isValid())
-                closeDay(next);
-            day = next;
-            dayText = localDay;
-        }
-        const int o1 = q.value(0).toInt(), o2 = q.value(1).toInt();
-        if (!counter.add(o1, o2, {q.value(2).toInt() != 0, q.value(3).toInt()}))
-            continue;
-        practised.insert(localDay);
-        ++t.answers;
-        lastAt[size_t(factIndex(o1, o2))] = q.value(4).toString();
-    }
-    if (day.isValid())
-        closeDay(today.addDays(1));
-    t.days = int(practised.size());
-    sum.facts = counter.facts();
-    // Only the last answer's time is shown: parsed once per fact, not per row.
-    for (size_t i = 0; i < sum.facts.size(); ++i)
-        if (!lastAt[i].isEmpty())
-            sum.facts[i].lastAt = fromIso(lastAt[i]);
-    return sum;
+    const int limitMs = limit.next() ? limit.value(0).toInt() : DefaultTimeLimitMs;
+    // Now, or the end of the day asked for when that is another day.
+    QDateTime now = QDateTime::currentDateTimeUtc();
+    if (now.toLocalTime().date() != today)
+        now = QDateTime(today.addDays(1), QTime(0, 0)).addMSecs(-1).toUTC();
+    // The rows only: what they mean is worked out in progress/childprogress.
+    return summarizeAnswers(RecordStore::answersIn(m_file, child), limitMs, now, days);
 }
 
 QByteArray RecordReports::csv(qint64 child, bool *ok) const

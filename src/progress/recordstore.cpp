@@ -274,3 +274,19 @@ RecordStore::Write RecordStore::endDrill(const QDateTime &at)
 {
     return save({RecordEvent::ended(m_current, at)});
 }
+
+FactAnswers RecordStore::answersIn(const RecordFile &file, qint64 child)
+{
+    FactAnswers out;
+    // SQLite turns the time into milliseconds since 1970, which Qt would
+    // parse far more slowly from the text.
+    QSqlQuery q = file.run(QStringLiteral("SELECT operand1, operand2, correct, ms,"
+                                          " CAST(strftime('%s', at) AS INTEGER) * 1000"
+                                          " + CAST(ROUND(strftime('%f', at) * 1000) AS INTEGER) % 1000"
+                                          " FROM answer_rows WHERE child_id = ? ORDER BY id"),
+                           {child});
+    while (q.next())
+        out.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt() != 0, q.value(3).toInt(),
+                       QDateTime::fromMSecsSinceEpoch(q.value(4).toLongLong(), Qt::UTC)});
+    return out;
+}

@@ -46,6 +46,9 @@ public:
     int answerCount(qint64 child) const;
     bool setTimeLimit(qint64 child, int ms);
     bool setReadAloud(qint64 child, bool on);
+    // Every answer of the child, oldest first.
+    FactAnswers answers(qint64 child) const { return answersIn(m_file, child); }
+    static FactAnswers answersIn(const RecordFile &file, qint64 child);
 
     // Writes the events all together, or none of them. Those of a child
     // removed meanwhile (by another copy of the program) are written for the

@@ -205,7 +205,52 @@ void SqliteRecord::showCurrent(const Child &c)
 {
     m_currentName = c.name;
     m_currentId = c.id;
+    {
+        QMutexLocker lock(&m_answersLock);
+        if (c.id != m_answersFor) {
+            // Another child practises: their answers are read afresh.
+            m_answersFor = c.id;
+            m_answersRead = false;
+            m_judgedWhileReading.clear();
+            if (c.id)
+                post([this, id = c.id] { readAnswers(id); });
+        }
+    }
     Q_EMIT currentChanged(m_currentName);
+}
+
+void SqliteRecord::readAnswers(qint64 child)
+{
+    FactAnswers answers;
+    int limitMs = DefaultTimeLimitMs;
+    {
+        RecordFile::Session session(*m_file);
+        if (session) {
+            answers = m_store->answers(child);
+            limitMs = m_store->child(child).timeLimitMs;
+        }
+    }
+    // Those still waiting for the file come after the ones in it.
+    for (const RecordEvent &e : m_pending)
+        if (e.kind == RecordEvent::Kind::AnswerJudged && (e.child == child || e.child == 0))
+            answers.push_back({e.answer.operand1, e.answer.operand2, e.answer.correct, e.answer.ms, e.answer.at.toUTC()});
+    QMutexLocker lock(&m_answersLock);
+    if (m_answersFor != child)
+        return; // another child came meanwhile, and is read next
+    // Every answer judged before this reading was queued before it; those
+    // judged since are queued after it, and held here.
+    answers.insert(answers.end(), m_judgedWhileReading.begin(), m_judgedWhileReading.end());
+    m_judgedWhileReading.clear();
+    m_answers = {child, limitMs, std::move(answers)};
+    m_answersRead = true;
+}
+
+std::optional<CurrentAnswers> SqliteRecord::currentAnswers() const
+{
+    QMutexLocker lock(&m_answersLock);
+    if (!m_answersRead || !m_answers.child)
+        return std::nullopt;
+    return m_answers;
 }
 
 Child SqliteRecord::followed()
@@ -326,6 +371,12 @@ void SqliteRecord::drillStarted(const DrillStart &drill)
 
 void SqliteRecord::answerJudged(const JudgedAnswer &answer)
 {
+    if (health() == Health::Opening || health() == Health::Ready) {
+        QMutexLocker lock(&m_answersLock);
+        const FactAnswer a{answer.operand1, answer.operand2, answer.correct, answer.ms, answer.at.toUTC()};
+        if (m_answersFor == m_currentId)
+            (m_answersRead ? m_answers.answers : m_judgedWhileReading).push_back(a);
+    }
     post([this, e = RecordEvent::judged(m_currentId, answer)] { queue(e); });
 }
 
@@ -389,6 +440,9 @@ int SqliteRecord::answerCount(qint64 child) const
 void SqliteRecord::setTimeLimit(qint64 child, int ms)
 {
     ask([&] { return m_store->setTimeLimit(child, ms); });
+    QMutexLocker lock(&m_answersLock);
+    if (m_answers.child == child)
+        m_answers.limitMs = ms;
 }
 
 void SqliteRecord::setReadAloud(qint64 child, bool on)

@@ -4,10 +4,14 @@
 // once, while the thread writes it. Answers the file cannot take yet (another
 // program holds it, the disk is full) wait, in order, and are written when it
 // can. What My Facts asks waits for the thread, after the writes before it.
+// The answers of the child practising are also kept in memory, read on the
+// thread when the child comes to practise and added to as answers are
+// judged, so that a drill's start never waits for the file.
 #include "childrecord.h"
 #include "recordfile.h"
 
 #include <QElapsedTimer>
+#include <QMutex>
 #include <QThread>
 #include <atomic>
 #include <memory>
@@ -49,6 +53,7 @@ public:
     void setTimeLimit(qint64 child, int ms) override;
     void setReadAloud(qint64 child, bool on) override;
 
+    std::optional<CurrentAnswers> currentAnswers() const override;
     ChildSummary summary(qint64 child, const QDate &today, int days) const override;
     bool exportCsv(qint64 child, const QString &path, QString *error) const override;
 
@@ -81,6 +86,8 @@ private:
                 const Child &current);
     void say(const QString &text, const QString &detail = QString());
     void showCurrent(const Child &c);
+    // On the record's thread: the answers of the child who came to practise.
+    void readAnswers(qint64 child);
 
     QString m_path;
     QThread m_thread;
@@ -101,4 +108,11 @@ private:
     std::atomic<qint64> m_currentId{0};
     RecordProblem m_problem = RecordProblem::None;
     QVector<QPair<QString, QString>> m_unheard;
+
+    // The child practising's answers, guarded by the lock, taken for moments only.
+    mutable QMutex m_answersLock;
+    CurrentAnswers m_answers;
+    qint64 m_answersFor = 0;  // the child whose answers are held or being read
+    bool m_answersRead = false;
+    FactAnswers m_judgedWhileReading; // written after the reading, so not in it
 };

@@ -18,9 +18,8 @@ std::vector<FactPair> studyCells(const Module1 &m)
     const int16_t f = m.settings.StudyFactor;
     if (f != FactorTricky)
         return factorCells(f);
-    const std::optional<ChildFacts> child = currentChildFacts(m.svc.record, QDate::currentDate());
     // One grid of 13 cells, as a factor's.
-    return child ? trickiestFacts(child->facts, child->limitMs, FactSide) : std::vector<FactPair>{};
+    return currentTroubleFacts(m.svc.record, QDateTime::currentDateTimeUtc(), FactSide);
 }
 
 void StudyOptions::showFacts()

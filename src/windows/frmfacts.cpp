@@ -195,6 +195,13 @@ void frmFacts::buildControls()
         legend->addWidget(l);
     }
     legend->addStretch();
+    QStringList meanings;
+    for (const FactState st : {FactState::Known, FactState::GettingThere, FactState::Tricky, FactState::Untried})
+        meanings << QStringLiteral("%1 %2: %3").arg(factMark(st), stateName(st), stateMeaning(st));
+    auto *lblMeaning = new QLabel(meanings.join(QLatin1Char('\n')), this);
+    lblMeaning->setObjectName(QStringLiteral("lblMeaning"));
+    lblMeaning->setWordWrap(true);
+    lblMeaning->setMaximumWidth(grdFacts->width());
 
     lblStory = new QLabel(this);
     lblStory->setObjectName(QStringLiteral("lblStory"));
@@ -223,6 +230,7 @@ void frmFacts::buildControls()
     auto *left = new QVBoxLayout;
     left->addWidget(grdFacts);
     left->addLayout(legend);
+    left->addWidget(lblMeaning);
     left->addWidget(lblStory);
     middle->addLayout(left);
     middle->addLayout(chartColumn, 1);
@@ -272,6 +280,18 @@ QString frmFacts::stateName(FactState s) const
     return tr("not yet tried");
 }
 
+QString frmFacts::stateMeaning(FactState s) const
+{
+    switch (s) {
+    case FactState::Known:
+        return tr("right within the time limit on the last two days it came up, and likely still right now");
+    case FactState::GettingThere: return tr("likely right now, but not yet right in time on two days");
+    case FactState::Tricky: return tr("the last answer was wrong, or a wrong or slow answer is likely now");
+    case FactState::Untried: break;
+    }
+    return tr("not met in a drill yet");
+}
+
 qint64 frmFacts::childId() const { return m_children.value(cboChild->currentIndex()).id; }
 
 int frmFacts::timeLimitMs() const { return m_children.value(cboChild->currentIndex()).timeLimitMs; }
@@ -303,16 +323,15 @@ void frmFacts::showChild()
     const ChildSummary sum = id ? r.summary(id, m_today, ChartDays) : ChildSummary{};
     m_facts = sum.facts;
     m_totals = sum.totals;
+    m_states = sum.states;
+    m_trickiest = sum.trickiest;
     const int limit = timeLimitMs();
     cboLimit->setCurrentIndex(std::max(0, cboLimit->findData(limit)));
     chkReadAloud->setChecked(m_children.value(cboChild->currentIndex()).readAloud);
 
-    int known = 0;
     for (int o2 = 0; o2 < FactSide; ++o2)
         for (int o1 = 0; o1 < FactSide; ++o1) {
-            const size_t i = size_t(factIndex(o1, o2));
-            const FactState s = m_states[i] = m_facts[i].state(limit);
-            known += s == FactState::Known;
+            const FactState s = m_states[size_t(factIndex(o1, o2))];
             QTableWidgetItem *item = grdFacts->item(o2, o1);
             item->setText(factText(o1, o2) + QLatin1Char('\n') + factMark(s));
             item->setBackground(screenColour(s));
@@ -321,12 +340,21 @@ void frmFacts::showChild()
                           tr("%1 times %2, %3", "a cell of the fact map, read out").arg(o1).arg(o2).arg(stateName(s)));
             item->setData(Qt::AccessibleDescriptionRole, spokenStory(o1, o2));
         }
-    // Each count its own text: a noun's form goes with its count.
-    lblTotals->setText(QStringList{tr("%n of %1 facts known", "the totals below the map; %1 is all facts, 169", known)
-                                       .arg(FactCount),
-                                   tr("%n problems answered", "the totals below the map", m_totals.answers),
-                                   tr("%n days practised", "the totals below the map", m_totals.days)}
-                           .join(QStringLiteral("    ")));
+    // Progress, not a score: facts not met yet are still to come. Each count
+    // its own text: a noun's form goes with its count.
+    const auto &n = m_totals.facts;
+    const int there = n[size_t(FactState::GettingThere)] + n[size_t(FactState::Tricky)];
+    lblTotals->setText(
+        QStringList{tr("%n of %1 facts known", "the totals below the map; %1 is all facts, 169", n[size_t(FactState::Known)])
+                        .arg(FactCount),
+                    tr("%n getting there (%1 of them tricky now)", "the totals below the map", there)
+                        .arg(n[size_t(FactState::Tricky)]),
+                    tr("%n still to meet", "the totals below the map: facts not met yet", n[size_t(FactState::Untried)])}
+            .join(QStringLiteral("    ")) +
+        QLatin1Char('\n') +
+        QStringList{tr("%n problems answered", "the totals below the map", m_totals.answers),
+                    tr("%n days practised", "the totals below the map", m_totals.days)}
+            .join(QStringLiteral("    ")));
 
     auto *series = new QLineSeries;
     for (int i = 0; i < m_totals.knownByDay.size(); ++i)
@@ -454,31 +482,17 @@ void frmFacts::chooseTimeLimit()
 
 QStringList frmFacts::trickiest() const
 {
-    struct Missed
-    {
-        int o1, o2, misses, tries;
-    };
-    std::vector<Missed> missed;
-    for (int o2 = 0; o2 < FactSide; ++o2)
-        for (int o1 = 0; o1 < FactSide; ++o1) {
-            const FactRecord &f = m_facts[size_t(factIndex(o1, o2))];
-            if (f.tries > f.right)
-                missed.push_back({o1, o2, f.tries - f.right, f.tries});
-        }
-    // Most misses first; of equal misses, the larger share of misses.
-    std::stable_sort(missed.begin(), missed.end(), [](const Missed &a, const Missed &b) {
-        return a.misses != b.misses ? a.misses > b.misses : a.misses * b.tries > b.misses * a.tries;
-    });
     QStringList lines;
-    for (size_t i = 0; i < missed.size() && i < size_t(TrickiestShown); ++i) {
-        const Missed &x = missed[i];
-        lines << tr("%1 = %2: %n tries, %3 missed", "a line of the trickiest facts on the parent's page", x.tries)
-                     .arg(factText(x.o1, x.o2))
-                     .arg(x.o1 * x.o2)
-                     .arg(x.misses);
+    for (size_t i = 0; i < m_trickiest.size() && i < size_t(TrickiestShown); ++i) {
+        const int o1 = m_trickiest[i].operand1, o2 = m_trickiest[i].operand2;
+        const FactRecord &f = m_facts[size_t(factIndex(o1, o2))];
+        lines << tr("%1 = %2: %n tries, %3 missed", "a line of the trickiest facts on the parent's page", f.tries)
+                     .arg(factText(o1, o2))
+                     .arg(o1 * o2)
+                     .arg(f.tries - f.right);
     }
     if (lines.isEmpty())
-        lines << tr("No fact missed yet.");
+        lines << tr("Nothing is tricky or getting there now.");
     return lines;
 }
 
@@ -489,15 +503,19 @@ void frmFacts::printPage()
     ParentPage page;
     page.heading = tr("%1 - My Facts - %2", "the heading of the page printed for the parent: the child's name, the date").arg(name, locale.toString(m_today, tr("d MMMM yyyy", "the date on the parent's page, as QDate formats it")));
     page.states = m_states;
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         page.legend[size_t(i)] = stateName(FactState(i));
+        page.meaning[size_t(i)] = stateMeaning(FactState(i));
+    }
     page.trickyHeading = tr("The trickiest facts");
     page.tricky = trickiest();
     page.chartHeading = tr("Facts known at the end of each day");
     page.knownByDay = m_totals.knownByDay;
+    // Every fifth day dated, counting back from today.
     const QString axisDay = tr("d MMM", "a day on the chart's axis, as QDate formats it");
-    page.firstDay = locale.toString(m_today.addDays(1 - ChartDays), axisDay);
-    page.lastDay = locale.toString(m_today, axisDay);
+    for (int k = 0; k < ChartDays; ++k)
+        page.dayLabels << ((ChartDays - 1 - k) % 5 == 0 ? locale.toString(m_today.addDays(k + 1 - ChartDays), axisDay)
+                                                        : QString());
     ::printPage(m, this, tr("Numbloom - My Facts of %1").arg(name), [&page](DrawSurface &p) { drawParentPage(p, page); });
 }
 

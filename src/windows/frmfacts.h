@@ -48,6 +48,8 @@ private:
     void printPage();
     void saveCsv();
     QString stateName(FactState s) const;
+    // What a state means, in plain words.
+    QString stateMeaning(FactState s) const;
     QStringList trickiest() const;
     qint64 childId() const;
     int timeLimitMs() const;
@@ -57,6 +59,7 @@ private:
     QVector<Child> m_children;
     std::array<FactRecord, FactCount> m_facts{};
     std::array<FactState, FactCount> m_states{}; // under the child's time limit
+    std::vector<FactPair> m_trickiest;           // weakest first
     ChildTotals m_totals;
     QDate m_today;
 
