@@ -630,10 +630,6 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <translation>Entfernen</translation>
     </message>
     <message>
-        <source>No fact missed yet.</source>
-        <translation>Bisher keine Aufgabe falsch gerechnet.</translation>
-    </message>
-    <message>
         <source>The trickiest facts</source>
         <translation>Die kniffligsten Aufgaben</translation>
     </message>
@@ -776,6 +772,42 @@ Damit beim nächsten Mal sofort gedruckt wird, wählen Sie in den Druckereinstel
         <translation>%1 wurde nicht gespeichert.
 
 %2</translation>
+    </message>
+    <message>
+        <source>right within the time limit on the last two days it came up, and likely still right now</source>
+        <translation>an den letzten zwei Tagen, an denen sie drankam, rechtzeitig richtig, und jetzt wahrscheinlich noch richtig</translation>
+    </message>
+    <message>
+        <source>likely right now, but not yet right in time on two days</source>
+        <translation>jetzt wahrscheinlich richtig, aber noch nicht an zwei Tagen rechtzeitig richtig</translation>
+    </message>
+    <message>
+        <source>the last answer was wrong, or a wrong or slow answer is likely now</source>
+        <translation>die letzte Antwort war falsch, oder jetzt ist eine falsche oder langsame Antwort wahrscheinlich</translation>
+    </message>
+    <message>
+        <source>not met in a drill yet</source>
+        <translation>kam noch in keiner Übung vor</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n getting there (%1 of them tricky now)</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n fast geschafft (davon %1 gerade knifflig)</numerusform>
+            <numerusform>%n fast geschafft (davon %1 gerade knifflig)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still to meet</source>
+        <comment>the totals below the map: facts not met yet</comment>
+        <translation>
+            <numerusform>%n noch nicht geübt</numerusform>
+            <numerusform>%n noch nicht geübt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is tricky or getting there now.</source>
+        <translation>Gerade ist nichts knifflig oder fast geschafft.</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,22 @@
             <numerusform>%1 = %2: %n tries, %3 missed</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n getting there (%1 of them tricky now)</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n getting there (%1 of them tricky now)</numerusform>
+            <numerusform>%n getting there (%1 of them tricky now)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still to meet</source>
+        <comment>the totals below the map: facts not met yet</comment>
+        <translation>
+            <numerusform>%n still to meet</numerusform>
+            <numerusform>%n still to meet</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>frmTable</name>

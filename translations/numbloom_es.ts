@@ -630,10 +630,6 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <translation>Eliminar</translation>
     </message>
     <message>
-        <source>No fact missed yet.</source>
-        <translation>Aún no hay cuentas falladas.</translation>
-    </message>
-    <message>
         <source>The trickiest facts</source>
         <translation>Las cuentas más difíciles</translation>
     </message>
@@ -776,6 +772,42 @@ Para imprimir directamente la próxima vez, elige una impresora predeterminada e
         <translation>%1 no se ha guardado.
 
 %2</translation>
+    </message>
+    <message>
+        <source>right within the time limit on the last two days it came up, and likely still right now</source>
+        <translation>bien a tiempo los dos últimos días que salió, y seguramente aún bien ahora</translation>
+    </message>
+    <message>
+        <source>likely right now, but not yet right in time on two days</source>
+        <translation>seguramente bien ahora, pero aún no bien a tiempo en dos días</translation>
+    </message>
+    <message>
+        <source>the last answer was wrong, or a wrong or slow answer is likely now</source>
+        <translation>la última respuesta fue mal, o ahora es probable una respuesta mal o lenta</translation>
+    </message>
+    <message>
+        <source>not met in a drill yet</source>
+        <translation>aún no salió en una práctica</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n getting there (%1 of them tricky now)</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n casi dominada (%1 difíciles ahora)</numerusform>
+            <numerusform>%n casi dominadas (%1 de ellas difíciles ahora)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still to meet</source>
+        <comment>the totals below the map: facts not met yet</comment>
+        <translation>
+            <numerusform>%n aún por ver</numerusform>
+            <numerusform>%n aún por ver</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is tricky or getting there now.</source>
+        <translation>Ahora no hay nada difícil ni casi dominado.</translation>
     </message>
 </context>
 <context>

@@ -630,10 +630,6 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation>Supprimer</translation>
     </message>
     <message>
-        <source>No fact missed yet.</source>
-        <translation>Aucun calcul raté pour l&apos;instant.</translation>
-    </message>
-    <message>
         <source>The trickiest facts</source>
         <translation>Les calculs à revoir en priorité</translation>
     </message>
@@ -776,6 +772,42 @@ Pour imprimer directement la prochaine fois, choisissez une imprimante par défa
         <translation>%1 n&apos;a pas été enregistré.
 
 %2</translation>
+    </message>
+    <message>
+        <source>right within the time limit on the last two days it came up, and likely still right now</source>
+        <translation>juste dans le temps les deux derniers jours où il est venu, et sans doute encore juste maintenant</translation>
+    </message>
+    <message>
+        <source>likely right now, but not yet right in time on two days</source>
+        <translation>sans doute juste maintenant, mais pas encore juste dans le temps deux jours de suite</translation>
+    </message>
+    <message>
+        <source>the last answer was wrong, or a wrong or slow answer is likely now</source>
+        <translation>la dernière réponse était fausse, ou une réponse fausse ou lente est probable maintenant</translation>
+    </message>
+    <message>
+        <source>not met in a drill yet</source>
+        <translation>pas encore venu dans un entraînement</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n getting there (%1 of them tricky now)</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n presque acquis (dont %1 à revoir)</numerusform>
+            <numerusform>%n presque acquis (dont %1 à revoir)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still to meet</source>
+        <comment>the totals below the map: facts not met yet</comment>
+        <translation>
+            <numerusform>%n pas encore vu</numerusform>
+            <numerusform>%n pas encore vus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is tricky or getting there now.</source>
+        <translation>Rien n&apos;est à revoir ou presque acquis pour l&apos;instant.</translation>
     </message>
 </context>
 <context>

@@ -630,10 +630,6 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <translation>Elimina</translation>
     </message>
     <message>
-        <source>No fact missed yet.</source>
-        <translation>Nessuna operazione sbagliata finora.</translation>
-    </message>
-    <message>
         <source>The trickiest facts</source>
         <translation>Le operazioni più difficili</translation>
     </message>
@@ -776,6 +772,42 @@ Per stampare subito la prossima volta, scegliere una stampante predefinita nelle
         <translation>%1 non è stato salvato.
 
 %2</translation>
+    </message>
+    <message>
+        <source>right within the time limit on the last two days it came up, and likely still right now</source>
+        <translation>giusta entro il tempo negli ultimi due giorni in cui è uscita, e probabilmente ancora giusta ora</translation>
+    </message>
+    <message>
+        <source>likely right now, but not yet right in time on two days</source>
+        <translation>probabilmente giusta ora, ma non ancora giusta entro il tempo in due giorni</translation>
+    </message>
+    <message>
+        <source>the last answer was wrong, or a wrong or slow answer is likely now</source>
+        <translation>l&apos;ultima risposta era sbagliata, o ora è probabile una risposta sbagliata o lenta</translation>
+    </message>
+    <message>
+        <source>not met in a drill yet</source>
+        <translation>non ancora uscita in un allenamento</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n getting there (%1 of them tricky now)</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n quasi imparata (%1 difficili ora)</numerusform>
+            <numerusform>%n quasi imparate (di cui %1 difficili ora)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still to meet</source>
+        <comment>the totals below the map: facts not met yet</comment>
+        <translation>
+            <numerusform>%n ancora da vedere</numerusform>
+            <numerusform>%n ancora da vedere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is tricky or getting there now.</source>
+        <translation>Ora non c&apos;è niente di difficile o quasi imparato.</translation>
     </message>
 </context>
 <context>

@@ -630,10 +630,6 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <translation>Verwijderen</translation>
     </message>
     <message>
-        <source>No fact missed yet.</source>
-        <translation>Nog geen enkele som fout.</translation>
-    </message>
-    <message>
         <source>The trickiest facts</source>
         <translation>De lastigste sommen</translation>
     </message>
@@ -776,6 +772,42 @@ Kies in de printerinstellingen een standaardprinter om de volgende keer meteen a
         <translation>%1 is niet opgeslagen.
 
 %2</translation>
+    </message>
+    <message>
+        <source>right within the time limit on the last two days it came up, and likely still right now</source>
+        <translation>op de laatste twee dagen dat hij kwam op tijd goed, en nu waarschijnlijk nog steeds goed</translation>
+    </message>
+    <message>
+        <source>likely right now, but not yet right in time on two days</source>
+        <translation>nu waarschijnlijk goed, maar nog niet op twee dagen op tijd goed</translation>
+    </message>
+    <message>
+        <source>the last answer was wrong, or a wrong or slow answer is likely now</source>
+        <translation>het laatste antwoord was fout, of een fout of traag antwoord is nu waarschijnlijk</translation>
+    </message>
+    <message>
+        <source>not met in a drill yet</source>
+        <translation>nog niet in een oefening gekomen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n getting there (%1 of them tricky now)</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n bijna geleerd (%1 daarvan nu lastig)</numerusform>
+            <numerusform>%n bijna geleerd (%1 daarvan nu lastig)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still to meet</source>
+        <comment>the totals below the map: facts not met yet</comment>
+        <translation>
+            <numerusform>%n nog te komen</numerusform>
+            <numerusform>%n nog te komen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is tricky or getting there now.</source>
+        <translation>Nu is er niets lastig of bijna geleerd.</translation>
     </message>
 </context>
 <context>

@@ -633,10 +633,6 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <translation>Usuń</translation>
     </message>
     <message>
-        <source>No fact missed yet.</source>
-        <translation>Na razie bez błędów.</translation>
-    </message>
-    <message>
         <source>The trickiest facts</source>
         <translation>Najtrudniejsze działania</translation>
     </message>
@@ -786,6 +782,44 @@ Aby następnym razem drukować od razu, wybierz drukarkę domyślną w ustawieni
         <translation>Nie zapisano pliku %1.
 
 %2</translation>
+    </message>
+    <message>
+        <source>right within the time limit on the last two days it came up, and likely still right now</source>
+        <translation>dobrze w czasie w dwóch ostatnich dniach, kiedy się pojawiło, i pewnie nadal dobrze teraz</translation>
+    </message>
+    <message>
+        <source>likely right now, but not yet right in time on two days</source>
+        <translation>teraz pewnie dobrze, ale jeszcze nie dobrze w czasie w dwóch dniach</translation>
+    </message>
+    <message>
+        <source>the last answer was wrong, or a wrong or slow answer is likely now</source>
+        <translation>ostatnia odpowiedź była zła albo teraz zła lub wolna odpowiedź jest prawdopodobna</translation>
+    </message>
+    <message>
+        <source>not met in a drill yet</source>
+        <translation>jeszcze nie pojawiło się w ćwiczeniu</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n getting there (%1 of them tricky now)</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n prawie opanowane (w tym teraz trudne: %1)</numerusform>
+            <numerusform>%n prawie opanowane (w tym teraz trudne: %1)</numerusform>
+            <numerusform>%n prawie opanowanych (w tym teraz trudne: %1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still to meet</source>
+        <comment>the totals below the map: facts not met yet</comment>
+        <translation>
+            <numerusform>%n jeszcze przed nami</numerusform>
+            <numerusform>%n jeszcze przed nami</numerusform>
+            <numerusform>%n jeszcze przed nami</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is tricky or getting there now.</source>
+        <translation>Teraz nic nie jest trudne ani prawie opanowane.</translation>
     </message>
 </context>
 <context>

@@ -630,10 +630,6 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <translation>Remover</translation>
     </message>
     <message>
-        <source>No fact missed yet.</source>
-        <translation>Nenhuma conta errada até agora.</translation>
-    </message>
-    <message>
         <source>The trickiest facts</source>
         <translation>As contas mais difíceis</translation>
     </message>
@@ -776,6 +772,42 @@ Para imprimir direto da próxima vez, escolha uma impressora padrão nas configu
         <translation>%1 não foi salvo.
 
 %2</translation>
+    </message>
+    <message>
+        <source>right within the time limit on the last two days it came up, and likely still right now</source>
+        <translation>certa no tempo nos dois últimos dias em que apareceu, e provavelmente ainda certa agora</translation>
+    </message>
+    <message>
+        <source>likely right now, but not yet right in time on two days</source>
+        <translation>provavelmente certa agora, mas ainda não certa no tempo em dois dias</translation>
+    </message>
+    <message>
+        <source>the last answer was wrong, or a wrong or slow answer is likely now</source>
+        <translation>a última resposta estava errada, ou agora é provável uma resposta errada ou lenta</translation>
+    </message>
+    <message>
+        <source>not met in a drill yet</source>
+        <translation>ainda não apareceu num treino</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n getting there (%1 of them tricky now)</source>
+        <comment>the totals below the map</comment>
+        <translation>
+            <numerusform>%n quase lá (%1 difíceis agora)</numerusform>
+            <numerusform>%n quase lá (%1 difíceis agora)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n still to meet</source>
+        <comment>the totals below the map: facts not met yet</comment>
+        <translation>
+            <numerusform>%n ainda por ver</numerusform>
+            <numerusform>%n ainda por ver</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing is tricky or getting there now.</source>
+        <translation>Agora nada está difícil ou quase lá.</translation>
     </message>
 </context>
 <context>

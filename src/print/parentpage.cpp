@@ -62,10 +62,23 @@ float drawLegend(DrawSurface &p, const ParentPage &pp, float y)
         p.setCurrentY(y);
         p.printText(factMark(s));
         p.setForeColor(Qt::black);
-        p.setCurrentX(MapLeft + 34);
-        p.setCurrentY(y);
-        p.printText(pp.legend[i] + QStringLiteral(": ") + pp.meaning[i]);
-        y += 18;
+        // A meaning too long for the line goes on under itself.
+        QString rest = pp.legend[i] + QStringLiteral(": ") + pp.meaning[i];
+        const float left = MapLeft + 34, room = 800 - left;
+        while (!rest.isEmpty()) {
+            qsizetype cut = rest.size();
+            while (cut > 0 && p.textWidth(rest.left(cut)) > room) {
+                const qsizetype space = rest.lastIndexOf(QLatin1Char(' '), cut - 1);
+                cut = space > 0 ? space : cut - 1;
+            }
+            cut = std::max<qsizetype>(cut, 1);
+            p.setCurrentX(left);
+            p.setCurrentY(y);
+            p.printText(rest.left(cut));
+            rest = rest.mid(cut).trimmed();
+            y += 16;
+        }
+        y += 2;
     }
     return y;
 }
