@@ -95,15 +95,14 @@ void drawChart(DrawSurface &p, const ParentPage &pp, float left, float top, floa
     p.setFont(QStringLiteral("Arial"), 9);
     const float x0 = left + 34, x1 = right, y1 = top + 26, y0 = bottom - 18;
     const auto yOf = [&](int v) { return y0 - (y0 - y1) * float(v) / float(FactCount); };
-    for (int v = 0; v <= FactCount; v += 25) {
-        const int shown = std::min(v, FactCount);
-        p.line(x0, yOf(shown), x1, yOf(shown), QColor(0xC0, 0xC0, 0xC0));
-        const QString t = QString::number(shown);
+    // Every 25 facts, and the top: all 169.
+    for (const int v : {0, 25, 50, 75, 100, 125, 150, FactCount}) {
+        p.line(x0, yOf(v), x1, yOf(v), QColor(0xC0, 0xC0, 0xC0));
+        const QString t = QString::number(v);
         p.setCurrentX(x0 - 5 - p.textWidth(t));
-        p.setCurrentY(yOf(shown) - p.textHeight(t) / 2);
+        p.setCurrentY(yOf(v) - p.textHeight(t) / 2);
         p.printText(t);
     }
-    p.line(x0, yOf(FactCount), x1, yOf(FactCount), QColor(0xC0, 0xC0, 0xC0));
     p.line(x0, y1, x0, y0, Qt::black);
     p.line(x0, y0, x1, y0, Qt::black);
     const int n = int(pp.knownByDay.size());
