@@ -72,7 +72,8 @@ void drawCellCursor(DrawSurface &s, int cell)
 {
     const int rowH = gridStep(s.scaleHeight(), 3);
     const int colW = gridStep(s.scaleWidth(), 5);
-    const float x = float((cell % 5) * colW), y = float((cell / 5) * rowH);
+    const int column = cell % 5, row = cell / 5;
+    const float x = float(column * colW), y = float(row * rowH);
     const float inset = 0.04f * float(colW);
     // The facts keep their colour: the frame's pen is put back after it.
     const QColor fore = s.foreColor();

@@ -63,11 +63,12 @@ private:
     ChildTotals m_totals;
     QDate m_today;
 
-    QLabel *lblHealth, *lblTotals, *lblStory;
-    QComboBox *cboChild, *cboLimit;
-    QCheckBox *chkReadAloud;
+    QLabel *lblHealth = nullptr, *lblTotals = nullptr, *lblStory = nullptr;
+    QComboBox *cboChild = nullptr, *cboLimit = nullptr;
+    QCheckBox *chkReadAloud = nullptr;
     std::unique_ptr<Announcer> m_announcer;
-    QPushButton *cmdAdd, *cmdRename, *cmdRemove, *cmdPrint, *cmdCsv, *cmdClose;
-    QTableWidget *grdFacts;
-    QChartView *chtKnown;
+    QPushButton *cmdAdd = nullptr, *cmdRename = nullptr, *cmdRemove = nullptr, *cmdPrint = nullptr,
+                *cmdCsv = nullptr, *cmdClose = nullptr;
+    QTableWidget *grdFacts = nullptr;
+    QChartView *chtKnown = nullptr;
 };
