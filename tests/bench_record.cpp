@@ -10,8 +10,8 @@
 #include "openrecord.h"
 #include "platform/systemclock.h"
 #include "practice/trickychooser.h"
-#include "progress/sqliterecord.h"
-#include "windows/frmfacts.h"
+#include "record/sqliterecord.h"
+#include "modules/facts/frmfacts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

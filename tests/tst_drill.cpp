@@ -3,10 +3,10 @@
 #include "app/module1.h"
 #include "fakes.h"
 #include "mainwindow.h"
-#include "progress/sqliterecord.h"
-#include "platform/picturebox.h"
+#include "record/sqliterecord.h"
+#include "controls/picturebox.h"
 #include "platform/twips.h"
-#include "platform/widgets.h"
+#include "controls/widgets.h"
 #include "windows/frmtable.h"
 
 #include <QAccessible>

@@ -4,9 +4,9 @@
 #include "app/module1.h"
 #include "fakes.h"
 #include "mainwindow.h"
-#include "platform/picturebox.h"
+#include "controls/picturebox.h"
 #include "platform/twips.h"
-#include "platform/widgets.h"
+#include "controls/widgets.h"
 #include "windows/frmtable.h"
 
 #include <QLabel>

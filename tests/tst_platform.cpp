@@ -1,11 +1,11 @@
 // The pieces that touch the machine: the pause, the real sound player on a
 // machine without audio, the shared random source.
 #include "app/module1.h"
-#include "platform/lazymodules.h"
-#include "platform/pulsesoundplayer.h"
+#include "loader/lazymodules.h"
+#include "modules/sound/pulsesoundplayer.h"
 #include "platform/systemclock.h"
 #include "platform/wave.h"
-#include "platform/widgets.h"
+#include "controls/widgets.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -8,7 +8,7 @@
 #include "openrecord.h"
 #include "practice/trickychooser.h"
 #include "progress/childprogress.h"
-#include "progress/sqliterecord.h"
+#include "record/sqliterecord.h"
 #include "recordingsurface.h"
 #include "app/module1.h"
 #include "platform/systemclock.h"

@@ -7,7 +7,7 @@
 #include "mainwindow.h"
 #include "openrecord.h"
 #include "practice/practicedrill.h"
-#include "progress/sqliterecord.h"
+#include "record/sqliterecord.h"
 #include "recordingsurface.h"
 #include "smalldisk.h"
 #include "app/module1.h"

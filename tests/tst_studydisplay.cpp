@@ -1,5 +1,5 @@
 // The study grid over a recording surface and over the real picture box.
-#include "platform/picturebox.h"
+#include "controls/picturebox.h"
 #include "platform/twips.h"
 #include "recordingsurface.h"
 #include "render/studydisplay.h"

@@ -5,12 +5,12 @@
 #include "app/texts.h"
 #include "fakes.h"
 #include "mainwindow.h"
-#include "platform/lazymodules.h"
+#include "loader/lazymodules.h"
 #include "platform/twips.h"
-#include "print/pages.h"
+#include "pages/pages.h"
 #include "windows/frmabout.h"
-#include "progress/sqliterecord.h"
-#include "windows/frmfacts.h"
+#include "record/sqliterecord.h"
+#include "modules/facts/frmfacts.h"
 #include "windows/frmhmath.h"
 
 #include <QImage>

@@ -9,8 +9,8 @@ out=build/fuzz
 mkdir -p "$out" "$out/corpus"
 # shellcheck disable=SC2046
 clang++ -std=c++20 -O1 -g -fPIC -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-  -Isrc $(pkg-config --cflags Qt6Core) \
-  tests/fuzz/fuzz_settings.cpp src/app/settings.cpp src/app/safesave.cpp \
+  -Isrc/logic $(pkg-config --cflags Qt6Core) \
+  tests/fuzz/fuzz_settings.cpp src/logic/app/settings.cpp src/logic/app/safesave.cpp \
   $(pkg-config --libs Qt6Core) -o "$out/fuzz_settings"
 cp -n tests/fuzz/corpus/* "$out/corpus/" 2>/dev/null || true
 # New inputs go to the build folder's corpus; the seeds in the tree stay as they are.

@@ -2,8 +2,8 @@
 // The real windows as a test starts and reaches them: the program started
 // through its About window, and the main window's controls found by object
 // name, the way a user finds them by what they show, not through members.
-#include "platform/picturebox.h"
-#include "platform/widgets.h"
+#include "controls/picturebox.h"
+#include "controls/widgets.h"
 #include "practice/practicedrill.h"
 #include "windows/frmtable.h"
 

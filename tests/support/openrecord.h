@@ -1,9 +1,9 @@
 #pragma once
 // A record opened as the program opens it (the file, then the child who
 // practises), used on the test's own thread without the record's thread.
-#include "progress/recordfile.h"
-#include "progress/recordreports.h"
-#include "progress/recordstore.h"
+#include "record/recordfile.h"
+#include "record/recordreports.h"
+#include "record/recordstore.h"
 
 struct OpenRecord
 {

@@ -1,5 +1,5 @@
 #include "windowfront.h"
-#include "lazymodules.h"
+#include "loader/lazymodules.h"
 
 #include <QGuiApplication>
 #include <QTimer>

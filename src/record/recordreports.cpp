@@ -2,7 +2,7 @@
 #include "recordfile.h"
 #include "recordstore.h"
 
-#include "childprogress.h"
+#include "progress/childprogress.h"
 
 #include "app/safesave.h"
 

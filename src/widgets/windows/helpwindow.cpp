@@ -2,8 +2,8 @@
 
 #include "app/module1.h"
 #include "app/texts.h"
-#include "platform/widgets.h"
-#include "platform/windowfront.h"
+#include "controls/widgets.h"
+#include "controls/windowfront.h"
 
 #include <QApplication>
 #include <QDesktopServices>

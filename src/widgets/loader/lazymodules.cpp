@@ -2,7 +2,7 @@
 #include "app/logging.h"
 #include "app/module1.h"
 #include "app/texts.h"
-#include "wave.h"
+#include "platform/wave.h"
 
 #include <QApplication>
 #include <QDir>

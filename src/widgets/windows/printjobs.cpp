@@ -3,13 +3,13 @@
 #include "app/texts.h"
 
 #include "app/module1.h"
-#include "pages.h"
+#include "pages/pages.h"
 #include "platform/services.h"
 
 #include "practice/trickychooser.h"
 #include "progress/childrecord.h"
 #include "study/studyoptions.h"
-#include "windows/helpwindow.h"
+#include "helpwindow.h"
 
 #include <QCheckBox>
 #include <QDir>

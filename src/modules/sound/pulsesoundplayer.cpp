@@ -1,6 +1,6 @@
 #include "pulsesoundplayer.h"
 #include "app/logging.h"
-#include "wave.h"
+#include "platform/wave.h"
 
 #include <QApplication>
 

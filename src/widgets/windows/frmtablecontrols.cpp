@@ -8,9 +8,9 @@
 #include "app/module1.h"
 #include "app/settings.h"
 #include "helpwindow.h"
-#include "platform/picturebox.h"
+#include "controls/picturebox.h"
 #include "platform/twips.h"
-#include "platform/widgets.h"
+#include "controls/widgets.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,7 +1,7 @@
 #pragma once
 // A box that keeps what is drawn on it until it is cleared: it owns an image at
 // the screen's pixel density and painting only copies that image.
-#include "drawsurface.h"
+#include "platform/drawsurface.h"
 #include <QFont>
 #include <QImage>
 #include <QWidget>

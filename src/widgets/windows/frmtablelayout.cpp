@@ -1,7 +1,7 @@
 #include "frmtablelayout.h"
 
-#include "platform/picturebox.h"
-#include "platform/widgets.h"
+#include "controls/picturebox.h"
+#include "controls/widgets.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -7,7 +7,7 @@
 // The answers of the child practising are also kept in memory, read on the
 // thread when the child comes to practise and added to as answers are
 // judged, so that a drill's start never waits for the file.
-#include "childrecord.h"
+#include "progress/childrecord.h"
 #include "recordfile.h"
 
 #include <QElapsedTimer>

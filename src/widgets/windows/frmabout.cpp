@@ -5,7 +5,7 @@
 #include "frmtable.h"
 #include "helpwindow.h"
 #include "platform/twips.h"
-#include "platform/widgets.h"
+#include "controls/widgets.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

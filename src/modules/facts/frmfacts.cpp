@@ -1,15 +1,15 @@
 #include "frmfacts.h"
-#include "helpwindow.h"
+#include "windows/helpwindow.h"
 
 #include "app/format.h"
 #include "app/module1.h"
 #include "app/safesave.h"
 #include "app/spoken.h"
-#include "platform/announcer.h"
+#include "controls/announcer.h"
 #include "platform/drawsurface.h"
-#include "platform/focusmarks.h"
-#include "print/parentpage.h"
-#include "print/printjobs.h"
+#include "controls/focusmarks.h"
+#include "pages/parentpage.h"
+#include "windows/printjobs.h"
 
 #include <QChart>
 #include <QChartView>

@@ -4,7 +4,7 @@
 // start-up nothing. The voice is chosen by name for the language and its
 // region: Qt's own pick gives Brazilian Portuguese a voice from Portugal and
 // American English one from the Caribbean.
-#include "services.h"
+#include "platform/services.h"
 
 #include <QElapsedTimer>
 #include <QString>

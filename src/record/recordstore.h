@@ -3,7 +3,7 @@
 // names, the time limits, and what each drill hands over. Every value reaches
 // SQL as a bound parameter. Used from the record's thread (SqliteRecord), or
 // directly by the tests and the benchmark.
-#include "childrecord.h"
+#include "progress/childrecord.h"
 #include "recordfile.h"
 
 #include <QVector>

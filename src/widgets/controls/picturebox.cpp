@@ -1,5 +1,5 @@
 #include "picturebox.h"
-#include "twips.h"
+#include "platform/twips.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>

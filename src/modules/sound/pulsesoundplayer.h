@@ -2,7 +2,7 @@
 // Plays the program's wave files through the desktop's audio server
 // (PulseAudio, or PipeWire's PulseAudio service). Built as a module of its
 // own that the program loads on first use (see lazymodules.h).
-#include "services.h"
+#include "platform/services.h"
 
 #include <QHash>
 #include <memory>

@@ -1,5 +1,5 @@
 #include "widgets.h"
-#include "twips.h"
+#include "platform/twips.h"
 
 #include <QAccessibleWidget>
 #include <QGuiApplication>

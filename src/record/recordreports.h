@@ -1,7 +1,7 @@
 #pragma once
 // What the record tells a parent of one child: the facts, the totals and the
 // chart for My Facts, and every answer as a CSV file a spreadsheet opens.
-#include "childrecord.h"
+#include "progress/childrecord.h"
 
 #include <QByteArray>
 

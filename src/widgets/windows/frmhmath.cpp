@@ -4,10 +4,10 @@
 #include "app/format.h"
 #include "app/module1.h"
 #include "app/spoken.h"
-#include "platform/announcer.h"
-#include "platform/picturebox.h"
+#include "controls/announcer.h"
+#include "controls/picturebox.h"
 #include "platform/twips.h"
-#include "platform/widgets.h"
+#include "controls/widgets.h"
 #include "study/factpicture.h"
 #include "study/studyoptions.h"
 
