@@ -1,10 +1,8 @@
 #include "frmfacts.h"
 #include "windows/helpwindow.h"
 
-#include "app/format.h"
 #include "app/module1.h"
 #include "app/safesave.h"
-#include "app/spoken.h"
 #include "controls/announcer.h"
 #include "platform/drawsurface.h"
 #include "controls/focusmarks.h"
@@ -56,23 +54,8 @@ public:
     }
 };
 
-// The chart looks back this many days, today included.
-constexpr int ChartDays = 30;
-constexpr int TrickiestShown = 10;
 // A cell holds "12 x 12" over its mark; the window then fits a 1024 x 768 screen.
 constexpr int CellWidth = 48, CellHeight = 32;
-
-// Screen colours of the states; each has its mark too (factMark).
-QColor screenColour(FactState s)
-{
-    switch (s) {
-    case FactState::Known: return QColor(0x7C, 0xCF, 0x7C);
-    case FactState::GettingThere: return QColor(0xFF, 0xE0, 0x70);
-    case FactState::Tricky: return QColor(0xFF, 0x9A, 0x9A);
-    case FactState::Untried: break;
-    }
-    return QColor(0xE4, 0xE4, 0xE4);
-}
 
 QPushButton *button(const QString &caption, const char *name, QWidget *parent)
 {
@@ -115,7 +98,45 @@ void frmFacts::buildControls()
     lblHealth->setWordWrap(true);
     lblHealth->setStyleSheet(QStringLiteral("color: #B00000;"));
     top->addWidget(lblHealth);
+    top->addLayout(buildChildRow());
+    // For a child who cannot read yet: Numbloom says each problem itself.
+    chkReadAloud = new QCheckBox(tr("Rea&d aloud"), this);
+    chkReadAloud->setObjectName(QStringLiteral("chkReadAloud"));
+    top->addWidget(chkReadAloud);
 
+    buildMap();
+    lblStory = new QLabel(this);
+    lblStory->setObjectName(QStringLiteral("lblStory"));
+    // A label's text is what a screen reader says of it; a name would hide it.
+    lblStory->setAccessibleDescription(tr("Chosen fact"));
+    lblTotals = new QLabel(this);
+    lblTotals->setObjectName(QStringLiteral("lblTotals"));
+    lblTotals->setAccessibleDescription(tr("Totals"));
+
+    auto *middle = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
+    left->addWidget(grdFacts);
+    left->addLayout(buildLegend());
+    left->addWidget(lblStory);
+    middle->addLayout(left);
+    middle->addLayout(buildChart(), 1);
+    top->addLayout(middle);
+    top->addWidget(lblTotals);
+
+    auto *bottom = new QHBoxLayout;
+    cmdPrint = button(tr("&Print for the Parent"), "cmdPrint", this);
+    cmdCsv = button(tr("Save as C&SV..."), "cmdCsv", this);
+    cmdClose = button(tr("Close"), "cmdClose", this);
+    bottom->addWidget(cmdPrint);
+    bottom->addWidget(cmdCsv);
+    bottom->addStretch();
+    bottom->addWidget(cmdClose);
+    top->addLayout(bottom);
+    connectControls();
+}
+
+QLayout *frmFacts::buildChildRow()
+{
     auto *who = new QHBoxLayout;
     auto *lblChild = new QLabel(tr("&Child:"), this);
     cboChild = new QComboBox(this);
@@ -146,12 +167,11 @@ void frmFacts::buildControls()
     who->addStretch();
     who->addWidget(lblLimit);
     who->addWidget(cboLimit);
-    top->addLayout(who);
-    // For a child who cannot read yet: Numbloom says each problem itself.
-    chkReadAloud = new QCheckBox(tr("Rea&d aloud"), this);
-    chkReadAloud->setObjectName(QStringLiteral("chkReadAloud"));
-    top->addWidget(chkReadAloud);
+    return who;
+}
 
+void frmFacts::buildMap()
+{
     grdFacts = new QTableWidget(FactSide, FactSide, this);
     grdFacts->setObjectName(QStringLiteral("grdFacts"));
     grdFacts->setAccessibleName(tr("Fact map"));
@@ -185,32 +205,32 @@ void frmFacts::buildControls()
             item->setTextAlignment(Qt::AlignCenter);
             grdFacts->setItem(o2, o1, item);
         }
+}
 
+QLayout *frmFacts::buildLegend()
+{
+    auto *column = new QVBoxLayout;
     auto *legend = new QHBoxLayout;
     for (int i = 0; i < 4; ++i) {
         const auto s = FactState(i);
-        auto *l = new QLabel(QStringLiteral(" %1  %2 ").arg(factMark(s), stateName(s)), this);
+        auto *l = new QLabel(QStringLiteral(" %1  %2 ").arg(factMark(s), MyFacts::stateName(s)), this);
         l->setObjectName(QStringLiteral("lblLegend_%1").arg(i));
-        l->setStyleSheet(QStringLiteral("background: %1; border: 1px solid #808080;").arg(screenColour(s).name()));
+        l->setStyleSheet(
+            QStringLiteral("background: %1; border: 1px solid #808080;").arg(MyFacts::screenColour(s).name()));
         legend->addWidget(l);
     }
     legend->addStretch();
-    QStringList meanings;
-    for (const FactState st : {FactState::Known, FactState::GettingThere, FactState::Tricky, FactState::Untried})
-        meanings << QStringLiteral("%1 %2: %3").arg(factMark(st), stateName(st), stateMeaning(st));
-    auto *lblMeaning = new QLabel(meanings.join(QLatin1Char('\n')), this);
+    auto *lblMeaning = new QLabel(MyFacts::legend(), this);
     lblMeaning->setObjectName(QStringLiteral("lblMeaning"));
     lblMeaning->setWordWrap(true);
     lblMeaning->setMaximumWidth(grdFacts->width());
+    column->addLayout(legend);
+    column->addWidget(lblMeaning);
+    return column;
+}
 
-    lblStory = new QLabel(this);
-    lblStory->setObjectName(QStringLiteral("lblStory"));
-    // A label's text is what a screen reader says of it; a name would hide it.
-    lblStory->setAccessibleDescription(tr("Chosen fact"));
-    lblTotals = new QLabel(this);
-    lblTotals->setObjectName(QStringLiteral("lblTotals"));
-    lblTotals->setAccessibleDescription(tr("Totals"));
-
+QLayout *frmFacts::buildChart()
+{
     chtKnown = new QChartView(this);
     chtKnown->setObjectName(QStringLiteral("chtKnown"));
     chtKnown->setAccessibleName(tr("Facts known at the end of each day, the last 30 days"));
@@ -225,28 +245,11 @@ void frmFacts::buildControls()
     auto *chartColumn = new QVBoxLayout;
     chartColumn->addWidget(lblChart);
     chartColumn->addWidget(chtKnown, 1);
+    return chartColumn;
+}
 
-    auto *middle = new QHBoxLayout;
-    auto *left = new QVBoxLayout;
-    left->addWidget(grdFacts);
-    left->addLayout(legend);
-    left->addWidget(lblMeaning);
-    left->addWidget(lblStory);
-    middle->addLayout(left);
-    middle->addLayout(chartColumn, 1);
-    top->addLayout(middle);
-    top->addWidget(lblTotals);
-
-    auto *bottom = new QHBoxLayout;
-    cmdPrint = button(tr("&Print for the Parent"), "cmdPrint", this);
-    cmdCsv = button(tr("Save as C&SV..."), "cmdCsv", this);
-    cmdClose = button(tr("Close"), "cmdClose", this);
-    bottom->addWidget(cmdPrint);
-    bottom->addWidget(cmdCsv);
-    bottom->addStretch();
-    bottom->addWidget(cmdClose);
-    top->addLayout(bottom);
-
+void frmFacts::connectControls()
+{
     connect(cboChild, &QComboBox::activated, this, [this](int i) {
         r.choose(m_children.value(i).id);
         showChildren();
@@ -264,32 +267,8 @@ void frmFacts::buildControls()
         // Orca reads a table's whole row on Up and Down; the chosen cell and
         // its story, said at once, cut that short.
         if (grdFacts->hasFocus() && o1 >= 0 && o2 >= 0)
-            m_announcer->say(grdFacts->item(o2, o1)->data(Qt::AccessibleTextRole).toString() + QStringLiteral(". ")
-                             + spokenStory(o1, o2));
+            m_announcer->say(m_map.cellSpoken(o1, o2) + QStringLiteral(". ") + m_map.spokenStory(o1, o2));
     });
-}
-
-QString frmFacts::stateName(FactState s) const
-{
-    switch (s) {
-    case FactState::Known: return tr("known");
-    case FactState::GettingThere: return tr("getting there");
-    case FactState::Tricky: return tr("tricky");
-    case FactState::Untried: break;
-    }
-    return tr("not yet tried");
-}
-
-QString frmFacts::stateMeaning(FactState s) const
-{
-    switch (s) {
-    case FactState::Known:
-        return tr("right within the time limit on the last two days it came up, and likely still right now");
-    case FactState::GettingThere: return tr("likely right now, but not yet right in time on two days");
-    case FactState::Tricky: return tr("the last answer was wrong, or a wrong or slow answer is likely now");
-    case FactState::Untried: break;
-    }
-    return tr("not met in a drill yet");
 }
 
 qint64 frmFacts::childId() const { return m_children.value(cboChild->currentIndex()).id; }
@@ -320,46 +299,29 @@ void frmFacts::showChildren()
 void frmFacts::showChild()
 {
     const qint64 id = childId();
-    const ChildSummary sum = id ? r.summary(id, m_today, ChartDays) : ChildSummary{};
-    m_facts = sum.facts;
-    m_totals = sum.totals;
-    m_states = sum.states;
-    m_trickiest = sum.trickiest;
-    const int limit = timeLimitMs();
-    cboLimit->setCurrentIndex(std::max(0, cboLimit->findData(limit)));
+    m_map = MyFacts(id ? r.summary(id, m_today, MyFacts::ChartDays) : ChildSummary{}, m_today);
+    cboLimit->setCurrentIndex(std::max(0, cboLimit->findData(timeLimitMs())));
     chkReadAloud->setChecked(m_children.value(cboChild->currentIndex()).readAloud);
-
     for (int o2 = 0; o2 < FactSide; ++o2)
         for (int o1 = 0; o1 < FactSide; ++o1) {
-            const FactState s = m_states[size_t(factIndex(o1, o2))];
             QTableWidgetItem *item = grdFacts->item(o2, o1);
-            item->setText(factText(o1, o2) + QLatin1Char('\n') + factMark(s));
-            item->setBackground(screenColour(s));
+            item->setText(m_map.cellText(o1, o2));
+            item->setBackground(MyFacts::screenColour(m_map.state(o1, o2)));
             item->setForeground(Qt::black);
-            item->setData(Qt::AccessibleTextRole,
-                          tr("%1 times %2, %3", "a cell of the fact map, read out").arg(o1).arg(o2).arg(stateName(s)));
-            item->setData(Qt::AccessibleDescriptionRole, spokenStory(o1, o2));
+            item->setData(Qt::AccessibleTextRole, m_map.cellSpoken(o1, o2));
+            item->setData(Qt::AccessibleDescriptionRole, m_map.spokenStory(o1, o2));
         }
-    // Progress, not a score: facts not met yet are still to come. Each count
-    // its own text: a noun's form goes with its count.
-    const auto &n = m_totals.facts;
-    const int there = n[size_t(FactState::GettingThere)] + n[size_t(FactState::Tricky)];
-    lblTotals->setText(
-        QStringList{tr("%n of %1 facts known", "the totals below the map; %1 is all facts, 169", n[size_t(FactState::Known)])
-                        .arg(FactCount),
-                    tr("%n getting there (%1 of them tricky now)", "the totals below the map", there)
-                        .arg(n[size_t(FactState::Tricky)]),
-                    tr("%n still to meet", "the totals below the map: facts not met yet", n[size_t(FactState::Untried)])}
-            .join(QStringLiteral("    ")) +
-        QLatin1Char('\n') +
-        QStringList{tr("%n problems answered", "the totals below the map", m_totals.answers),
-                    tr("%n days practised", "the totals below the map", m_totals.days)}
-            .join(QStringLiteral("    ")));
+    lblTotals->setText(m_map.totals());
+    showChart();
+    if (grdFacts->currentRow() < 0)
+        grdFacts->setCurrentCell(7, 7);
+    showStory();
+}
 
+void frmFacts::showChart()
+{
     auto *series = new QLineSeries;
-    for (int i = 0; i < m_totals.knownByDay.size(); ++i)
-        series->append(double(QDateTime(m_today.addDays(i + 1 - ChartDays), QTime(12, 0)).toMSecsSinceEpoch()),
-                       m_totals.knownByDay[i]);
+    series->append(m_map.knownByDay());
     auto *chart = new QChart;
     chart->legend()->hide();
     chart->addSeries(series);
@@ -376,41 +338,11 @@ void frmFacts::showChild()
     QChart *old = chtKnown->chart();
     chtKnown->setChart(chart);
     delete old;
-
-    if (grdFacts->currentRow() < 0)
-        grdFacts->setCurrentCell(7, 7);
-    showStory();
 }
 
-QString frmFacts::factStory(int operand1, int operand2) const
-{
-    const FactRecord &f = m_facts[size_t(factIndex(operand1, operand2))];
-    const QString fact = QStringLiteral("%1 = %2").arg(factText(operand1, operand2)).arg(operand1 * operand2);
-    if (f.tries == 0)
-        return tr("%1: not yet tried").arg(fact);
-    const QLocale &locale = numberLocale();
-    const QString tries = tr("%n tries", "how often a fact was answered, in its story", f.tries);
-    return tr("%1: %2, %3 right, last on %4 in %5 s")
-        .arg(fact, tries)
-        .arg(f.right)
-        .arg(locale.toString(f.lastAt.toLocalTime().date(), tr("d MMMM", "the day of a fact's last answer, as QDate formats it")))
-        .arg(locale.toString(double(f.lastMs) / 1000.0, 'f', 1));
-}
+QString frmFacts::factStory(int operand1, int operand2) const { return m_map.story(operand1, operand2); }
 
-QString frmFacts::spokenStory(int operand1, int operand2) const
-{
-    const FactRecord &f = m_facts[size_t(factIndex(operand1, operand2))];
-    const QString fact = spokenFact(operand1, operand2);
-    if (f.tries == 0)
-        return tr("%1. Not yet tried.", "a fact's story, read out").arg(fact);
-    const QLocale &locale = numberLocale();
-    const QString tries = tr("%n tries", "how often a fact was answered, in its story", f.tries);
-    return tr("%1. %2, %3 right, last on %4 in %5.", "a fact's story, read out")
-        .arg(fact, tries)
-        .arg(f.right)
-        .arg(locale.toString(f.lastAt.toLocalTime().date(), tr("d MMMM", "the day of a fact's last answer, as QDate formats it")))
-        .arg(spokenSeconds(float(f.lastMs) / 1000.0f));
-}
+QString frmFacts::spokenStory(int operand1, int operand2) const { return m_map.spokenStory(operand1, operand2); }
 
 void frmFacts::showStory()
 {
@@ -480,42 +412,10 @@ void frmFacts::chooseTimeLimit()
     showChild();
 }
 
-QStringList frmFacts::trickiest() const
-{
-    QStringList lines;
-    for (size_t i = 0; i < m_trickiest.size() && i < size_t(TrickiestShown); ++i) {
-        const int o1 = m_trickiest[i].operand1, o2 = m_trickiest[i].operand2;
-        const FactRecord &f = m_facts[size_t(factIndex(o1, o2))];
-        lines << tr("%1 = %2: %n tries, %3 missed", "a line of the trickiest facts on the parent's page", f.tries)
-                     .arg(factText(o1, o2))
-                     .arg(o1 * o2)
-                     .arg(f.tries - f.right);
-    }
-    if (lines.isEmpty())
-        lines << tr("Nothing is tricky or getting there now.");
-    return lines;
-}
-
 void frmFacts::printPage()
 {
     const QString name = cboChild->currentText();
-    const QLocale &locale = numberLocale();
-    ParentPage page;
-    page.heading = tr("%1 - My Facts - %2", "the heading of the page printed for the parent: the child's name, the date").arg(name, locale.toString(m_today, tr("d MMMM yyyy", "the date on the parent's page, as QDate formats it")));
-    page.states = m_states;
-    for (int i = 0; i < 4; ++i) {
-        page.legend[size_t(i)] = stateName(FactState(i));
-        page.meaning[size_t(i)] = stateMeaning(FactState(i));
-    }
-    page.trickyHeading = tr("The trickiest facts");
-    page.tricky = trickiest();
-    page.chartHeading = tr("Facts known at the end of each day");
-    page.knownByDay = m_totals.knownByDay;
-    // Every fifth day dated, counting back from today.
-    const QString axisDay = tr("d MMM", "a day on the chart's axis, as QDate formats it");
-    for (int k = 0; k < ChartDays; ++k)
-        page.dayLabels << ((ChartDays - 1 - k) % 5 == 0 ? locale.toString(m_today.addDays(k + 1 - ChartDays), axisDay)
-                                                        : QString());
+    const ParentPage page = m_map.parentPage(name);
     ::printPage(m, this, tr("Numbloom - My Facts of %1").arg(name), [&page](DrawSurface &p) { drawParentPage(p, page); });
 }
 

@@ -3,8 +3,9 @@
 // chosen fact's story, the totals and the chart of the last 30 days, the time
 // limit for "known", the parent's page and the CSV file. It is a module of
 // its own (numbloom-facts.so) with the chart library, loaded when first
-// opened. The record keeps the rules; this window shows them.
-#include "progress/childrecord.h"
+// opened. The record keeps the rules and MyFacts says what they mean; this
+// window shows them.
+#include "myfacts/myfacts.h"
 
 #include <QDialog>
 #include <memory>
@@ -15,6 +16,7 @@ class Module1;
 class QChartView;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QTableWidget;
 
@@ -37,6 +39,12 @@ public:
 
 private:
     void buildControls();
+    QLayout *buildChildRow();
+    void buildMap();
+    QLayout *buildLegend();
+    QLayout *buildChart();
+    void connectControls();
+    void showChart();
     void showChildren();
     void showChild();
     void showStory();
@@ -47,20 +55,13 @@ private:
     void chooseReadAloud(bool on);
     void printPage();
     void saveCsv();
-    QString stateName(FactState s) const;
-    // What a state means, in plain words.
-    QString stateMeaning(FactState s) const;
-    QStringList trickiest() const;
     qint64 childId() const;
     int timeLimitMs() const;
 
     Module1 &m;
     ChildRecord &r;
     QVector<Child> m_children;
-    std::array<FactRecord, FactCount> m_facts{};
-    std::array<FactState, FactCount> m_states{}; // under the child's time limit
-    std::vector<FactPair> m_trickiest;           // weakest first
-    ChildTotals m_totals;
+    MyFacts m_map; // the child chosen, under their time limit
     QDate m_today;
 
     QLabel *lblHealth = nullptr, *lblTotals = nullptr, *lblStory = nullptr;
