@@ -58,77 +58,80 @@ void colour(QWidget *w, const QColor &back, const QColor &fore)
     w->setPalette(p);
 }
 
-QWidget *makeControl(const ControlRow &row, QWidget *parent, const QFont &font)
+QWidget *newLabel(const ControlRow &row, const QString &caption, QWidget *parent, const QFont &font)
 {
-    const QString caption = row.caption ? QCoreApplication::translate("frmTable", row.caption) : QString();
-    QWidget *w = nullptr;
+    auto *l = new QLabel(caption, parent);
+    l->setAlignment(row.align);
+    // A label two lines high wraps its caption.
+    l->setWordWrap(toPixels(row.twips.height()) > QFontMetrics(font).height() * 1.8);
+    l->setTextFormat(Qt::PlainText);
+    colour(l, row.back, row.fore);
+    if (row.sunken)
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return l;
+}
+
+QWidget *newKey(const ControlRow &row, const QString &caption, QWidget *parent)
+{
+    auto *key = new ClickLabel(caption, parent);
+    key->setAlignment(row.align);
+    key->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    key->setCursor(Qt::PointingHandCursor);
+    colour(key, row.back, row.fore);
+    return key;
+}
+
+QWidget *newOfKind(const ControlRow &row, const QString &caption, QWidget *parent, const QFont &font)
+{
     switch (row.kind) {
-    case ControlRow::Label: {
-        auto *l = new QLabel(caption, parent);
-        l->setAlignment(row.align);
-        // A label two lines high wraps its caption.
-        l->setWordWrap(toPixels(row.twips.height()) > QFontMetrics(font).height() * 1.8);
-        l->setTextFormat(Qt::PlainText);
-        colour(l, row.back, row.fore);
-        if (row.sunken)
-            l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        w = l;
-        break;
-    }
+    case ControlRow::Label: return newLabel(row, caption, parent, font);
     case ControlRow::Frame: {
         auto *f = new Frame(parent);
         f->setCaption(caption);
         f->setCaptionFont(font);
         f->setColors(row.back, row.fore.isValid() ? row.fore : QColor(Qt::black));
-        w = f;
-        break;
+        return f;
     }
-    case ControlRow::Option:
-        w = new QRadioButton(caption, parent);
-        colour(w, row.back, row.fore);
-        break;
+    case ControlRow::Option: {
+        auto *o = new QRadioButton(caption, parent);
+        colour(o, row.back, row.fore);
+        return o;
+    }
     case ControlRow::Button: {
         auto *b = new QPushButton(caption, parent);
         b->setAutoDefault(false);
         classicButton(b);
-        w = b;
-        break;
+        return b;
     }
     case ControlRow::Button3D: {
         auto *b = new PushButton3D(parent);
         b->setText(caption);
         classicButton(b);
-        w = b;
-        break;
+        return b;
     }
-    case ControlRow::Spin:
-        w = new SpinButton(parent);
-        break;
+    case ControlRow::Spin: return new SpinButton(parent);
     case ControlRow::Picture: {
         auto *box = new PictureBox(parent);
         box->setBackColor(row.back);
         box->setForeColor(row.fore);
         box->setBoxFont(font);
-        w = box;
-        break;
+        return box;
     }
-    case ControlRow::Key: {
-        auto *key = new ClickLabel(caption, parent);
-        key->setAlignment(row.align);
-        key->setFrameStyle(QFrame::Panel | QFrame::Raised);
-        key->setCursor(Qt::PointingHandCursor);
-        colour(key, row.back, row.fore);
-        w = key;
-        break;
+    case ControlRow::Key: return newKey(row, caption, parent);
+    case ControlRow::Image: return new ImageBox(parent);
+    case ControlRow::ScrollBar: {
+        auto *bar = new SpokenScrollBar(Qt::Horizontal, parent);
+        classicButton(bar);
+        return bar;
     }
-    case ControlRow::Image:
-        w = new ImageBox(parent);
-        break;
-    case ControlRow::ScrollBar:
-        w = new SpokenScrollBar(Qt::Horizontal, parent);
-        classicButton(w);
-        break;
     }
+    qFatal("main window: a control of no known kind");
+}
+
+QWidget *makeControl(const ControlRow &row, QWidget *parent, const QFont &font)
+{
+    const QString caption = row.caption ? QCoreApplication::translate("frmTable", row.caption) : QString();
+    QWidget *w = newOfKind(row, caption, parent, font);
     w->setObjectName(QLatin1String(row.name));
     w->setGeometry(twipsRect(row.twips));
     // A frame and a picture box keep their font for what they draw themselves.

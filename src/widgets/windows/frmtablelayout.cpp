@@ -53,11 +53,8 @@ template <auto Member, size_t Index> void fillItem(MainControls &c, QWidget *mad
 // Captions are marked with QT_TRANSLATE_NOOP in the window's context, written
 // out in full: lupdate does not expand a shorter macro.
 
-} // namespace
-
-const std::vector<ControlRow> &mainWindowRows()
-{
-    static const std::vector<ControlRow> rows{
+// The main window, a row per control: data, read once at start-up.
+const std::vector<ControlRow> Rows{
         // name          kind        container      caption            left  top   width height face    points bold back  fore align sunken shown
         {CONTROL(lbltitle),     R::Label,   nullptr,       "Numbloom",        {1200, 0, 6255, 615},      Times, 24, true, LightYellow, Blue, Top, false, true},
 
@@ -142,6 +139,8 @@ const std::vector<ControlRow> &mainWindowRows()
         {CONTROL(fraDelay),     R::Frame,   nullptr,       QT_TRANSLATE_NOOP("frmTable", "Delay"),        {7440, 5040, 2055, 1215},  SansSerif, 9.75, true, Blue, Yellow, NoAlign, false, false},
         {CONTROL(lblDelay),     R::Label,   "fraDelay",    "",                {240, 360, 1575, 375},     SansSerif, 12, true, White, Red, Centre, true, true},
         {CONTROL(hsbDelay),     R::ScrollBar, "fraDelay",  nullptr,           {120, 840, 1815, 255},     nullptr, 0, false, None, None, NoAlign, false, true},
-    };
-    return rows;
-}
+};
+
+} // namespace
+
+const std::vector<ControlRow> &mainWindowRows() { return Rows; }
