@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian package from a release build folder, in a temporary folder
 # of its own, and runs lintian on it: no error and no warning may remain. The
 # package's own overrides are explained in packaging/lintian-overrides.

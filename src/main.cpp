@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/module1.h"
 #include "app/translation.h"
 #include "controls/focusmarks.h"

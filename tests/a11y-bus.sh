@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program through a real accessibility bus, the one the Orca screen reader
 # reads: a private session bus, the AT-SPI bus launcher on it (which starts
 # the accessibility bus and its registry), Xvfb and the built program with

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program as a screen reader reads it, through the real AT-SPI bus.
 
 Driven by keys alone (xdotool), read with pyatspi the way Orca reads it: the

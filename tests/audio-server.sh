@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The built program heard through real desktop audio servers, all in a
 # temporary runtime folder: a private PipeWire (with its PulseAudio service
 # and WirePlumber) on a null sink, while the program runs a short drill and

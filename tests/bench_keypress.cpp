@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One answer typed into a running drill: each digit drawn as it comes, the
 // answer judged and the next problem drawn.
 #include "fakes.h"

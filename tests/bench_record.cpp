@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the child's record costs: one answer written (median over 1,000, each
 // its own synced transaction, as the record's thread writes it), My Facts
 // opened over a year of answers (50,000), with the file's size for that

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a file may include follows from its folder: the logic never reaches a
 # widget, the record or a module; platform/ (the services and their Core and
 # Gui helpers) does not reach back into app/; the widgets never open the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End to end: the built program in a temporary program folder under a private
 # Xvfb, driven with xdotool like a child and a parent would: About's OK, a
 # short drill with right and wrong answers, stop, review, a change of the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The keyboard stays with an open modal window under a real window manager
 # (openbox on a private Xvfb), driven with real clicks and keys (xdotool):
 # a click on the main window while the fact picture, About, My Facts or the

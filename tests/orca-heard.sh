@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a blind child hears: Debian's Orca screen reader itself, on a private
 # Xvfb with a private session bus, accessibility bus and speech-dispatcher
 # (speaking to ALSA's null device), with its debug log line-buffered.

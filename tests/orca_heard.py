@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What Orca speaks while a child uses the program by keys alone.
 
 Reads the SPEECH OUTPUT lines of Orca's own debug log: what the screen reader

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Printing through a real print server: a private cupsd in a temporary folder,
 # reached through CUPS_SERVER only, so the machine's own printers are never
 # touched and every other test still sees none. Two cups-pdf queues, one on A4

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read aloud heard: the built program with Read aloud on for its child,
 # speech-dispatcher and espeak-ng speaking into a private PipeWire (with its
 # PulseAudio service and WirePlumber) on a null sink, all in a temporary

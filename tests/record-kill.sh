@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The child's record when the program is killed (kill -9) in the middle of a
 # drill: the real program under a private Xvfb, with a home folder of its own.
 # Every answer judged before the kill is in the file, the file is whole, and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The child's record in a home folder on a network file system, as in a
 # school lab: one folder mounted twice over SSHFS (a private sshd on a
 # loopback port of its own), which share no locks, as two computers would.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window's buttons, Info and Help from the main window.
 #include "app/module1.h"
 #include "app/translation.h"

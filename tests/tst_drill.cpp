@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A practice drill through the real main window: start, answers typed on the
 // keyboard and the on-screen keys, the clock, stop, results and review.
 #include "app/module1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fact picture: shape geometry, and the animation's order of shapes,
 // labels and sounds, with fake sound, clock and random source.
 #include "app/module1.h"

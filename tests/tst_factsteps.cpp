@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fact picture's steps without a window: what is drawn on the surface,
 // what is heard and what the window is told, in order.
 #include "fakes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real windows, created offscreen: start-up through the About window, the
 // main window's controls, the saved mode's layout, Exit.
 #include "app/module1.h"

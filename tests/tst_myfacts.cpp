@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // My Facts as a parent reads it, from a week of answers in a real record:
 // each cell's state, colour, mark and words, a fact's story, the totals, the
 // trickiest facts and the page printed for the parent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mode switch, factor, maximum, clock and delay, driven through the real main
 // window offscreen: clicks on its option buttons, arrows and the study box.
 #include "app/format.h"

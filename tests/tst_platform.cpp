@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pieces that touch the machine: the pause, the real sound player on a
 // machine without audio, the shared random source.
 #include "app/module1.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drill without its window: the order of its steps, the steps that must
 // do nothing in a state where no control can ask for them, and the right
 // answer shown after a miss when the factor is Tricky.

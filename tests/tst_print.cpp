@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worksheet and the facts sheet: over a recording page, through the main
 // window's buttons with a fake printer, and for real as PDF pages.
 #include "app/module1.h"

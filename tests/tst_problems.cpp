@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Making practice problems from the shared random source, and drawing them.
 #include "fakes.h"
 #include "app/spoken.h"

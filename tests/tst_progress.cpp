@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The child's record: what My Facts is worked out from it, and the real
 // SQLite file through what families' computers do to it (damage, a newer
 // program, a full disk, two copies at once), the drill writing into it, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record as a family meets it: what they are told when the file cannot
 // be used, answers that wait out a file another program holds, a second copy
 // of the program, names that look the same, the days practised, and a CSV

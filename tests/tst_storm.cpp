@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An event storm: a seeded, reproducible run of random clicks, keys and clock
 // ticks through the real main window, checking after every event that the
 // window is in one consistent state.

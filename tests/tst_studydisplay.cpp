@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The study grid over a recording surface and over the real picture box.
 #include "controls/picturebox.h"
 #include "platform/twips.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every language's texts in the places they are shown: each fits its control,
 // its panel or the printed line, and the access keys of a window stay unique.
 #include "app/format.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Tricky choice and the estimate it is made from: what the estimate makes
 // of a child's answers and their times, the promises a drill keeps (a miss
 // comes back, a fact right in time is done, never twice in a row, new facts

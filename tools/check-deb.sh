@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, installs it on this machine with apt-get, starts
 # Numbloom the way a desktop menu would (the installed menu entry's Exec
 # command) under a private Xvfb on display :59, waits for the "About Numbloom"

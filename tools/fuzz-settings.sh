@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the settings reader's libFuzzer target with clang, AddressSanitizer
 # and UBSan, and runs it from the seed corpus for a set number of executions.
 # Usage: tools/fuzz-settings.sh [RUNS]   (default 1000000)

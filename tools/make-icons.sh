@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the program's icon, assets/numbloom.svg, into the PNG sizes of the
 # hicolor icon theme: packaging/icons/NxN/numbloom.png. The PNGs are committed,
 # so a build needs no SVG renderer; rerun this after changing the SVG.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesize Numbloom's sound effects.
 
 Writes five short 16-bit PCM mono wave files (22050 Hz):

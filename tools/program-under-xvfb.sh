@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the scripts that drive the built program under a private X
 # server. Defines:
 #   copy_program BUILD_DIR DEST  - the binary and its files into a program folder

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots of the built program under a private Xvfb:
 # study mode, the fact picture, a running drill, the results panel and My Facts
 # over three weeks of made-up answers.

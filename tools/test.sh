@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs the whole test suite headless: first the release
 # build with warnings as errors (and clang-tidy on what changed), then the
 # same suite under AddressSanitizer and UBSan.

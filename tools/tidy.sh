@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # clang-tidy (.clang-tidy) on the C++ files of src/ that changed since BASE,
 # from the compile commands of a configured build (default build/ci).
 # Usage: tools/tidy.sh [BASE [BUILD_DIR]]

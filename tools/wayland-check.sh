@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # By hand, as root: the keyboard and an open modal window on GNOME Shell under
 # Wayland. Starts a headless GNOME Shell (mutter 43) as an ordinary user (a
 # compositor refuses root), runs the program natively on it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The teaching benchmark: simulated children (model.h) practise under five
 // schedules, and we count what they know. 20 problems a day, one drill at
 // 16:00 Monday to Friday for 8 weeks, maximum multiplier 12, time limit 6 s;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A simulated child whose memory of each fact follows ACT-R with a spacing
 // effect (Pavlik & Anderson 2005), with the additions for multiplication

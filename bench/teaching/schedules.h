@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five schedules the simulated children practise under. Tricky and
 // Random are the program's own code; the others are written here.

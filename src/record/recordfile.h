@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The record's SQLite file itself: where it lives, whether a file found there
 // is ours, setting aside one that is not or cannot be read, bringing the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the record tells a parent of one child: the facts, the totals and the
 // chart for My Facts, and every answer as a CSV file a spreadsheet opens.

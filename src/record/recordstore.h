@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The children and their answers in the record's file: who practises, the
 // names, the time limits, and what each drill hands over. Every value reaches

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The child's record kept in its SQLite file by a thread of its own, over the
 // file, the store and the reports: a drill hands it an answer and goes on at

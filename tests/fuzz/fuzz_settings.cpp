@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the settings reader: any bytes must read without a
 // fault, every value must land in its range, and what is written back must
 // read as the same settings.

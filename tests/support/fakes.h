@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fakes for everything outside the program, and a fixture that makes a
 // program folder in a temporary directory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real windows as a test starts and reaches them: the program started
 // through its About window, and the main window's controls found by object

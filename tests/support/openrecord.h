@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A record opened as the program opens it (the file, then the child who
 // practises), used on the test's own thread without the record's thread.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing surface that records every call, with fixed text measures, so
 // tests can check where things were drawn.

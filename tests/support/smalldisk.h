@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small file system of its own: a tmpfs mounted over a temporary folder,
 // so that a test can fill it and see what a full disk does to a save. Only

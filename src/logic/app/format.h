@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The number formats the program shows: the clock, seconds with two decimals,
 // the summary lines of a drill.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a developer looks when something failed quietly for the family's
 // sake: a record write, a module that would not load, a print job, a sound.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values and procedures every window shares: the settings, the program's
 // folder, the fact handed to the fact picture, and AppFile, PlaySound, Pause.

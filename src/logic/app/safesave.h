@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file a family keeps (the settings, a CSV of answers) is written whole or
 // not at all: a full disk, a quota or a folder that cannot be written leaves

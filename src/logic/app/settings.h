@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings kept in "kwizzo.ini": five lines of comma-separated integers.
 #include <QByteArray>

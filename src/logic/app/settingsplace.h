@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where "kwizzo.ini" lives. Beside the program when the user can write there
 // (a build folder, a per-user install); otherwise, as after a system-wide

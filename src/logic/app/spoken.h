@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a screen reader and Read aloud say, in words a child hears from a
 // teacher: "7 times 8", never the letter x; units written out, never a bare

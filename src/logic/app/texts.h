@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Translation contexts for the code that has no QObject of its own: each
 // gives Name::tr(), and lupdate files the texts under Name.

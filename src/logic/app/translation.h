@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program in the user's language: its own translation and Qt's, chosen
 // from the desktop's list of preferred languages, and the help file to match.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What My Facts shows of one child, without a window: each cell of the map
 // (its state, colour, mark and words), a fact's story, the totals, the

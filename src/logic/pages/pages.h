@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two printed pages, drawn on any page surface.
 #include "progress/factstanding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page a parent prints from My Facts: the child's name and the date, the
 // fact map, what each state means, the trickiest facts and the chart of facts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the drawing code needs of a surface: the picture boxes on screen, the
 // printed page and the recording surface of the tests all provide it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the program reaches outside itself, behind interfaces that tests
 // replace with fakes: sound, time, chance, help, browser and printer; and the

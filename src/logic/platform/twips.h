@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window layouts are designed in twips at 96 dpi; Qt's device-independent
 // pixels are 1/96 inch, so 15 twips make one of them and Qt scales the rest.

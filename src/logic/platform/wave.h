@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's sounds are PCM wave files. They are read here once, into
 // memory, and converted to the one format the sound stream plays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The counters of a practice drill, its record of missed problems and the
 // summary shown when it stops.

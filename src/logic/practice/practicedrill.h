@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A practice drill from Start to the end of its review: the problems, the
 // answer as it is typed, the judging, the counters, the clock, the results and

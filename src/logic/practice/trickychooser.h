@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The next problem when the factor is Tricky, chosen from the estimate of how
 // well the child remembers each fact (progress/memoryestimate.h), made from

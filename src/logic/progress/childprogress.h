@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What My Facts and the parent's page show of a child, worked out from the
 // child's answers alone: each fact's story and state, the trickiest facts,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The child's record as the rest of the program sees it: who is practising,
 // what a drill hands it, and what My Facts reads back. The SQLite file behind

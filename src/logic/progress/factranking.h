@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One ranking of a child's facts, weakest first: the tricky ones, then those
 // getting there, then the known ones, each by their estimated recall an hour

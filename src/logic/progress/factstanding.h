@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The facts of the tables, the states a child's fact can be in, and what the
 // fact map's story line shows of one. How a child stands on a fact comes from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How well a child remembers each fact, estimated from that child's answers
 // and answer times alone: how likely they are to answer it right within

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Numbers written the way a child writes them on paper: one character at a
 // time from the right, so the units digits of numbers on one anchor line up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "problemdisplay.h"
 #include "numberlayout.h"
 #include "platform/drawsurface.h"

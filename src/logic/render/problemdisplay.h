@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One multiplication problem drawn stacked: the numbers right-aligned one over
 // the other, "x" on the lower line, a heavy bar, the answer under it.

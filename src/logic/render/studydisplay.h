@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The thirteen facts of one factor in five columns and three rows.
 #include "progress/factstanding.h"

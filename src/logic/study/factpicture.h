@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fact picture's steps: a row of as many shapes as the multiplier, drawn
 // one shape at a time with a sound each, a pause, then as many rows as the

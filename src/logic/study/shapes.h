@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The shapes of the fact picture: one per grid cell, the same size in every
 // cell, drawn by lot for each showing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options on the left of the main window: study or practice, the factor,
 // and the largest multiplier a practice problem may use. They live in the

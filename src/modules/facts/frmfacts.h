@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // My Facts: the children, and for the one chosen the map of all 169 facts, a
 // chosen fact's story, the totals and the chart of the last 30 days, the time

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real printer, built as a module of its own that the program loads on
 // first use (see lazymodules.h).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plays the program's wave files through the desktop's audio server
 // (PulseAudio, or PipeWire's PulseAudio service). Built as a module of its

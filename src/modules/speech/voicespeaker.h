@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Read aloud's voice: Qt TextToSpeech through speech-dispatcher, in a module
 // of its own (numbloom-speech.so) so that the speech libraries cost the

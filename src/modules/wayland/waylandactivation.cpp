@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module numbloom-wayland.so: one of the program's windows given the
 // keyboard on a Wayland desktop.
 //

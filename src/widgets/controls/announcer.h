@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Says what changes on screen without a key press (a new problem, a
 // judgement, a grid cell under the arrows, the time left) to a screen reader.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A mark on whichever control has the keyboard focus, in every window: a ring
 // two pixels wide along the inside of the control's edge, so nothing is moved

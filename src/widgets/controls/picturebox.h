@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A box that keeps what is drawn on it until it is cleared: it owns an image at
 // the screen's pixel density and painting only copies that image.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small controls of the classic desktop look that Qt has no twin for.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bringing one of the program's windows to the front with the keyboard, and
 // keeping the keyboard with a modal window while it is open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound player, the printer, My Facts and the Wayland keyboard hand-over
 // are modules of their own beside the program, loaded when first needed: the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first window: the maker's picture and words, OK and the web-site button.
 // It reads the settings before anything else is shown, and stays loaded,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fact picture window: a row of as many shapes as the multiplier, in as
 // many rows as the factor, drawn one shape and one row at a time with sounds,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: study grid or practice box in the middle, options left and
 // right, Info, Help and Exit below. It holds the controls and their handlers;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls: built from their table, then given what no
 // table says (pictures, the scroll bar's range, focus and cursors) and
 // connected to their handlers. The handlers themselves are in frmtable.cpp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window during practice: the clock and the delay, the drill, its
 // results and its review, as the drill's signals say them. The rest of the
 // window is in frmtable.cpp.

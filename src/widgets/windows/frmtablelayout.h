@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's controls as one table: every control in the order it is
 // made (later ones stand in front), where it stands in twips inside its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help file opened in a window of the program's own, at its start or at
 // the part about the window it was asked from.
