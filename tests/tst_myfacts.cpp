@@ -44,7 +44,7 @@ void tst_myfacts::initTestCase()
     // Dates are shown in local time; the week is written in UTC.
     qputenv("TZ", "UTC");
     // English takes its plural forms ("1 try") from its own file.
-    loadTranslation(*qApp, QStringLiteral(NUMBLOOM_PROGRAM_DIR "/translations"), {QStringLiteral("en")},
+    loadTranslation(*QCoreApplication::instance(), QStringLiteral(NUMBLOOM_PROGRAM_DIR "/translations"), {QStringLiteral("en")},
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QCOMPARE(m_record.open(m_dir.filePath(QStringLiteral("progress.sqlite")), Monday), RecordFile::Opened::Ready);
     RecordStore &s = m_record.store;
