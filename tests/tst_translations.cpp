@@ -411,6 +411,19 @@ void tst_translations::myFactsFitsTheScreen()
     const QSize size = windowsIn(language).facts->sizeHint();
     QVERIFY2(size.width() <= 1024 && size.height() <= 740,
              qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+    // Shown as the program shows it, nothing lies over the map: the legend
+    // below it, the legend's lines whole where a language wraps them onto
+    // one more line.
+    QWidget &w = *windowsIn(language).facts;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const auto *map = w.findChild<QWidget *>(QStringLiteral("grdFacts"));
+    const auto *legend = w.findChild<QWidget *>(QStringLiteral("lblLegend_0"));
+    const auto *meaning = w.findChild<QLabel *>(QStringLiteral("lblMeaning"));
+    const bool clear = legend->geometry().top() > map->geometry().bottom()
+                       && meaning->height() >= meaning->heightForWidth(meaning->width());
+    w.hide();
+    QVERIFY(clear);
 }
 
 void tst_translations::myFactsModuleSpeaksTheLanguage()

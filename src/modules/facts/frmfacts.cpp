@@ -225,6 +225,9 @@ QLayout *frmFacts::buildLegend()
     lblMeaning->setObjectName(QStringLiteral("lblMeaning"));
     lblMeaning->setWordWrap(true);
     lblMeaning->setMaximumWidth(grdFacts->width());
+    // The dialog does not grow for a label that wraps: where a language needs
+    // one more line, the legend slid over the map's last row.
+    lblMeaning->setMinimumHeight(lblMeaning->heightForWidth(grdFacts->width()));
     column->addLayout(legend);
     column->addWidget(lblMeaning);
     return column;
