@@ -19,8 +19,8 @@ for preset in ci asan; do
   [ "$preset" = ci ] && { bash tools/tidy.sh || status=1; }
   # The tests that run the whole program against real servers (X, audio,
   # print, screen reader, SSH) and the package's checks run once, in the
-  # release build: under the
-  # sanitizers they would double the run for no code the unit tests miss.
+  # release build: under the sanitizers they would double the run for no
+  # code the unit tests miss.
   # Two at a time; the server tests hold one lock among themselves.
   if [ "$preset" = asan ]; then
     ctest --preset "$preset" -j2 -LE "server|package" || status=1
