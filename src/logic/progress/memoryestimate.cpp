@@ -65,6 +65,26 @@ double workedOut(double usual, int limitMs)
 
 // A trace's part of the activation sum at the clock, aged at least a second.
 double traceTerm(double clock, double at, double decay) { return power(std::max(clock - at, 1.0), -decay); }
+
+// A fact keeps its newest traces; the oldest of them joins the merged ones,
+// whose sum stays what it is now, at their mean decay.
+void keepTrace(FactMemory &f, double clock, double decay)
+{
+    if (f.kept == FactMemory::Kept) {
+        const FactMemory::Trace &old = f.traces[size_t(f.next)];
+        double sum = traceTerm(clock, old.at, old.decay);
+        if (f.olderCount > 0)
+            sum += f.olderCount * traceTerm(clock, f.olderAt, f.olderDecay);
+        const double count = f.olderCount + 1;
+        f.olderDecay = (f.olderCount * f.olderDecay + old.decay) / count;
+        f.olderCount = count;
+        f.olderAt = clock - power(sum / count, -1 / f.olderDecay);
+    } else {
+        ++f.kept;
+    }
+    f.traces[size_t(f.next)] = {clock, decay};
+    f.next = (f.next + 1) % FactMemory::Kept;
+}
 } // namespace
 
 double usualDifficulty(int a, int b)
@@ -182,6 +202,34 @@ void MemoryEstimate::add(const FactAnswer &a)
     add(a.operand1, a.operand2, a.correct, a.ms, a.at.toMSecsSinceEpoch());
 }
 
+double MemoryEstimate::learn(int index, bool inTime, int ms, double m)
+{
+    FactMemory &f = m_facts[size_t(index)];
+    const double seen = inTime ? 1.0 : 0.0;
+    if (!std::isfinite(m)) {
+        // Nothing to remember yet: the answer shows how well the child works
+        // facts out.
+        m_workingOut += WorkingOutStep / (1 + WorkingOutStepFade * m_firstAnswers) * (seen - workedOutChance(index));
+        ++m_firstAnswers;
+        return m;
+    }
+    // What was expected of the answer against what came: the fact's beta
+    // moves most while it has few answers, the child's level slowly.
+    const double surprise = seen - recallAt(index, m);
+    double step = FactStep / (1 + FactStepFade * f.updates) * surprise;
+    if (inTime) {
+        // A right answer's time shows how active the fact was.
+        const double shown = -std::log(std::max(ms / 1000.0 - LatencyBase, 0.1) / LatencyScale);
+        step += SpeedStep * std::clamp(shown - m, -1.0, 1.0);
+    }
+    const double level = LevelStep / (1 + LevelStepFade * m_levelUpdates) * surprise;
+    f.beta += step;
+    m_level += level;
+    ++f.updates;
+    ++m_levelUpdates;
+    return m + step + level;
+}
+
 void MemoryEstimate::add(int o1, int o2, bool correct, int ms, qint64 atMs)
 {
     if (o1 < 0 || o1 >= FactSide || o2 < 0 || o2 >= FactSide)
@@ -189,49 +237,10 @@ void MemoryEstimate::add(int o1, int o2, bool correct, int ms, qint64 atMs)
     const int index = factIndex(o1, o2);
     FactMemory &f = m_facts[size_t(index)];
     const bool inTime = this->inTime(correct, ms);
-    const double seen = inTime ? 1.0 : 0.0;
     const double clock = clockAt(atMs);
-    double m = activation(index, clock);
-    if (!std::isfinite(m)) {
-        // Nothing to remember yet: the answer shows how well the child works
-        // facts out.
-        m_workingOut += WorkingOutStep / (1 + WorkingOutStepFade * m_firstAnswers) * (seen - workedOutChance(index));
-        ++m_firstAnswers;
-    } else {
-        // What was expected of the answer against what came: the fact's beta
-        // moves most while it has few answers, the child's level slowly.
-        const double surprise = seen - recallAt(index, m);
-        double step = FactStep / (1 + FactStepFade * f.updates) * surprise;
-        if (inTime) {
-            // A right answer's time shows how active the fact was.
-            const double shown = -std::log(std::max(ms / 1000.0 - LatencyBase, 0.1) / LatencyScale);
-            step += SpeedStep * std::clamp(shown - m, -1.0, 1.0);
-        }
-        const double level = LevelStep / (1 + LevelStepFade * m_levelUpdates) * surprise;
-        f.beta += step;
-        m_level += level;
-        ++f.updates;
-        ++m_levelUpdates;
-        m += step + level;
-    }
+    const double m = learn(index, inTime, ms, activation(index, clock));
     // The new trace decays the faster the fresher the fact is now.
-    const double decay = DecayScale * (std::isfinite(m) ? std::exp(std::min(m, 3.0)) : 0.0) + DecayBase;
-    if (f.kept == FactMemory::Kept) {
-        // The oldest kept trace joins the merged ones: their sum stays what
-        // it is now, at their mean decay.
-        const FactMemory::Trace &old = f.traces[size_t(f.next)];
-        double sum = traceTerm(clock, old.at, old.decay);
-        if (f.olderCount > 0)
-            sum += f.olderCount * traceTerm(clock, f.olderAt, f.olderDecay);
-        const double count = f.olderCount + 1;
-        f.olderDecay = (f.olderCount * f.olderDecay + old.decay) / count;
-        f.olderCount = count;
-        f.olderAt = clock - power(sum / count, -1 / f.olderDecay);
-    } else {
-        ++f.kept;
-    }
-    f.traces[size_t(f.next)] = {clock, decay};
-    f.next = (f.next + 1) % FactMemory::Kept;
+    keepTrace(f, clock, DecayScale * (std::isfinite(m) ? std::exp(std::min(m, 3.0)) : 0.0) + DecayBase);
 
     ++f.tries;
     f.right += correct;

@@ -124,6 +124,8 @@ private:
     double recallAt(int index, double m) const;
     double workedOutChance(int index) const;
     double traceSum(const FactMemory &f, double clock) const;
+    // Learns from an answer what the estimate expected; the fact's new activation.
+    double learn(int index, bool inTime, int ms, double m);
 
     int m_limitMs;
     int m_answers = 0;

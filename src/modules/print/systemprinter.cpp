@@ -388,40 +388,61 @@ QPageSize::PageSizeId SystemPrinter::localePaper(const QLocale &locale)
     return QPageSize::A4;
 }
 
+namespace {
+// The name a PDF will most likely take, for what the family is told before
+// it is whole; publishPdf says which it took.
+QString likelyPdfName(const QString &folder, const QString &documentName)
+{
+    QString shown;
+    for (int n = 1; shown.isEmpty() || QFileInfo::exists(shown); ++n)
+        shown = QDir(folder).filePath(n == 1 ? fileNameFrom(documentName) + QStringLiteral(".pdf")
+                                             : QStringLiteral("%1 (%2).pdf").arg(fileNameFrom(documentName)).arg(n));
+    return shown;
+}
+} // namespace
+
 std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentName, PrintTarget *target, QString *error)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (!info.isNull()) {
-        auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-        printer->setDocName(documentName);
-        // The printer's own paper and margins, which whoever set it up chose
-        // for the paper in its tray; the page stretches to fit either way.
-        const QPageSize paper = info.defaultPageSize().isValid() ? info.defaultPageSize()
-                                                                 : QPageSize(localePaper(paperLocale()));
-        printer->setPageSize(paper);
-        QPageLayout layout = printer->pageLayout();
-        layout.setOrientation(QPageLayout::Portrait);
-        layout.setMargins(layout.minimumMargins());
-        printer->setPageLayout(layout);
-        if (target)
-            *target = {false, info.printerName()};
-        const QByteArray queue = info.printerName().section(QLatin1Char('/'), 0, 0).toUtf8(); // less any instance
-        const int before = newestJob(queue, nullptr, 0, nullptr);
-        QPrinter *p = printer.get();
-        auto page = std::make_unique<PainterPage>(p, std::move(printer), [p, queue, before, documentName](QString *e) {
-            QString why;
-            if (p->printerState() == QPrinter::Error || p->printerState() == QPrinter::Aborted)
-                why = Printing::tr("The printer reported an error.");
-            else
-                why = jobProblem(followJob(queue, documentName, before), QString::fromUtf8(queue));
-            if (e)
-                *e = why;
-            return why.isEmpty();
-        });
-        if (!page->begin(error))
-            return nullptr;
-        return page;
-    }
+    return info.isNull() ? pdfPage(documentName, target, error) : printerPage(info, documentName, target, error);
+}
+
+std::unique_ptr<PageSurface> SystemPrinter::printerPage(const QPrinterInfo &info, const QString &documentName,
+                                                        PrintTarget *target, QString *error)
+{
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer->setDocName(documentName);
+    // The printer's own paper and margins, which whoever set it up chose
+    // for the paper in its tray; the page stretches to fit either way.
+    const QPageSize paper = info.defaultPageSize().isValid() ? info.defaultPageSize()
+                                                             : QPageSize(localePaper(paperLocale()));
+    printer->setPageSize(paper);
+    QPageLayout layout = printer->pageLayout();
+    layout.setOrientation(QPageLayout::Portrait);
+    layout.setMargins(layout.minimumMargins());
+    printer->setPageLayout(layout);
+    if (target)
+        *target = {false, info.printerName()};
+    const QByteArray queue = info.printerName().section(QLatin1Char('/'), 0, 0).toUtf8(); // less any instance
+    const int before = newestJob(queue, nullptr, 0, nullptr);
+    QPrinter *p = printer.get();
+    auto page = std::make_unique<PainterPage>(p, std::move(printer), [p, queue, before, documentName](QString *e) {
+        QString why;
+        if (p->printerState() == QPrinter::Error || p->printerState() == QPrinter::Aborted)
+            why = Printing::tr("The printer reported an error.");
+        else
+            why = jobProblem(followJob(queue, documentName, before), QString::fromUtf8(queue));
+        if (e)
+            *e = why;
+        return why.isEmpty();
+    });
+    if (!page->begin(error))
+        return nullptr;
+    return page;
+}
+
+std::unique_ptr<PageSurface> SystemPrinter::pdfPage(const QString &documentName, PrintTarget *target, QString *error)
+{
     // No default printer: the page becomes a PDF the parent can print later,
     // on the paper sold where they live. It is written under a hidden name
     // and takes its own once whole, so that a program stopped part-way never
@@ -435,12 +456,7 @@ std::unique_ptr<PageSurface> SystemPrinter::startPage(const QString &documentNam
             *error = Printing::tr("No file could be written in %1.").arg(QDir::toNativeSeparators(folder));
         return nullptr;
     }
-    // The name it will most likely take, for what the family is told before
-    // it is whole; publishPdf says which it took.
-    QString shown;
-    for (int n = 1; shown.isEmpty() || QFileInfo::exists(shown); ++n)
-        shown = QDir(folder).filePath(n == 1 ? fileNameFrom(documentName) + QStringLiteral(".pdf")
-                                             : QStringLiteral("%1 (%2).pdf").arg(fileNameFrom(documentName)).arg(n));
+    const QString shown = likelyPdfName(folder, documentName);
     auto writer = std::make_unique<PdfOnFile>(std::move(file));
     writer->setTitle(documentName);
     writer->setCreator(QStringLiteral("Numbloom"));

@@ -33,6 +33,13 @@ public:
     // Qt's system locale, which takes LANGUAGE first: a German who reads
     // English (LANGUAGE=en) still buys A4.
     static QLocale paperLocale();
+
+private:
+    // The page on the default printer, followed in its queue to its end.
+    static std::unique_ptr<PageSurface> printerPage(const class QPrinterInfo &info, const QString &documentName,
+                                                    PrintTarget *target, QString *error);
+    // No printer: a PDF written under a hidden name that takes its own once whole.
+    static std::unique_ptr<PageSurface> pdfPage(const QString &documentName, PrintTarget *target, QString *error);
 };
 
 // What the print server made of a job, read back after it was handed over.
