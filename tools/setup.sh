@@ -18,11 +18,12 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
   # headless runs, screenshots, PDF checks, the sanitizer and fuzz builds, and
   # the private print server with its PDF printer, the accessibility bus and
-  # the Orca screen reader
+  # the Orca screen reader; git for the files a change touched (tidy)
   packages+=(xvfb xdotool x11-utils imagemagick poppler-utils clang clang-tidy libclang-rt-14-dev
              desktop-file-utils appstream cups cups-client printer-driver-cups-pdf
              pipewire pipewire-pulse wireplumber dbus pulseaudio pulseaudio-utils python3
-             at-spi2-core python3-pyatspi orca openssh-server openssh-client sshfs lintian file openbox)
+             at-spi2-core python3-pyatspi orca openssh-server openssh-client sshfs lintian file openbox
+             git)
 fi
 
 missing=()
