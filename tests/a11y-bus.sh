@@ -20,32 +20,7 @@ for tool in dbus-daemon Xvfb xdotool "$py" "$launcher"; do
 done
 "$py" -c 'import pyatspi' 2>/dev/null || { say "SKIP: pyatspi is missing (python3-pyatspi)"; exit 77; }
 
-program_folder
-pids=()
-# The launcher's buses and registry are its descendants: all of them by pid.
-descendants() {
-  local f c
-  for f in $(grep -l "^PPid:[[:space:]]*$1\$" /proc/[0-9]*/status 2>/dev/null); do
-    c=${f#/proc/}; c=${c%/status}
-    descendants "$c"; echo "$c"
-  done
-}
-stop_all() {
-  local p all=()
-  [ -n "${app:-}" ] && kill "$app" 2>/dev/null && wait "$app" 2>/dev/null
-  for p in "${pids[@]}"; do all+=($(descendants "$p") "$p"); done
-  for p in "${all[@]}"; do kill "$p" 2>/dev/null; done
-  for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
-  # The rest are not children of this shell: wait for each to be gone.
-  for p in "${all[@]}"; do
-    for _ in $(seq 50); do [ -e "/proc/$p" ] || break; sleep 0.05; done
-  done
-  p=${xvfb:-}
-  stop_xvfb || true
-  [ -n "$p" ] && wait "$p" 2>/dev/null
-  rm -rf "$work"
-}
-trap stop_all EXIT
+servers_folder
 
 export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 mkdir -p "$HOME" "$work/prog" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"

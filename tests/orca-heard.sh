@@ -21,30 +21,7 @@ done
 [ -x "$espeak" ] || { say "SKIP: speech-dispatcher's espeak-ng module is missing (speech-dispatcher-espeak-ng)"; exit 77; }
 "$py" -c 'import importlib.util, sys; sys.exit(importlib.util.find_spec("orca") is None)' 2>/dev/null || { say "SKIP: Orca's Python modules are missing (orca)"; exit 77; }
 
-program_folder
-pids=()
-descendants() {
-  local f c
-  for f in $(grep -l "^PPid:[[:space:]]*$1\$" /proc/[0-9]*/status 2>/dev/null); do
-    c=${f#/proc/}; c=${c%/status}
-    descendants "$c"; echo "$c"
-  done
-}
-stop_all() {
-  local p all=()
-  [ -n "${app:-}" ] && kill "$app" 2>/dev/null && wait "$app" 2>/dev/null
-  for p in "${pids[@]}"; do all+=($(descendants "$p") "$p"); done
-  for p in "${all[@]}"; do kill "$p" 2>/dev/null; done
-  for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
-  for p in "${all[@]}"; do
-    for _ in $(seq 50); do [ -e "/proc/$p" ] || break; sleep 0.05; done
-  done
-  p=${xvfb:-}
-  stop_xvfb || true
-  [ -n "$p" ] && wait "$p" 2>/dev/null
-  rm -rf "$work"
-}
-trap stop_all EXIT
+servers_folder
 
 export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 export XDG_CACHE_HOME=$work/cache GSETTINGS_BACKEND=memory

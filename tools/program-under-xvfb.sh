@@ -7,6 +7,9 @@
 #   stop_xvfb                    - ends it
 #   program_folder               - a temporary folder $work, and a trap that
 #                                  ends $app and Xvfb and removes it on exit
+#   servers_folder               - the same for a test that starts servers:
+#                                  each pid in $pids, with all it started,
+#                                  is stopped on exit
 #   through_about                - past the About window; sets $main
 copy_program() {
   local f
@@ -57,4 +60,36 @@ through_about() {
   xdotool windowfocus --sync "$about" 2>/dev/null || true
   xdotool key --window "$about" alt+o
   main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Numbloom( - .+)?$' | head -1)
+}
+
+# The processes a server started (the AT-SPI launcher's buses and registry,
+# Orca's speech-dispatcher) are its descendants: all of them, by pid.
+descendants() {
+  local f c
+  for f in $(grep -l "^PPid:[[:space:]]*$1\$" /proc/[0-9]*/status 2>/dev/null); do
+    c=${f#/proc/}; c=${c%/status}
+    descendants "$c"; echo "$c"
+  done
+}
+
+stop_servers() {
+  local p all=()
+  [ -n "${app:-}" ] && kill "$app" 2>/dev/null && wait "$app" 2>/dev/null
+  for p in "${pids[@]}"; do all+=($(descendants "$p") "$p"); done
+  for p in "${all[@]}"; do kill "$p" 2>/dev/null; done
+  for p in "${pids[@]}"; do wait "$p" 2>/dev/null; done
+  # The rest are not children of this shell: wait for each to be gone.
+  for p in "${all[@]}"; do
+    for _ in $(seq 50); do [ -e "/proc/$p" ] || break; sleep 0.05; done
+  done
+  p=${xvfb:-}
+  stop_xvfb || true
+  [ -n "$p" ] && wait "$p" 2>/dev/null
+  rm -rf "$work"
+}
+
+servers_folder() {
+  program_folder
+  pids=()
+  trap stop_servers EXIT
 }

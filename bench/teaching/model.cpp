@@ -57,6 +57,9 @@ bool settingsNamed(const char *name, ModelSettings *out)
 
 bool isRuleFact(int a, int b) { return a <= 1 || b <= 1 || a == 10 || b == 10; }
 
+// The published difficulties, written out here again on purpose rather than
+// taken from the program's prior (usualDifficulty): the simulated child must
+// not change when the program's estimate does.
 double baseDifficulty(int a, int b)
 {
     if (a <= 1 || b <= 1)

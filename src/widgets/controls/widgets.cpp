@@ -68,12 +68,12 @@ public:
     }
 };
 
-// The delay bar on the bus: a spin button whose value is in seconds and
-// whose text is the value in words.
-class SpokenBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public SpokenText
+// A spin button on the bus: a value a screen reader can read and set, and
+// that value in words as its text.
+class SpokenValueAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public SpokenText
 {
 public:
-    explicit SpokenBarAccessible(QAbstractSlider *bar) : QAccessibleWidget(bar, QAccessible::SpinBox) {}
+    explicit SpokenValueAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::SpinBox) {}
     void *interface_cast(QAccessible::InterfaceType t) override
     {
         if (t == QAccessible::ValueInterface)
@@ -82,6 +82,14 @@ public:
             return static_cast<QAccessibleTextInterface *>(this);
         return QAccessibleWidget::interface_cast(t);
     }
+};
+
+// The delay bar on the bus: a spin button whose value is in seconds and
+// whose text is the value in words.
+class SpokenBarAccessible : public SpokenValueAccessible
+{
+public:
+    explicit SpokenBarAccessible(QAbstractSlider *bar) : SpokenValueAccessible(bar) {}
     QString spoken() const override { return widget()->property(SpokenValueProperty).toString(); }
     QVariant currentValue() const override { return bar()->value() / 1000.0; }
     QVariant maximumValue() const override { return bar()->maximum() / 1000.0; }
@@ -100,18 +108,10 @@ private:
 
 // The arrows are a spin button on the bus: a screen reader hears the value
 // they set and can step it with the increase and decrease actions.
-class SpinButtonAccessible : public QAccessibleWidget, public QAccessibleValueInterface, public SpokenText
+class SpinButtonAccessible : public SpokenValueAccessible
 {
 public:
-    explicit SpinButtonAccessible(SpinButton *spin) : QAccessibleWidget(spin, QAccessible::SpinBox) {}
-    void *interface_cast(QAccessible::InterfaceType t) override
-    {
-        if (t == QAccessible::ValueInterface)
-            return static_cast<QAccessibleValueInterface *>(this);
-        if (t == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
+    explicit SpinButtonAccessible(SpinButton *spin) : SpokenValueAccessible(spin) {}
     QString spoken() const override { return spin()->spokenValue(); }
     using QAccessibleWidget::text;
     QVariant currentValue() const override { return spin()->shownValue(); }
