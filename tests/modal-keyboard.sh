@@ -19,14 +19,15 @@ copy_program "$build" "$work"
 # Study, the facts of 1: the picture of 1 x 1 is drawn in a moment.
 printf '0\r\n3,1\r\n0,0,1,0,-1\r\n0,4,1000\r\n12\r\n' > "$work/kwizzo.ini"
 mkdir "$work/home"
-start_xvfb 251 270
-openbox >"$work/openbox.log" 2>&1 &
+start_xvfb 291 310
+# No session manager and no autostart: nothing but the window manager.
+openbox --sm-disable --startup true >"$work/openbox.log" 2>&1 &
 wm=$!
 
 fail() {
   echo "modal-keyboard: $*"
   echo "display $DISPLAY, windows:"; xwininfo -root -children 2>&1 | tail -n +5 | head -20
-  cat "$work/search.err" "$work/out.log" 2>/dev/null
+  cat "$work/search.err" "$work/out.log" "$work/openbox.log" 2>/dev/null
   exit 1
 }
 # The program starts once openbox manages the screen: a window mapped while
@@ -63,8 +64,9 @@ after_main_click() { # TITLE KEY
   echo "modal-keyboard: $1 took $2 after a click on the main window"
 }
 
-for _ in $(seq 200); do wm_up && break; sleep 0.1; done
-wm_up || fail "openbox did not start"
+# A loaded machine (a build beside the tests) has taken over 20 s.
+for _ in $(seq 600); do wm_up && break; sleep 0.1; done
+wm_up || fail "openbox did not start in 60 s"
 HOME="$work/home" "$work/numbloom" >"$work/out.log" 2>&1 &
 app=$!
 open_window "About Numbloom"
