@@ -25,21 +25,9 @@ servers_folder
 export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 mkdir -p "$HOME" "$work/prog" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset AT_SPI_BUS_ADDRESS
 start_xvfb 231 250 || exit 1
-dbus-daemon --session --nofork --address="unix:path=$work/bus" >"$work/dbus.log" 2>&1 &
-pids+=($!)
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
-for _ in $(seq 50); do [ -S "$work/bus" ] && break; sleep 0.1; done
-# After Xvfb: the launcher also names its bus on the screen's root window.
-"$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
-  sleep 0.1
-done
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 ||
-  { say "the accessibility bus did not start"; cat "$work/launcher.log"; exit 1; }
+start_session_bus "$work"
+start_a11y_bus || { say "the accessibility bus did not start"; exit 1; }
 
 copy_program "$build" "$work/prog"
 # Study mode, factor 7, timer off, a pause of one second, maximum 12.

@@ -40,10 +40,7 @@ new_runtime() {
   rt=$work/run-$1
   mkdir -m 700 "$rt"
   export XDG_RUNTIME_DIR=$rt
-  dbus-daemon --session --nofork --address="unix:path=$rt/bus" >/dev/null 2>&1 &
-  pids+=($!)
-  export DBUS_SESSION_BUS_ADDRESS="unix:path=$rt/bus"
-  for _ in $(seq 50); do [ -S "$rt/bus" ] && break; sleep 0.1; done
+  start_session_bus "$rt"
 }
 answering() {
   for _ in $(seq 100); do pactl info >/dev/null 2>&1 && return 0; sleep 0.1; done
@@ -52,16 +49,8 @@ answering() {
 
 start_pipewire() {
   new_runtime pipewire
-  # WirePlumber's Bluetooth part loads the logind plugin, which quits the
-  # whole of WirePlumber where no systemd runs (a container, a chroot). A
-  # test server has no Bluetooth: the same configuration without that part.
-  local conf=/usr/share/wireplumber/wireplumber.conf
-  if [ -f "$conf" ] && grep -q 'bluetooth\.lua' "$conf"; then
-    mkdir -p "$XDG_CONFIG_HOME/wireplumber"
-    grep -v 'bluetooth\.lua' "$conf" >"$XDG_CONFIG_HOME/wireplumber/wireplumber.conf"
-  else
+  wireplumber_config ||
     echo "audio-server: WirePlumber's configuration is not the one known here; it runs as installed"
-  fi
   pipewire >"$rt/pipewire.log" 2>&1 &
   pids+=($!)
   for _ in $(seq 50); do [ -S "$rt/pipewire-0" ] && break; sleep 0.1; done

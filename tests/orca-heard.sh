@@ -27,18 +27,10 @@ export HOME=$work/home XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XD
 export XDG_CACHE_HOME=$work/cache GSETTINGS_BACKEND=memory
 mkdir -p "$HOME" "$work/prog" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$work/orca-prefs"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset AT_SPI_BUS_ADDRESS SPEECHD_ADDRESS
+unset SPEECHD_ADDRESS
 start_xvfb 251 270 || exit 1
-dbus-daemon --session --nofork --address="unix:path=$work/bus" >"$work/dbus.log" 2>&1 &
-pids+=($!)
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/bus"
-for _ in $(seq 50); do [ -S "$work/bus" ] && break; sleep 0.1; done
-"$launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do
-  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
-  sleep 0.1
-done
+start_session_bus "$work"
+start_a11y_bus || { say "the accessibility bus did not start"; exit 1; }
 
 # speech-dispatcher as Debian sets it up, but to ALSA's null device: without
 # a sound device its espeak-ng module hangs and Orca stops speaking.

@@ -41,18 +41,10 @@ unset PULSE_SERVER PIPEWIRE_REMOTE SPEECHD_ADDRESS
 rt=$work/run
 mkdir -m 700 "$rt"
 export XDG_RUNTIME_DIR=$rt
-dbus-daemon --session --nofork --address="unix:path=$rt/bus" >/dev/null 2>&1 &
-pids+=($!)
-export DBUS_SESSION_BUS_ADDRESS="unix:path=$rt/bus"
-for _ in $(seq 50); do [ -S "$rt/bus" ] && break; sleep 0.1; done
+start_session_bus "$rt"
 
-# PipeWire as audio-server.sh starts it: WirePlumber without its Bluetooth
-# part, whose logind plugin quits where no systemd runs.
-conf=/usr/share/wireplumber/wireplumber.conf
-if [ -f "$conf" ] && grep -q 'bluetooth\.lua' "$conf"; then
-  mkdir -p "$XDG_CONFIG_HOME/wireplumber"
-  grep -v 'bluetooth\.lua' "$conf" >"$XDG_CONFIG_HOME/wireplumber/wireplumber.conf"
-fi
+# PipeWire as audio-server.sh starts it.
+wireplumber_config || true
 pipewire >"$rt/pipewire.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [ -S "$rt/pipewire-0" ] && break; sleep 0.1; done

@@ -10,6 +10,10 @@
 #   servers_folder               - the same for a test that starts servers:
 #                                  each pid in $pids, with all it started,
 #                                  is stopped on exit
+#   start_session_bus DIR        - a private D-Bus session bus at DIR/bus
+#   start_a11y_bus               - the AT-SPI bus on it, as a desktop has it
+#   wireplumber_config           - WirePlumber's configuration without its
+#                                  Bluetooth part, which quits without systemd
 #   through_about                - past the About window; sets $main
 copy_program() {
   local f
@@ -92,4 +96,40 @@ servers_folder() {
   program_folder
   pids=()
   trap stop_servers EXIT
+}
+
+# A private session bus, its socket in DIR; its pid joins $pids.
+start_session_bus() {
+  dbus-daemon --session --nofork --address="unix:path=$1/bus" >"$1/dbus.log" 2>&1 &
+  pids+=($!)
+  export DBUS_SESSION_BUS_ADDRESS="unix:path=$1/bus"
+  for _ in $(seq 50); do [ -S "$1/bus" ] && break; sleep 0.1; done
+}
+
+# The accessibility bus and its registry, started by the AT-SPI launcher on
+# the session bus; after Xvfb, for the launcher also names its bus on the
+# screen's root window. Fails when the bus does not answer.
+start_a11y_bus() {
+  unset AT_SPI_BUS_ADDRESS
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/launcher.log" 2>&1 &
+  pids+=($!)
+  local _
+  for _ in $(seq 50); do
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1 &&
+      return 0
+    sleep 0.1
+  done
+  cat "$work/launcher.log"
+  return 1
+}
+
+# WirePlumber's Bluetooth part loads the logind plugin, which quits the whole
+# of WirePlumber where no systemd runs (a container, a chroot). A test server
+# has no Bluetooth: the same configuration without that part, in
+# $XDG_CONFIG_HOME. Fails when the configuration is not the one known here.
+wireplumber_config() {
+  local conf=/usr/share/wireplumber/wireplumber.conf
+  [ -f "$conf" ] && grep -q 'bluetooth\.lua' "$conf" || return 1
+  mkdir -p "$XDG_CONFIG_HOME/wireplumber"
+  grep -v 'bluetooth\.lua' "$conf" >"$XDG_CONFIG_HOME/wireplumber/wireplumber.conf"
 }
