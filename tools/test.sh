@@ -5,15 +5,20 @@
 # the unit tests again under AddressSanitizer and UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The whole run has 15 minutes on two cores; each stage says when it ended.
+stage() { echo "test.sh: $1 after ${SECONDS} s"; }
 bash tools/setup.sh --test
+stage "set-up"
 export QT_QPA_PLATFORM=offscreen
 status=0
 # The settings reader under libFuzzer first: a short run from the seed corpus
 # (tools/fuzz-settings.sh 1000000 for a long one).
 bash tools/fuzz-settings.sh 200000 || status=1
+stage "fuzzing"
 
 cmake --preset ci >/dev/null
 cmake --build --preset ci
+stage "release build"
 
 # The release build's tests spend most of their time waiting on real servers
 # (X, audio, print, screen reader, SSH). Meanwhile the sanitizer build and
@@ -29,7 +34,9 @@ mkdir -p "$side"
 beside=$!
 # Two at a time; the server tests hold one lock among themselves.
 ctest --preset ci -j2 || status=1
+stage "release tests"
 wait "$beside" || true
+stage "sanitizer build and clang-tidy"
 tail -n 5 "$side/asan-build.log"
 cat "$side/tidy.log"
 [ "$(cat "$side/tidy.rc" 2>/dev/null)" = 0 ] || status=1
@@ -38,6 +45,7 @@ if [ "$(cat "$side/asan-build.rc" 2>/dev/null)" = 0 ]; then
   # build: under the sanitizers they would double the run for no code the
   # unit tests miss.
   ctest --preset asan -j2 -LE "server|package" || status=1
+  stage "sanitizer tests"
 else
   cat "$side/asan-build.log"
   status=1
