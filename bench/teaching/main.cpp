@@ -151,7 +151,7 @@ Figures runChild(const ModelSettings &settings, int index, ScheduleKind kind, in
             f.known8 = child.trulyKnown(LimitSeconds);
             f.secure8 = child.secure(LimitSeconds);
             f.holiday = child.trulyKnown(LimitSeconds, 14 * DaySeconds);
-            f.record8 = knownOnRecord(onRecord, lastEnd);
+            f.record8 = onRecord.knownCount(lastEnd.toMSecsSinceEpoch());
             f.neverAsked = double(std::count(askedBefore.begin(), askedBefore.end(), 0));
         }
         if (d + 1 == 80)
@@ -162,7 +162,7 @@ Figures runChild(const ModelSettings &settings, int index, ScheduleKind kind, in
             wrongShares += double(wrong) / ProblemsPerDrill;
             halfWrong += wrong * 2 >= ProblemsPerDrill;
         }
-        if (std::isnan(f.atRecord169) && knownOnRecord(onRecord, lastEnd) == Facts)
+        if (std::isnan(f.atRecord169) && onRecord.knownCount(lastEnd.toMSecsSinceEpoch()) == Facts)
             f.atRecord169 = child.trulyKnown(LimitSeconds);
         if (std::isnan(f.days150) && child.trulyKnown(LimitSeconds) >= 150)
             f.days150 = d + 1;

@@ -155,11 +155,3 @@ std::unique_ptr<Schedule> makeSchedule(ScheduleKind k, uint32_t seed)
     }
     return nullptr;
 }
-
-int knownOnRecord(const MemoryEstimate &estimate, const QDateTime &now)
-{
-    int known = 0;
-    for (int i = 0; i < Facts; ++i)
-        known += estimate.state(i, now.toMSecsSinceEpoch()) == FactState::Known;
-    return known;
-}

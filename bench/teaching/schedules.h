@@ -40,6 +40,3 @@ enum class ScheduleKind { Tricky, Random, TableADay, Leitner, Oracle };
 constexpr int ScheduleCount = 5;
 const char *scheduleName(ScheduleKind k);
 std::unique_ptr<Schedule> makeSchedule(ScheduleKind k, uint32_t seed);
-
-// How many facts My Facts would show as known, from the record alone.
-int knownOnRecord(const MemoryEstimate &estimate, const QDateTime &now);

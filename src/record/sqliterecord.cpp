@@ -234,7 +234,7 @@ void SqliteRecord::readAnswers(qint64 child)
     // Those still waiting for the file come after the ones in it.
     for (const RecordEvent &e : m_pending)
         if (e.kind == RecordEvent::Kind::AnswerJudged && (e.child == child || e.child == 0))
-            answers.push_back({e.answer.operand1, e.answer.operand2, e.answer.correct, e.answer.ms, e.answer.at.toUTC()});
+            answers.push_back(factAnswerOf(e.answer));
     QMutexLocker lock(&m_answersLock);
     if (m_answersFor != child)
         return; // another child came meanwhile, and is read next
@@ -374,9 +374,8 @@ void SqliteRecord::answerJudged(const JudgedAnswer &answer)
 {
     if (health() == Health::Opening || health() == Health::Ready) {
         QMutexLocker lock(&m_answersLock);
-        const FactAnswer a{answer.operand1, answer.operand2, answer.correct, answer.ms, answer.at.toUTC()};
         if (m_answersFor == m_currentId)
-            (m_answersRead ? m_answers.answers : m_judgedWhileReading).push_back(a);
+            (m_answersRead ? m_answers.answers : m_judgedWhileReading).push_back(factAnswerOf(answer));
     }
     post([this, e = RecordEvent::judged(m_currentId, answer)] { queue(e); });
 }

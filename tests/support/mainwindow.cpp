@@ -21,4 +21,3 @@ StartedProgram::StartedProgram(const QByteArray &ini, ChildRecord *record) : pro
 
 StartedProgram::~StartedProgram() = default;
 
-

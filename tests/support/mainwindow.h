@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real windows as a test starts and reaches them: the program started
-// through its About window, and the main window's controls found by object
-// name, the way a user finds them by what they show, not through members.
+// through its About window, and the main window's controls as the window
+// holds them, each made from its row of the layout table.
 #include "controls/picturebox.h"
 #include "controls/widgets.h"
 #include "practice/practicedrill.h"
@@ -47,7 +47,6 @@ struct StartedProgram
     frmTable *main = nullptr;
     int factPictures = 0; // presses that would open the fact picture
 };
-
 
 // The main window's controls, as the window holds them.
 inline const MainControls &ui(QWidget *w)

@@ -61,20 +61,26 @@ QString MyFacts::cellSpoken(int operand1, int operand2) const
         .arg(stateName(state(operand1, operand2)));
 }
 
+QString MyFacts::lastDay(const FactRecord &f)
+{
+    return numberLocale().toString(f.lastAt.toLocalTime().date(),
+                                   tr("d MMMM", "the day of a fact's last answer, as QDate formats it"));
+}
+
+QString MyFacts::axisDayFormat() { return tr("d MMM", "a day on the chart's axis, as QDate formats it"); }
+
 QString MyFacts::story(int operand1, int operand2) const
 {
     const FactRecord &f = m_sum.facts[size_t(factIndex(operand1, operand2))];
     const QString fact = QStringLiteral("%1 = %2").arg(factText(operand1, operand2)).arg(operand1 * operand2);
     if (f.tries == 0)
         return tr("%1: not yet tried").arg(fact);
-    const QLocale locale = numberLocale();
     const QString tries = tr("%n tries", "how often a fact was answered, in its story", f.tries);
     return tr("%1: %2, %3 right, last on %4 in %5 s")
         .arg(fact, tries)
         .arg(f.right)
-        .arg(locale.toString(f.lastAt.toLocalTime().date(),
-                             tr("d MMMM", "the day of a fact's last answer, as QDate formats it")))
-        .arg(locale.toString(double(f.lastMs) / 1000.0, 'f', 1));
+        .arg(lastDay(f))
+        .arg(numberLocale().toString(double(f.lastMs) / 1000.0, 'f', 1));
 }
 
 QString MyFacts::spokenStory(int operand1, int operand2) const
@@ -83,13 +89,11 @@ QString MyFacts::spokenStory(int operand1, int operand2) const
     const QString fact = spokenFact(operand1, operand2);
     if (f.tries == 0)
         return tr("%1. Not yet tried.", "a fact's story, read out").arg(fact);
-    const QLocale locale = numberLocale();
     const QString tries = tr("%n tries", "how often a fact was answered, in its story", f.tries);
     return tr("%1. %2, %3 right, last on %4 in %5.", "a fact's story, read out")
         .arg(fact, tries)
         .arg(f.right)
-        .arg(locale.toString(f.lastAt.toLocalTime().date(),
-                             tr("d MMMM", "the day of a fact's last answer, as QDate formats it")))
+        .arg(lastDay(f))
         .arg(spokenSeconds(float(f.lastMs) / 1000.0f));
 }
 
@@ -155,7 +159,7 @@ ParentPage MyFacts::parentPage(const QString &childName) const
     page.chartHeading = tr("Facts known at the end of each day");
     page.knownByDay = m_sum.totals.knownByDay;
     // Every fifth day dated, counting back from today.
-    const QString axisDay = tr("d MMM", "a day on the chart's axis, as QDate formats it");
+    const QString axisDay = axisDayFormat();
     for (int k = 0; k < ChartDays; ++k)
         page.dayLabels << ((ChartDays - 1 - k) % 5 == 0 ? locale.toString(m_today.addDays(k + 1 - ChartDays), axisDay)
                                                         : QString());

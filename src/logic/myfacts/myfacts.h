@@ -52,8 +52,13 @@ public:
     static QString stateMeaning(FactState s);
     // The legend's lines: mark, name and meaning of each state, known first.
     static QString legend();
+    // A day on the chart's axis, as QDate formats it: the screen's and the page's.
+    static QString axisDayFormat();
 
 private:
+    // The day of the fact's last answer, in the language's words.
+    static QString lastDay(const FactRecord &f);
+
     ChildSummary m_sum;
     QDate m_today;
 };

@@ -34,8 +34,6 @@ TrickyChooser::TrickyChooser(const FactAnswers &answers, int limitMs, const QDat
     m_asRandom = m_estimate.answers() == 0;
 }
 
-FactState TrickyChooser::state(const FactPair &f) const { return m_estimate.state(indexOf(f), m_nowMs); }
-
 double TrickyChooser::recall(const FactPair &f) const { return m_estimate.recall(indexOf(f), m_nowMs); }
 
 bool TrickyChooser::isWaiting(const FactPair &f) const
@@ -46,7 +44,7 @@ bool TrickyChooser::isWaiting(const FactPair &f) const
 bool TrickyChooser::open(const FactPair &f, int maxMultiplier) const
 {
     const size_t i = size_t(indexOf(f));
-    return f.operand1 <= maxMultiplier && !(m_last && *m_last == f) && !m_done[i] && !isWaiting(f) &&
+    return f.operand1 <= maxMultiplier && !isLast(f) && !m_done[i] && !isWaiting(f) &&
            m_asked[i] < MostAsksPerDrill;
 }
 
@@ -54,7 +52,7 @@ std::optional<FactPair> TrickyChooser::dueMiss(int maxMultiplier) const
 {
     // m_waiting is in the order of the misses, so the first due is the oldest.
     for (const Waiting &w : m_waiting)
-        if (m_count >= w.missedAt + ComesBackAfter && w.fact.operand1 <= maxMultiplier && !(m_last && *m_last == w.fact))
+        if (m_count >= w.missedAt + ComesBackAfter && w.fact.operand1 <= maxMultiplier && !isLast(w.fact))
             return w.fact;
     return std::nullopt;
 }
@@ -132,7 +130,7 @@ FactPair TrickyChooser::anyFact(const std::vector<RankedFact> &ranking, int maxM
     // of the weakest, never the last one (each maximum leaves 13 facts).
     const RankedFact *best = nullptr;
     for (const RankedFact &r : ranking)
-        if (r.fact.operand1 <= maxMultiplier && !(m_last && *m_last == r.fact) && (!best || asked(r.fact) < asked(best->fact)))
+        if (r.fact.operand1 <= maxMultiplier && !isLast(r.fact) && (!best || asked(r.fact) < asked(best->fact)))
             best = &r;
     return best->fact;
 }
@@ -144,7 +142,7 @@ FactPair TrickyChooser::randomDraw(RandomSource &random, int maxMultiplier) cons
     for (int i = 0; i < PoolRetries; ++i) {
         f.operand2 = drawBelow(random, FactSide);
         f.operand1 = drawBelow(random, maxMultiplier + 1);
-        if (!(m_last && *m_last == f) && !isWaiting(f))
+        if (!isLast(f) && !isWaiting(f))
             break;
     }
     return f;

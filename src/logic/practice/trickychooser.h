@@ -44,8 +44,7 @@ public:
     // waits to come back, a right answer in time is done for this drill.
     void judged(const FactPair &fact, bool correct, int ms, const QDateTime &at);
 
-    // The child's facts as they stand now.
-    FactState state(const FactPair &fact) const;
+    // How likely the child is to answer the fact right in time now.
     double recall(const FactPair &fact) const;
     const MemoryEstimate &estimate() const { return m_estimate; }
     // The worksheet of count problems for this child: their weakest facts,
@@ -61,6 +60,7 @@ private:
 
     int asked(const FactPair &f) const { return m_asked[size_t(factIndex(f.operand1, f.operand2))]; }
     bool isWaiting(const FactPair &f) const;
+    bool isLast(const FactPair &f) const { return m_last && *m_last == f; }
     // May be asked now: within the maximum, not the last one, not done or
     // waiting in this drill, not asked too often in it.
     bool open(const FactPair &f, int maxMultiplier) const;

@@ -8,14 +8,6 @@
 namespace {
 // The last millisecond of a local day, in UTC ms.
 qint64 endOfDay(const QDate &day) { return QDateTime(day.addDays(1), QTime(0, 0), Qt::LocalTime).toMSecsSinceEpoch() - 1; }
-
-int knownAt(const MemoryEstimate &e, qint64 atMs)
-{
-    int known = 0;
-    for (int i = 0; i < FactCount; ++i)
-        known += e.state(i, atMs) == FactState::Known;
-    return known;
-}
 } // namespace
 
 ChildSummary summarizeAnswers(const FactAnswers &answers, int limitMs, const QDateTime &now, int days)
@@ -35,8 +27,7 @@ ChildSummary summarizeAnswers(const FactAnswers &answers, int limitMs, const QDa
     std::set<qint64> practised;
     const auto countUntil = [&](const QDate &before) {
         for (; chartDay < before && chartDay <= today; chartDay = chartDay.addDays(1))
-            t.knownByDay[int(first.daysTo(chartDay))] = chartDay == today ? knownAt(estimate, nowMs)
-                                                                          : knownAt(estimate, endOfDay(chartDay));
+            t.knownByDay[int(first.daysTo(chartDay))] = estimate.knownCount(chartDay == today ? nowMs : endOfDay(chartDay));
     };
     for (const FactAnswer &a : answers) {
         if (a.operand1 < 0 || a.operand1 >= FactSide || a.operand2 < 0 || a.operand2 >= FactSide)

@@ -35,6 +35,12 @@ struct JudgedAnswer
     int ms = 0;
 };
 
+// The answer as the estimate of the child's memory takes it.
+inline FactAnswer factAnswerOf(const JudgedAnswer &a)
+{
+    return {a.operand1, a.operand2, a.correct, a.ms, a.at.toUTC()};
+}
+
 struct Child
 {
     qint64 id = 0;

@@ -28,7 +28,8 @@ std::vector<RankedFact> rankFacts(const MemoryEstimate &e, qint64 atMs)
     for (int o2 = 0; o2 < FactSide; ++o2)
         for (int o1 = 0; o1 < FactSide; ++o1) {
             const int i = factIndex(o1, o2);
-            out.push_back({{o1, o2}, e.state(i, atMs), e.recall(i, atMs), e.recall(i, atMs + HourMs)});
+            const double now = e.recall(i, atMs);
+            out.push_back({{o1, o2}, e.stateGiven(i, now), now, e.recall(i, atMs + HourMs)});
         }
     std::stable_sort(out.begin(), out.end(), [](const RankedFact &a, const RankedFact &b) {
         const int sa = stateOrder(a.state), sb = stateOrder(b.state);

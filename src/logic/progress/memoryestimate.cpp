@@ -189,12 +189,26 @@ double MemoryEstimate::recall(int index, qint64 atMs) const
 
 FactState MemoryEstimate::state(int index, qint64 atMs) const
 {
+    // An untried fact needs no recall worked out.
+    return m_facts[size_t(index)].tries == 0 ? FactState::Untried : stateGiven(index, recall(index, atMs));
+}
+
+FactState MemoryEstimate::stateGiven(int index, double recallNow) const
+{
     const FactMemory &f = m_facts[size_t(index)];
     if (f.tries == 0)
         return FactState::Untried;
-    if (!f.lastCorrect || recall(index, atMs) < LikelyRecall)
+    if (!f.lastCorrect || recallNow < LikelyRecall)
         return FactState::Tricky;
     return f.daysInTime >= KnownDays ? FactState::Known : FactState::GettingThere;
+}
+
+int MemoryEstimate::knownCount(qint64 atMs) const
+{
+    int known = 0;
+    for (int i = 0; i < FactCount; ++i)
+        known += state(i, atMs) == FactState::Known;
+    return known;
 }
 
 void MemoryEstimate::add(const FactAnswer &a)

@@ -112,6 +112,10 @@ public:
     // in time the likelier now, and right in time on the last two days it
     // was asked. Getting there: the others.
     FactState state(int index, qint64 atMs) const;
+    // The same, with the fact's recall at that moment already worked out.
+    FactState stateGiven(int index, double recallNow) const;
+    // How many facts are known at atMs.
+    int knownCount(qint64 atMs) const;
     const FactMemory &fact(int index) const { return m_facts[size_t(index)]; }
     int limitMs() const { return m_limitMs; }
     int answers() const { return m_answers; }

@@ -158,11 +158,11 @@ QLayout *frmFacts::buildChildRow()
     connect(cboChild, &QComboBox::currentTextChanged, lblChild, [lblChild](const QString &name) {
         lblChild->setAccessibleName(tr("Child, %1", "the child box's label as a screen reader says it").arg(name));
     });
-    connect(cboLimit, &QComboBox::currentTextChanged, lblLimit, [lblLimit](const QString &limit) {
+    const auto nameLimit = [lblLimit](const QString &limit) {
         lblLimit->setAccessibleName(tr("Known within, %1", "the time limit box's label as a screen reader says it").arg(limit));
-    });
-    lblLimit->setAccessibleName(
-        tr("Known within, %1", "the time limit box's label as a screen reader says it").arg(cboLimit->currentText()));
+    };
+    connect(cboLimit, &QComboBox::currentTextChanged, lblLimit, nameLimit);
+    nameLimit(cboLimit->currentText());
     for (QWidget *w : std::initializer_list<QWidget *>{lblChild, cboChild, cmdAdd, cmdRename, cmdRemove})
         who->addWidget(w);
     who->addStretch();
@@ -330,7 +330,7 @@ void frmFacts::showChart()
     chart->legend()->hide();
     chart->addSeries(series);
     auto *x = new QDateTimeAxis;
-    x->setFormat(tr("d MMM", "a day on the chart's axis, as QDate formats it"));
+    x->setFormat(MyFacts::axisDayFormat());
     x->setTickCount(4);
     auto *y = new QValueAxis;
     y->setRange(0, FactCount);

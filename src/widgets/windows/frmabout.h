@@ -27,7 +27,6 @@ public:
     void showModal(QWidget *owner = nullptr);
     frmTable *mainWindow() const { return m_main.get(); }
 
-
 protected:
     void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;

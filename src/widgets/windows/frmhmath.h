@@ -35,7 +35,6 @@ public:
 
     const FactPicture &picture() const { return *m_picture; }
 
-
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void changeEvent(QEvent *e) override;
