@@ -14,8 +14,7 @@ say() { echo "a11y-bus: $*"; }
 
 # Debian's own Python has the bindings; another one on PATH may not.
 py=/usr/bin/python3
-launcher=/usr/libexec/at-spi-bus-launcher
-for tool in dbus-daemon Xvfb xdotool "$py" "$launcher"; do
+for tool in dbus-daemon Xvfb xdotool "$py" "$at_spi_launcher"; do
   command -v "$tool" >/dev/null || { say "SKIP: $tool is missing (dbus, xvfb, xdotool, at-spi2-core)"; exit 77; }
 done
 "$py" -c 'import pyatspi' 2>/dev/null || { say "SKIP: pyatspi is missing (python3-pyatspi)"; exit 77; }

@@ -13,9 +13,8 @@ build=$1
 say() { echo "orca-heard: $*"; }
 
 py=/usr/bin/python3
-launcher=/usr/libexec/at-spi-bus-launcher
 espeak=/usr/lib/speech-dispatcher-modules/sd_espeak-ng
-for tool in dbus-daemon Xvfb xdotool speech-dispatcher "$py" "$launcher" /usr/bin/orca; do
+for tool in dbus-daemon Xvfb xdotool speech-dispatcher "$py" "$at_spi_launcher" /usr/bin/orca; do
   command -v "$tool" >/dev/null || { say "SKIP: $tool is missing (dbus, xvfb, xdotool, speech-dispatcher, at-spi2-core, orca)"; exit 77; }
 done
 [ -x "$espeak" ] || { say "SKIP: speech-dispatcher's espeak-ng module is missing (speech-dispatcher-espeak-ng)"; exit 77; }

@@ -6,11 +6,12 @@
 # runtime folder. The sink is recorded through an English drill: each
 # problem's speech must be heard while the problem is up, before the child
 # could answer it (the program's debug log says when it was drawn); how soon
-# it began is printed as a figure, not judged, for a loaded machine is slower. In each of the eight
-# languages the voice of that language and region must be the one chosen, by
-# its name, in the program's log and in speech-dispatcher's. With no
-# speech-dispatcher to reach, one message says what to install and the drill
-# goes on. Everything started here is stopped by pid.
+# it began is printed as a figure, not judged, for a loaded machine is
+# slower. In each of the eight languages the voice of that language and
+# region must be the one chosen, by its name, in the program's log and in
+# speech-dispatcher's. With no speech-dispatcher to reach, one message says
+# what to install and the drill goes on. Everything started here is stopped
+# by pid.
 # Usage: read-aloud.sh BUILD_DIR
 set -uo pipefail
 . "$(dirname "$0")/../tools/program-under-xvfb.sh"

@@ -15,6 +15,8 @@
 #   wireplumber_config           - WirePlumber's configuration without its
 #                                  Bluetooth part, which quits without systemd
 #   through_about                - past the About window; sets $main
+#   $at_spi_launcher             - Debian's AT-SPI bus launcher
+at_spi_launcher=/usr/libexec/at-spi-bus-launcher
 copy_program() {
   local f
   cp "$1/numbloom" "$1/numbloom-sound.so" "$1/numbloom-print.so" "$1/numbloom-facts.so" "$1/numbloom-speech.so" \
@@ -111,7 +113,7 @@ start_session_bus() {
 # screen's root window. Fails when the bus does not answer.
 start_a11y_bus() {
   unset AT_SPI_BUS_ADDRESS
-  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$work/launcher.log" 2>&1 &
+  "$at_spi_launcher" --launch-immediately >"$work/launcher.log" 2>&1 &
   pids+=($!)
   local _
   for _ in $(seq 50); do
